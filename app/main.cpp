@@ -1,0 +1,38 @@
+#include <QString>
+
+#include "app/appmain.h"
+#include "ui/main/dialogmain.h"
+
+namespace {
+bool hasMinimizedSwitch(int argc, char **argv)
+{
+    // The switch counts anywhere on the command line, in any case.
+    for (int i = 0; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]).compare(QLatin1String("/minimized"), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+}
+
+int main(int argc, char *argv[])
+{
+    AppMain::registerResources();
+    AppMain app(argc, argv);
+
+    if (app.isRunning()) {
+        app.sendMessage(QStringLiteral("ShowMe"), 2000);
+        return 0;
+    }
+
+    const bool minimized = hasMinimizedSwitch(argc, argv);
+    int exitCode = 0;
+    {
+        DialogMain window;
+        QObject::connect(&app, &SingleApplication::messageReceived, &window, &DialogMain::slotSingleApp);
+        if (!minimized)
+            window.show();
+        exitCode = app.exec();
+    }
+    return exitCode;
+}

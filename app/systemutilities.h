@@ -1,0 +1,16 @@
+#ifndef SYSTEMUTILITIES_H
+#define SYSTEMUTILITIES_H
+
+class QWidget;
+
+// Small desktop helpers shared by the main window and the splash screen.
+class SystemUtilities
+{
+public:
+    // Places the widget in the middle of the whole desktop.
+    void centerOnDesktop(QWidget *widget) const;
+    // True on Windows 7, whose tray wants its own icon.
+    bool isWindows7() const;
+};
+
+#endif // SYSTEMUTILITIES_H

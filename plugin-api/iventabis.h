@@ -1,0 +1,28 @@
+#ifndef IVENTABIS_H
+#define IVENTABIS_H
+
+#include <QObject>
+#include <QString>
+
+// Interface of the application information plug-in (Ventabis): the
+// program's outward links, so that an address can change without a new
+// program.
+class IVentabis : public QObject
+{
+public:
+    virtual QString version() const = 0;
+    virtual QString website() const = 0;
+    virtual QString facebookPage() const = 0;
+    virtual QString supportMailLink() const = 0;
+    virtual QString supportEmail() const = 0;
+    virtual QString downloadCenterUrl() const = 0;
+    virtual QString faqUrl() const = 0;
+    virtual QString whatsAppUrl() const = 0;
+    virtual QString qtUrl() const = 0;
+    virtual QString openSslUrl() const = 0;
+};
+
+using VentabisGetApiFunction = IVentabis *(*)();
+using VentabisFreeApiFunction = bool (*)(IVentabis **);
+
+#endif // IVENTABIS_H

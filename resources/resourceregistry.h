@@ -1,0 +1,8 @@
+#ifndef RESOURCEREGISTRY_H
+#define RESOURCEREGISTRY_H
+
+// Registers the compiled-in resource files (":/images/", ":/sounds/",
+// ":/languages/", ...). Safe to call more than once.
+void registerAlmarikResources();
+
+#endif // RESOURCEREGISTRY_H

@@ -1,0 +1,21 @@
+#include "ui/main/dialogmain.h"
+
+#include "app/appmain.h"
+
+DialogMain::DialogMain(QWidget *parent)
+    : QDialog(parent)
+{
+    setWindowTitle(ApplicationInformation::shortName());
+    setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    setFixedSize(650, 574);
+    appAlmarikManager()->setZone(appConfig().zone, true);
+    appSystemUtilities()->centerOnDesktop(this);
+}
+
+void DialogMain::slotSingleApp(const QString &message)
+{
+    Q_UNUSED(message)
+    showNormal();
+    raise();
+    activateWindow();
+}
