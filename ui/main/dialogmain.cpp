@@ -1,5 +1,7 @@
 #include "ui/main/dialogmain.h"
 
+#include <QDebug>
+
 #include "app/appmain.h"
 
 DialogMain::DialogMain(QWidget *parent)
@@ -14,7 +16,7 @@ DialogMain::DialogMain(QWidget *parent)
 
 void DialogMain::slotSingleApp(const QString &message)
 {
-    Q_UNUSED(message)
+    qDebug().noquote() << "DialogMain::slotSingleApp()" << message;
     showNormal();
     raise();
     activateWindow();

@@ -1,0 +1,154 @@
+#include "core/almarikmanager.h"
+
+#include <QDate>
+#include <QDomDocument>
+
+#include "core/pluginbinder.h"
+#include "plugin-api/ialmarikobject.h"
+
+AlmarikManager::AlmarikManager(QObject *parent)
+    : QObject(parent)
+{
+    bind();
+}
+
+AlmarikManager::~AlmarikManager()
+{
+    qDeleteAll(m_days);
+    delete m_zone;
+    // The plug-in object lives until the process ends.
+}
+
+bool AlmarikManager::bind()
+{
+    m_api = PluginBinder::bind<IAlmarikObject>(QStringLiteral("AlmarikData"), "Almarik data version:");
+    return m_api != nullptr;
+}
+
+QString AlmarikManager::version() const
+{
+    return m_api ? m_api->version() : QString();
+}
+
+bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
+{
+    if (!m_api)
+        return false;
+    QString wanted = name;
+    if (useDefaultIfEmpty && wanted.isEmpty())
+        wanted = m_api->defaultLocation();
+    AlmarikLocation *location = m_api->location(wanted);
+    if (!location)
+        return false;
+
+    delete m_zone;
+    m_zone = location;
+
+    QList<AlmarikDay *> delivered;
+    m_api->dayTimes(m_zone->zoneCode, delivered);
+    // Pointers handed out by timesOfMonth() for the previous zone end here.
+    qDeleteAll(m_days);
+    m_days.clear();
+    m_days.reserve(delivered.size());
+    for (const AlmarikDay *source : qAsConst(delivered)) {
+        auto *day = new DailyTimes;
+        day->day = source->day;
+        day->month = source->month;
+        day->year = source->year;
+        day->dayOfWeek = QDate(source->year, source->month, source->day).dayOfWeek() % 7;
+        day->hijriDay = source->hijriDay;
+        day->hijriMonthName = source->hijriMonthName;
+        day->hijriYear = source->hijriYear;
+        for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+            day->times[slot][0] = source->times[slot][0];
+            day->times[slot][1] = source->times[slot][1];
+        }
+        m_days.append(day);
+    }
+    qDeleteAll(delivered);
+    emit updated();
+    return true;
+}
+
+QString AlmarikManager::zoneName() const
+{
+    return m_zone ? m_zone->name : QString();
+}
+
+QString AlmarikManager::zoneDisplayName() const
+{
+    return m_zone ? m_zone->displayName : QString();
+}
+
+QString AlmarikManager::zoneSource() const
+{
+    return m_zone ? m_zone->source : QString();
+}
+
+QString AlmarikManager::zoneSourceUrl() const
+{
+    return m_zone ? m_zone->sourceUrl : QString();
+}
+
+double AlmarikManager::latitude() const
+{
+    return m_zone ? m_zone->latitude : 0.0;
+}
+
+double AlmarikManager::longitude() const
+{
+    return m_zone ? m_zone->longitude : 0.0;
+}
+
+QString AlmarikManager::coordinatesText() const
+{
+    if (!m_zone)
+        return QString();
+    return QStringLiteral("(%1, %2)").arg(m_zone->latitude, 0, 'g', 6).arg(m_zone->longitude, 0, 'g', 6);
+}
+
+bool AlmarikManager::timesOfDay(int day, int month, int year, DailyTimes &out) const
+{
+    for (const DailyTimes *stored : m_days) {
+        if (stored->day == day && stored->month == month && stored->year == year) {
+            out = *stored;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool AlmarikManager::timesOfMonth(int month, int year, QList<DailyTimes *> &out) const
+{
+    out.clear();
+    for (DailyTimes *stored : m_days) {
+        if (stored->month == month && stored->year == year)
+            out.append(stored);
+    }
+    return !out.isEmpty();
+}
+
+bool AlmarikManager::dateRange(int &firstYear, int &firstMonth, int &lastYear, int &lastMonth) const
+{
+    if (!m_api) {
+        firstYear = firstMonth = lastYear = lastMonth = 0;
+        return false;
+    }
+    return m_api->dateRange(firstYear, firstMonth, lastYear, lastMonth);
+}
+
+bool AlmarikManager::locationTree(QDomElement &root) const
+{
+    if (!m_api)
+        return false;
+    QDomDocument document;
+    if (!document.setContent(m_api->locationTree()))
+        return false;
+    root = document.documentElement();
+    return true;
+}
+
+QString AlmarikManager::hijriMonthTitle(int year, int month) const
+{
+    return m_api ? m_api->hijriMonthTitle(year, month) : QString();
+}
