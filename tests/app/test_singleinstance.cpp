@@ -1,0 +1,154 @@
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/singleapplication.h"
+
+// Real processes of a small program on the single-instance base, in a
+// private runtime folder so that no other run of the suite interferes.
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void keyDependsOnProgramAndUser();
+    void laterCopyHandsItsMessageToTheFirst();
+    void copiesStartedTogetherEndWithOneServer();
+    void crashedCopyLeavesNoStaleLock();
+
+private:
+    QProcess *start(const QString &message = QString());
+    bool waitForLine(QProcess *process, const QByteArray &line, int timeout = 10000);
+
+    QTemporaryDir m_runtime;
+    QString m_probe;
+    QList<QProcess *> m_processes;
+};
+
+void TestSingleInstance::initTestCase()
+{
+    QVERIFY(m_runtime.isValid());
+    QFile::setPermissions(m_runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    m_probe = QCoreApplication::applicationDirPath() + QStringLiteral("/singleinstanceprobe");
+    QVERIFY2(QFileInfo::exists(m_probe), qPrintable(m_probe));
+}
+
+void TestSingleInstance::cleanup()
+{
+    for (QProcess *process : qAsConst(m_processes)) {
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+        delete process;
+    }
+    m_processes.clear();
+}
+
+QProcess *TestSingleInstance::start(const QString &message)
+{
+    auto *process = new QProcess;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process->setProcessEnvironment(env);
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    process->start(m_probe, message.isEmpty() ? QStringList() : QStringList{message});
+    m_processes.append(process);
+    return process;
+}
+
+bool TestSingleInstance::waitForLine(QProcess *process, const QByteArray &line, int timeout)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray seen;
+    while (clock.elapsed() < timeout) {
+        process->waitForReadyRead(100);
+        seen += process->readAllStandardOutput();
+        if (seen.split('\n').contains(line))
+            return true;
+        if (process->state() == QProcess::NotRunning && process->bytesAvailable() == 0)
+            return seen.split('\n').contains(line);
+    }
+    return false;
+}
+
+void TestSingleInstance::keyDependsOnProgramAndUser()
+{
+    const QString key = SingleApplication::keyFor(QStringLiteral("/opt/az/AlmarikZenhar"), QStringLiteral("aminah"));
+    QCOMPARE(SingleApplication::keyFor(QStringLiteral("/opt/az/AlmarikZenhar"), QStringLiteral("aminah")), key);
+    QVERIFY(SingleApplication::keyFor(QStringLiteral("/opt/az/AlmarikZenhar"), QStringLiteral("farid")) != key);
+    QVERIFY(SingleApplication::keyFor(QStringLiteral("/home/aminah/AlmarikZenhar"), QStringLiteral("aminah")) != key);
+    // The key names a socket and a lock file: no path separators in it.
+    QVERIFY(!key.contains(QLatin1Char('/')));
+    QVERIFY(!key.contains(QLatin1Char('\\')));
+}
+
+void TestSingleInstance::laterCopyHandsItsMessageToTheFirst()
+{
+    QProcess *first = start();
+    QVERIFY(waitForLine(first, "serving"));
+
+    QProcess *second = start(QStringLiteral("ShowMe"));
+    QVERIFY(second->waitForFinished(10000));
+    QCOMPARE(second->exitCode(), 0);
+    QCOMPARE(second->readAllStandardOutput().trimmed(), QByteArray("sent"));
+    QVERIFY(waitForLine(first, "received:ShowMe"));
+    QCOMPARE(first->state(), QProcess::Running);
+
+    // A third copy is turned away in the same way.
+    QProcess *third = start(QStringLiteral("quit"));
+    QVERIFY(third->waitForFinished(10000));
+    QVERIFY(first->waitForFinished(10000));
+    QCOMPARE(first->exitStatus(), QProcess::NormalExit);
+}
+
+void TestSingleInstance::copiesStartedTogetherEndWithOneServer()
+{
+    QList<QProcess *> copies;
+    for (int i = 0; i < 4; ++i)
+        copies.append(start(QStringLiteral("hello")));
+
+    auto finished = [&copies]() {
+        return std::count_if(copies.begin(), copies.end(),
+                             [](QProcess *p) { return p->state() == QProcess::NotRunning; });
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(finished(), 3, 15000);
+
+    QProcess *server = nullptr;
+    for (QProcess *copy : qAsConst(copies)) {
+        if (copy->state() != QProcess::NotRunning) {
+            server = copy;
+            continue;
+        }
+        QCOMPARE(copy->exitCode(), 0);
+        QCOMPARE(copy->readAllStandardOutput().trimmed(), QByteArray("sent"));
+    }
+    QVERIFY(server);
+    QByteArray log;
+    QTRY_VERIFY_WITH_TIMEOUT((log += server->readAllStandardOutput()).count("received:hello") == 3, 5000);
+    QVERIFY(log.startsWith("serving"));
+}
+
+void TestSingleInstance::crashedCopyLeavesNoStaleLock()
+{
+    QProcess *first = start();
+    QVERIFY(waitForLine(first, "serving"));
+    first->kill();  // no clean-up: the lock file and the socket stay behind
+    QVERIFY(first->waitForFinished(5000));
+
+    QProcess *next = start();
+    QVERIFY2(waitForLine(next, "serving"), "a new copy must take over after a crash");
+
+    QProcess *later = start(QStringLiteral("ShowMe"));
+    QVERIFY(later->waitForFinished(10000));
+    QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("sent"));
+    QVERIFY(waitForLine(next, "received:ShowMe"));
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "test_singleinstance.moc"
