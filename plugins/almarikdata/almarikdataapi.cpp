@@ -1,0 +1,17 @@
+// The two entry points of the timetable data plug-in.
+
+#include "plugin-api/pluginexport.h"
+#include "plugins/almarikdata/almarikobject.h"
+
+ALMARIK_PLUGIN_EXPORT IAlmarikObject *getApi()
+{
+    return new AlmarikObject;
+}
+
+ALMARIK_PLUGIN_EXPORT bool freeApi(IAlmarikObject **api)
+{
+    // The caller's pointer is left as it is; the caller resets it.
+    if (api && *api)
+        delete *api;
+    return true;
+}

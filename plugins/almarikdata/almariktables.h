@@ -1,0 +1,82 @@
+#ifndef ALMARIKTABLES_H
+#define ALMARIKTABLES_H
+
+#include <cstdint>
+
+// The static, read-only tables of the timetable plug-in. Their contents are
+// generated at build time by almarik-embed from the generator's CSV files
+// and data/places.csv; nothing here is parsed when the plug-in is loaded.
+namespace AlmarikTables {
+
+// One day of a zone: Gregorian year, month (1-12), day (1-31), then hour
+// and minute of Imsak, Subuh, Syuruk, Duha, Zohor, Asar, Maghrib, Isyak.
+struct DayEntry
+{
+    std::int32_t values[19];
+};
+static_assert(sizeof(DayEntry) == 76, "a day entry is 19 packed 32-bit integers");
+
+// Hijri date of one Gregorian day; rows sorted by Gregorian date.
+struct HijriDayRow
+{
+    std::int32_t year;
+    std::int32_t month;
+    std::int32_t day;
+    std::int32_t hijriYear;
+    std::int32_t hijriDay;
+    char monthName[52];  // ASCII, NUL-terminated
+};
+static_assert(sizeof(HijriDayRow) == 72, "a Hijri day row is 72 bytes");
+
+// Hijri months that one Gregorian month spans, joined by " - ", and the
+// Hijri year of the month's last day.
+struct MonthTitleRow
+{
+    std::int32_t year;
+    std::int32_t month;
+    std::int32_t hijriYear;
+    char title[200];  // ASCII, NUL-terminated
+};
+static_assert(sizeof(MonthTitleRow) == 212, "a month title row is 212 bytes");
+
+// A zone's table: dayEntries[first] .. dayEntries[first + count - 1].
+struct ZoneRow
+{
+    const char *code;
+    std::int32_t first;
+    std::int32_t count;
+};
+
+// One place of the catalogue; texts in UTF-8.
+struct PlaceRow
+{
+    const char *name;
+    const char *zoneCode;
+    const char *displayName;  // "" unless the place is shown under another form
+    double latitude;
+    double longitude;
+    const char *source;
+    const char *sourceUrl;
+};
+
+extern const char version[];          // 16 digits
+extern const int firstYear;           // coverage of the zone tables, inclusive
+extern const int firstMonth;
+extern const int lastYear;
+extern const int lastMonth;
+
+extern const ZoneRow zones[];
+extern const int zoneCount;
+extern const DayEntry dayEntries[];
+extern const int dayEntryCount;
+extern const HijriDayRow hijriDays[];
+extern const int hijriDayCount;
+extern const MonthTitleRow monthTitles[];
+extern const int monthTitleCount;
+extern const PlaceRow places[];
+extern const int placeCount;
+extern const char locationTree[];
+
+} // namespace AlmarikTables
+
+#endif // ALMARIKTABLES_H
