@@ -1,0 +1,116 @@
+// Writes the program's pictures. Usage:
+//
+//   almarik-images OUTDIR [QRCFILE] [--sheet SHEETFILE]
+//
+// OUTDIR receives every picture as PNG; QRCFILE, when given, is rewritten
+// to list them under the prefix "/images" with paths relative to the
+// resource file. --sheet paints all pictures onto one contact sheet
+// (with the application icon at several sizes) for a quick look.
+
+#include "picturebook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTextStream>
+
+namespace {
+
+bool writeQrc(const QString &qrcPath, const QString &imageDir, const QStringList &names)
+{
+    QFile file(qrcPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    const QString relative = QFileInfo(qrcPath).absoluteDir().relativeFilePath(imageDir);
+    QTextStream out(&file);
+    out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n"
+        << "    <!-- Written by tools/images (almarik-images); edit the generator, not this list. -->\n"
+        << "    <qresource prefix=\"/images\">\n";
+    for (const QString &name : names)
+        out << "        <file alias=\"" << name << "\">" << relative << '/' << name << "</file>\n";
+    out << "    </qresource>\n</RCC>\n";
+    return out.status() == QTextStream::Ok;
+}
+
+QImage contactSheet(const QStringList &names)
+{
+    const int columns = 6;
+    const int cell = 130;
+    const int rows = (names.size() + columns - 1) / columns;
+    QImage sheet(QSize(columns * cell, rows * cell + 280), QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(PictureBook::teal);
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(9);
+    painter.setFont(font);
+    for (int i = 0; i < names.size(); ++i) {
+        const QRect box((i % columns) * cell, (i / columns) * cell, cell, cell);
+        QImage image = PictureBook::picture(names.at(i));
+        const QString caption = QStringLiteral("%1 %2x%3").arg(names.at(i)).arg(image.width()).arg(image.height());
+        if (image.width() > cell - 6 || image.height() > cell - 20)
+            image = image.scaled(cell - 6, cell - 20, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        painter.drawImage(box.x() + (cell - image.width()) / 2, box.y() + 4, image);
+        painter.setPen(Qt::white);
+        painter.drawText(box.adjusted(2, 0, -2, -2), Qt::AlignBottom | Qt::AlignHCenter, caption);
+    }
+    // The icon at the sizes a desktop shows it.
+    const QImage icon = PictureBook::picture(QStringLiteral("AppIcon.png"));
+    int x = 10;
+    const int y = rows * cell + 10;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        painter.drawImage(x, y, icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        x += size + 12;
+    }
+    painter.drawImage(x, y, PictureBook::picture(QStringLiteral("TrayIconWin7.png")));
+    painter.drawImage(x + 28, y, PictureBook::picture(QStringLiteral("TrayIcon.png")));
+    return sheet;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    QString sheetPath;
+    const int sheetIndex = arguments.indexOf(QStringLiteral("--sheet"));
+    if (sheetIndex >= 0) {
+        if (sheetIndex + 1 >= arguments.size()) {
+            QTextStream(stderr) << "--sheet needs a file name\n";
+            return 2;
+        }
+        sheetPath = arguments.at(sheetIndex + 1);
+        arguments.erase(arguments.begin() + sheetIndex, arguments.begin() + sheetIndex + 2);
+    }
+    if (arguments.isEmpty() || arguments.size() > 2) {
+        QTextStream(stderr) << "usage: almarik-images OUTDIR [QRCFILE] [--sheet SHEETFILE]\n";
+        return 2;
+    }
+
+    const QString outDir = QDir(arguments.at(0)).absolutePath();
+    if (!QDir().mkpath(outDir)) {
+        QTextStream(stderr) << "cannot create " << outDir << '\n';
+        return 1;
+    }
+    const QStringList names = PictureBook::names();
+    int failures = 0;
+    for (const QString &name : names) {
+        const QImage image = PictureBook::picture(name);
+        if (image.isNull() || !image.save(outDir + QLatin1Char('/') + name, "PNG")) {
+            QTextStream(stderr) << "cannot write " << name << '\n';
+            ++failures;
+        }
+    }
+    if (arguments.size() == 2 && !writeQrc(arguments.at(1), outDir, names)) {
+        QTextStream(stderr) << "cannot write " << arguments.at(1) << '\n';
+        ++failures;
+    }
+    if (!sheetPath.isEmpty() && !contactSheet(names).save(sheetPath, "PNG")) {
+        QTextStream(stderr) << "cannot write " << sheetPath << '\n';
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}
