@@ -1,0 +1,93 @@
+#include "ui/pages/pagecalendar.h"
+
+#include <QDebug>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "app/appmain.h"
+#include "ui/pages/xcalendar.h"
+
+PageCalendar::PageCalendar(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PageCalendar"));
+    resize(495, 517);
+
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette palette = m_scrollArea->palette();
+    palette.setColor(QPalette::Window, QColor(60, 137, 165, 0));
+    m_scrollArea->setPalette(palette);
+    m_scrollArea->setAutoFillBackground(true);
+
+    m_content = new QWidget;
+    m_content->setObjectName(QStringLiteral("contentWidget"));
+    m_content->setPalette(palette);
+    m_content->setAutoFillBackground(true);
+
+    int firstYear = 0;
+    int firstMonth = 0;
+    int lastYear = 0;
+    int lastMonth = 0;
+    int y = 10;
+    if (appAlmarikManager()->dateRange(firstYear, firstMonth, lastYear, lastMonth)
+            && firstMonth >= 1 && firstMonth <= 12 && lastMonth >= 1 && lastMonth <= 12) {
+        int year = firstYear;
+        int month = firstMonth;
+        int index = 0;
+        int rowY = y;
+        // A broken range must not build calendars without end.
+        const int maxCalendars = 1200;
+        while ((year < lastYear || (year == lastYear && month <= lastMonth)) && index < maxCalendars) {
+            auto *calendar = new XCalendar(month, year, m_content);
+            calendar->setObjectName(QStringLiteral("calendar%1_%2").arg(year).arg(month, 2, 10, QLatin1Char('0')));
+            if (index % 2 == 0) {
+                rowY = y;
+                calendar->move(20, rowY);
+                y += calendar->height() + 10;
+            } else {
+                calendar->move(calendar->width() + 35, rowY);
+            }
+            calendar->show();
+            m_calendars.append(calendar);
+            ++index;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+        }
+        m_content->resize(700, y + 10);
+    } else {
+        m_content->resize(700, 20);
+    }
+    m_scrollArea->setWidget(m_content);
+    connect(appAlmarikManager(), &AlmarikManager::updated, this, &PageCalendar::slotUpdateAlmarik);
+}
+
+void PageCalendar::slotUpdateAlmarik()
+{
+    // Each calendar refreshes itself from the manager's signal.
+    qDebug() << "PageCalendar::slotUpdateAlmarik()";
+}
+
+void PageCalendar::slotScrollToTop()
+{
+    m_scrollArea->verticalScrollBar()->setSliderPosition(0);
+    m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageCalendar::slotHideTimePanel()
+{
+    for (XCalendar *calendar : qAsConst(m_calendars))
+        calendar->hideTimePanel();
+}
+
+void PageCalendar::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_scrollArea->setGeometry(0, 0, width(), height());
+    m_content->resize(width() - 10, m_content->height());
+}

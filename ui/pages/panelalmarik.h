@@ -1,0 +1,37 @@
+#ifndef PANELALMARIK_H
+#define PANELALMARIK_H
+
+#include <QList>
+#include <QWidget>
+
+class QLabel;
+struct DailyTimes;
+
+// One month of prayer times as a grid of labels: a day-number column and
+// the eight time columns. Today's day number is drawn in yellow bold on a
+// dark bar. The home page tells the panel where its column headers stand.
+class PanelAlmarik : public QWidget
+{
+    Q_OBJECT
+public:
+    static const int RowCount = 31;
+    static const int ColumnCount = 9;
+
+    explicit PanelAlmarik(QWidget *parent = nullptr);
+
+    // Fills and lays out the grid from the month's records; centres holds
+    // the horizontal centre of each of the count columns (day number first).
+    // The panel becomes width wide and as tall as its shown rows.
+    void fill(int width, const int *centres, int count, const QList<DailyTimes *> &days);
+    // y of the highlight bar; 0 when no row is highlighted.
+    int highlightY() const;
+
+    QLabel *cellLabel(int row, int column) const;
+    QLabel *highlightBar() const { return labelHighlight; }
+
+private:
+    QLabel *labelHighlight = nullptr;
+    QLabel *m_labels[ColumnCount][RowCount] = {};
+};
+
+#endif // PANELALMARIK_H

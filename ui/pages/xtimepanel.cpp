@@ -1,0 +1,137 @@
+#include "ui/pages/xtimepanel.h"
+
+#include <QLabel>
+
+#include "app/appmain.h"
+#include "core/dailytimes.h"
+
+namespace {
+const int HideDelay = 50;
+
+QLabel *makeLabel(QWidget *parent, const char *name, int pointSize)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Normal));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+QString colourSheet(const QColor &colour)
+{
+    return QStringLiteral("background-color:#%1%2%3;")
+            .arg(colour.red(), 2, 16, QLatin1Char('0'))
+            .arg(colour.green(), 2, 16, QLatin1Char('0'))
+            .arg(colour.blue(), 2, 16, QLatin1Char('0'));
+}
+}
+
+XTimePanel::XTimePanel(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("XTimePanel"));
+    setWindowFlags(Qt::ToolTip);
+    resize(150, 200);
+    hide();
+    setStyleSheet(colourSheet(QColor(48, 184, 65)));
+    connect(&m_timer, &QTimer::timeout, this, &XTimePanel::slotTimer);
+
+    const QString frameSheet = QStringLiteral("QLabel { background-color : #708090; color : #708090; }");
+    labelBorderTop = new QLabel(this);
+    labelBorderBottom = new QLabel(this);
+    labelBorderLeft = new QLabel(this);
+    labelBorderRight = new QLabel(this);
+    for (QLabel *border : {labelBorderTop, labelBorderBottom, labelBorderLeft, labelBorderRight})
+        border->setStyleSheet(frameSheet);
+
+    labelZone = makeLabel(this, "labelZone", 9);
+    labelZone->setAlignment(Qt::AlignCenter);
+    labelDate = makeLabel(this, "labelDate", 9);
+    labelHijri = makeLabel(this, "labelHijri", 9);
+    for (QLabel *heading : {labelZone, labelDate, labelHijri}) {
+        heading->setText(QString());
+        heading->adjustSize();
+    }
+
+    // The prayer names are read once: the panel is rebuilt with its calendar.
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        labelName[slot] = makeLabel(this, "labelName", 10);
+        labelName[slot]->setObjectName(QStringLiteral("labelName") + prayerSlotName(slot));
+        labelName[slot]->setText(appLanguage()->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
+        labelName[slot]->adjustSize();
+        labelTime[slot] = makeLabel(this, "labelTime", 10);
+        labelTime[slot]->setObjectName(QStringLiteral("labelTime") + prayerSlotName(slot));
+        labelTime[slot]->setText(QStringLiteral("00:00"));
+        labelTime[slot]->adjustSize();
+    }
+    layoutPanel();
+}
+
+void XTimePanel::setDay(const DailyTimes &day)
+{
+    labelZone->setText(appAlmarikManager()->zoneDisplayName());
+    labelDate->setText(QStringLiteral("%1 %2, %3")
+                               .arg(appLanguage()->monthName(day.month))
+                               .arg(day.day)
+                               .arg(day.year));
+    labelHijri->setText(QStringLiteral("%1 %2, %3").arg(day.hijriMonthName).arg(day.hijriDay).arg(day.hijriYear));
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        labelTime[slot]->setText(day.timeText(slot));
+
+    for (QLabel *heading : {labelZone, labelDate, labelHijri})
+        heading->adjustSize();
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        labelName[slot]->adjustSize();
+        labelTime[slot]->adjustSize();
+    }
+    layoutPanel();
+}
+
+void XTimePanel::startHiding()
+{
+    m_keepVisible = false;
+    m_timer.start(HideDelay);
+}
+
+void XTimePanel::show()
+{
+    m_keepVisible = true;
+    QWidget::show();
+}
+
+void XTimePanel::slotTimer()
+{
+    m_timer.stop();
+    if (!m_keepVisible)
+        hide();
+}
+
+void XTimePanel::layoutPanel()
+{
+    const int w = width();
+    labelZone->move(w / 2 - labelZone->width() / 2, 15);
+    labelDate->move(w / 2 - labelDate->width() / 2, labelZone->height() + 16);
+    labelHijri->move(w / 2 - labelHijri->width() / 2, labelDate->y() + labelDate->height() + 1);
+
+    int y = labelHijri->y() + labelHijri->height() + 5;
+    int lastBottom = y;
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        labelName[slot]->move(25, y);
+        labelTime[slot]->move(w - 25 - labelTime[slot]->width(), y);
+        const int rowHeight = qMax(labelName[slot]->height(), labelTime[slot]->height());
+        lastBottom = y + rowHeight;
+        y += rowHeight + 1;
+    }
+
+    const int h = lastBottom + 15;
+    resize(w, h);
+    labelBorderTop->setGeometry(0, 0, w, 1);
+    labelBorderBottom->setGeometry(0, h - 1, w, 1);
+    labelBorderLeft->setGeometry(0, 0, 1, h);
+    labelBorderRight->setGeometry(w - 1, 0, 1, h);
+    for (QLabel *border : {labelBorderTop, labelBorderBottom, labelBorderLeft, labelBorderRight})
+        border->raise();
+}

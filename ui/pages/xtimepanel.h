@@ -1,0 +1,49 @@
+#ifndef XTIMEPANEL_H
+#define XTIMEPANEL_H
+
+#include <QTimer>
+#include <QWidget>
+
+#include "core/prayerslot.h"
+
+class QLabel;
+struct DailyTimes;
+
+// The small green pop-up that a month calendar shows beside a day cell while
+// the pointer rests on it: zone, Gregorian and Hijri date and the day's
+// eight times. One panel per calendar, reused for every cell.
+class XTimePanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit XTimePanel(QWidget *parent = nullptr);
+
+    // Fills every label from the record and lays the panel out.
+    void setDay(const DailyTimes &day);
+    // Hides the panel 50 ms from now unless show() comes first.
+    void startHiding();
+    bool isHidePending() const { return m_timer.isActive(); }
+
+public slots:
+    // Shadows QWidget::show(): marks the panel as wanted before showing it,
+    // so that a pending hide is called off.
+    void show();
+    void slotTimer();
+
+private:
+    void layoutPanel();
+
+    QTimer m_timer;
+    bool m_keepVisible = false;
+    QLabel *labelZone = nullptr;
+    QLabel *labelDate = nullptr;
+    QLabel *labelHijri = nullptr;
+    QLabel *labelName[PrayerSlotCount] = {};
+    QLabel *labelTime[PrayerSlotCount] = {};
+    QLabel *labelBorderTop = nullptr;
+    QLabel *labelBorderBottom = nullptr;
+    QLabel *labelBorderLeft = nullptr;
+    QLabel *labelBorderRight = nullptr;
+};
+
+#endif // XTIMEPANEL_H
