@@ -1,0 +1,20 @@
+#ifndef XPATHLABEL_H
+#define XPATHLABEL_H
+
+#include <QLabel>
+
+// A label showing a file path that reacts to a click (to pick another).
+class XPathLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit XPathLabel(QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+#endif // XPATHLABEL_H

@@ -1,0 +1,210 @@
+#include "xpushbutton.h"
+
+#include <QBitmap>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+XPushButton::XPushButton(QWidget *parent)
+    : QPushButton(parent)
+    , m_captionFont(QStringLiteral("Arial"))
+    , m_captionColour(0, 0, 0, 255)
+{
+    m_captionFont.setPixelSize(12);
+    m_captionFont.setWeight(QFont::Bold);
+    setFlat(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_MouseTracking);
+    setStyleSheet(QStringLiteral("background-color: transparent;"));
+}
+
+void XPushButton::setImages(const QStringList &paths)
+{
+    // Each picture is registered under the icon mode of its role, so that
+    // the look number doubles as the mode when a look is composed.
+    struct Role {
+        QIcon *icon;
+        QIcon::Mode mode;
+    };
+    const Role roles[] = {{&m_normalIcon, QIcon::Normal},
+                          {&m_hoverIcon, QIcon::Active},
+                          {&m_pressedIcon, QIcon::Selected},
+                          {&m_disabledIcon, QIcon::Disabled}};
+    for (int i = 0; i < 4; ++i) {
+        *roles[i].icon = QIcon();
+        if (i >= paths.size())
+            continue;
+        const QPixmap picture(paths.at(i));
+        if (!picture.isNull())
+            roles[i].icon->addPixmap(picture, roles[i].mode, QIcon::Off);
+        m_iconSize = picture.size();
+    }
+    setIconSize(m_iconSize);
+    resize(m_iconSize);
+    if (m_enabled)
+        applyImage(m_normalIcon, LookNormal);
+    else
+        applyImage(m_disabledIcon, LookDisabled);
+}
+
+void XPushButton::setCaptionOverlay(const QString &text, int x, int y)
+{
+    m_captionText = text;
+    m_captionX = x;
+    m_captionY = y;
+    m_captionShown = true;
+    update();
+}
+
+void XPushButton::hideCaptionOverlay()
+{
+    m_captionShown = false;
+    update();
+}
+
+void XPushButton::setOverlayPicture(const QString &path, const QString &maskPath)
+{
+    m_overlayPath = path;
+    m_overlayMaskPath = maskPath;
+}
+
+void XPushButton::setEnabled(bool blEnable)
+{
+    m_enabled = blEnable;
+    const QRect globalRect(mapToGlobal(QPoint(0, 0)), size());
+    if (m_enabled && globalRect.contains(QCursor::pos()))
+        sendCrossing(QEvent::Enter);
+    else
+        sendCrossing(QEvent::Leave);
+}
+
+void XPushButton::sendCrossing(QEvent::Type type)
+{
+    QEvent event(type);
+    QCoreApplication::sendEvent(this, &event);
+}
+
+void XPushButton::applyImage(const QIcon &icon, int look)
+{
+    m_look = look;
+    if (m_overlayPath.isEmpty()) {
+        m_currentIcon = icon;
+    } else {
+        const QPixmap base = icon.pixmap(m_iconSize, static_cast<QIcon::Mode>(look), QIcon::Off);
+        QPixmap overlay(m_overlayPath);
+        if (!overlay.isNull() && !m_overlayMaskPath.isEmpty())
+            overlay.setMask(QBitmap(m_overlayMaskPath));
+        QImage composed(m_iconSize, QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&composed);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(composed.rect(), Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter.drawPixmap(0, 0, base);
+        painter.drawPixmap(40, 5, overlay);
+        painter.end();
+        m_currentIcon = QIcon(QPixmap::fromImage(composed));
+    }
+    setIcon(m_currentIcon);
+}
+
+void XPushButton::enterEvent(QEvent *event)
+{
+    QPushButton::enterEvent(event);
+    if (m_checkedLook)
+        return;
+    if (m_enabled) {
+        m_hovered = true;
+        applyImage(m_hoverIcon, LookHover);
+    } else {
+        applyImage(m_disabledIcon, LookHover);
+    }
+}
+
+void XPushButton::leaveEvent(QEvent *event)
+{
+    QPushButton::leaveEvent(event);
+    if (m_checkedLook)
+        return;
+    if (m_enabled) {
+        m_pressed = false;
+        applyImage(m_normalIcon, LookNormal);
+    } else {
+        applyImage(m_disabledIcon, LookHover);
+    }
+    m_hovered = false;
+}
+
+void XPushButton::mouseMoveEvent(QMouseEvent *event)
+{
+    QPushButton::mouseMoveEvent(event);
+    // One synthetic crossing per pass over the edge; the top and left
+    // pixel rows count as outside.
+    const QPoint p = event->pos();
+    const bool inside = p.x() > 0 && p.x() <= width() && p.y() > 0 && p.y() <= height();
+    if (inside && !m_inside) {
+        m_inside = true;
+        m_outside = false;
+        sendCrossing(QEvent::Enter);
+    } else if (!inside && !m_outside) {
+        m_inside = false;
+        m_outside = true;
+        sendCrossing(QEvent::Leave);
+    }
+}
+
+void XPushButton::mousePressEvent(QMouseEvent *event)
+{
+    // A logically disabled button swallows the press: no click follows.
+    if (!m_enabled)
+        return;
+    if (m_hovered) {
+        m_pressed = true;
+        applyImage(m_pressedIcon, LookPressed);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void XPushButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_enabled)
+        return;
+    const bool wasChecked = m_checkedLook;
+    // The base handler clicks (and, for a checkable button, toggles once).
+    QPushButton::mouseReleaseEvent(event);
+    if (m_checkedLook)
+        return; // a checked button keeps its pressed picture
+    if (m_pressed || wasChecked) {
+        // The press ends, or a checked button was just released from its
+        // latched picture.
+        m_pressed = false;
+        m_hovered = rect().contains(event->pos());
+        if (m_hovered)
+            applyImage(m_hoverIcon, LookHover);
+        else
+            applyImage(m_normalIcon, LookNormal);
+    }
+}
+
+void XPushButton::checkStateSet()
+{
+    QPushButton::checkStateSet();
+    m_checkedLook = isChecked();
+    if (m_checkedLook)
+        applyImage(m_pressedIcon, LookPressed);
+    else
+        applyImage(m_normalIcon, LookNormal);
+}
+
+void XPushButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (!m_captionShown)
+        return;
+    QPainter painter(this);
+    painter.setFont(m_captionFont);
+    painter.setPen(m_captionColour);
+    painter.drawText(m_captionX, m_captionY, m_captionText);
+}

@@ -1,0 +1,153 @@
+#include "xurllabel.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+XUrlLabel::XUrlLabel(QWidget *parent)
+    : QLabel(parent)
+    , m_normalPalette(palette())
+    , m_normalFont(font())
+    , m_hoverFont(QStringLiteral("Arial"), 10, QFont::Bold, false)
+    , m_anchorX(pos().x())
+    , m_anchorY(pos().y())
+{
+    m_hoverPalette.setBrush(QPalette::Active, QPalette::WindowText, QBrush(QColor(255, 255, 255, 255)));
+    m_hoverPalette.setBrush(QPalette::Inactive, QPalette::WindowText, QBrush(QColor(255, 255, 255, 255)));
+    setAlignment(Qt::AlignVCenter);
+}
+
+void XUrlLabel::setUrl(const QString &url)
+{
+    m_url = url;
+}
+
+void XUrlLabel::setAnchorPosition(int x, int y)
+{
+    m_anchorX = x;
+    m_anchorY = y;
+    move(x, y);
+}
+
+void XUrlLabel::setHoverEnabled(bool enabled)
+{
+    m_hoverEnabled = enabled;
+}
+
+void XUrlLabel::setNormalFont(const QFont &font)
+{
+    m_normalFont = font;
+    setFont(font);
+}
+
+void XUrlLabel::setHoverFont(const QFont &font)
+{
+    m_hoverFont = font;
+}
+
+void XUrlLabel::setNormalPalette(const QPalette &palette)
+{
+    m_normalPalette = palette;
+    setPalette(palette);
+}
+
+void XUrlLabel::setHoverPalette(const QPalette &palette)
+{
+    m_hoverPalette = palette;
+}
+
+void XUrlLabel::setAnchorAlignment(int alignment)
+{
+    m_anchorAlignment = alignment;
+}
+
+bool XUrlLabel::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Enter:
+        applyHoverLook();
+        return true;
+    case QEvent::Leave:
+        applyNormalLook();
+        return true;
+    default:
+        return QLabel::event(event);
+    }
+}
+
+void XUrlLabel::mouseMoveEvent(QMouseEvent *event)
+{
+    QLabel::mouseMoveEvent(event);
+    if (!m_hovered)
+        return;
+    const QPoint p = event->pos();
+    if (p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height())
+        applyHoverLook();
+    else
+        applyNormalLook();
+}
+
+void XUrlLabel::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (m_url.isEmpty())
+        emit clicked();
+    else
+        QDesktopServices::openUrl(QUrl(m_url, QUrl::TolerantMode));
+}
+
+void XUrlLabel::growToTallest()
+{
+    if (height() > m_maxHeight) {
+        m_maxHeight = height();
+        resize(width(), m_maxHeight);
+    }
+}
+
+void XUrlLabel::applyHoverLook()
+{
+    if (m_hoverEnabled) {
+        // The size of the normal look is what a right-anchored label keeps
+        // its right edge by; take it now in case the text changed since the
+        // normal look was last applied.
+        if (!m_hovered) {
+            m_normalWidth = width();
+            m_normalHeight = height();
+        }
+        setPalette(m_hoverPalette);
+        setFont(m_hoverFont);
+        adjustSize();
+        growToTallest();
+        reposition(true);
+    }
+    m_hovered = true;
+    update();
+}
+
+void XUrlLabel::applyNormalLook()
+{
+    if (m_hoverEnabled) {
+        setPalette(m_normalPalette);
+        setFont(m_normalFont);
+        adjustSize();
+        growToTallest();
+        m_normalWidth = width();
+        m_normalHeight = height();
+        reposition(false);
+    }
+    m_hovered = false;
+    update();
+}
+
+void XUrlLabel::reposition(bool hovered)
+{
+    if (m_anchorAlignment == int(Qt::AlignHCenter | Qt::AlignVCenter)) {
+        if (parentWidget())
+            move(parentWidget()->width() / 2 - width() / 2, y());
+    } else if (m_anchorAlignment == Qt::AlignRight) {
+        if (hovered)
+            move(m_anchorX + m_normalWidth - width(), y());
+        else
+            move(m_anchorX, m_anchorY);
+    }
+}
