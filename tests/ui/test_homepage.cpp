@@ -1,0 +1,480 @@
+// The home page and its month timetable, against the shipped timetable data.
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QUrlQuery>
+#include <QtTest>
+
+#include "app/appmain.h"
+#include "core/dailytimes.h"
+#include "ui/controls/xurllabel.h"
+#include "ui/pages/pagehome.h"
+#include "ui/pages/panelalmarik.h"
+#include "viewsharness.h"
+
+namespace {
+const QColor Yellow(247, 255, 37, 255);
+const QColor White(255, 255, 255, 255);
+
+QString clock(int hour, int minute)
+{
+    return QString::asprintf("%02d:%02d", hour, minute);
+}
+
+QList<DailyTimes *> monthOf(int month, int year)
+{
+    QList<DailyTimes *> days;
+    appAlmarikManager()->timesOfMonth(month, year, days);
+    return days;
+}
+
+int visibleRows(PanelAlmarik *panel)
+{
+    int rows = 0;
+    for (int row = 0; row < PanelAlmarik::RowCount; ++row) {
+        if (!panel->cellLabel(row, 0)->isHidden())
+            ++rows;
+    }
+    return rows;
+}
+
+// Everything a user can read on the page, to tell whether anything moved.
+struct PageState
+{
+    QDate date;
+    QStringList texts;
+    bool operator==(const PageState &other) const { return date == other.date && texts == other.texts; }
+};
+
+PageState stateOf(PageHome *page)
+{
+    PageState state;
+    state.date = page->shownDate();
+    const QList<QLabel *> labels = page->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        state.texts << QStringLiteral("%1=%2@%3,%4 %5").arg(label->objectName(), label->text())
+                               .arg(label->x()).arg(label->y()).arg(label->isHidden() ? QStringLiteral("hidden") : QString());
+    }
+    return state;
+}
+}
+
+class TestHomePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void panelFillsAMonth_data();
+    void panelFillsAMonth();
+    void panelMarksTodaysDayNumber();
+    void panelHidesTheBarWhenTheMonthIsShort();
+    void panelPadsSingleDigits();
+
+    void headerShowsTheZone();
+    void headerIsStackedAboveTheSource();
+    void goToTodayShowsTodaysMonth();
+    void nextAndPreviousCrossTheYearEnd();
+    void navigationPastTheDataKeepsEverything();
+    void nowComesBackToToday();
+    void monthClickUsesTodaysYear();
+    void monthClickClampsTheDay();
+    void zoneChangeRefreshesThePage();
+    void languageChangeRelabels();
+    void layoutStaysInsideThePage();
+
+private:
+    bool covered(int month, int year) const;
+
+    PageHome *m_page = nullptr;
+    PromptWatcher *m_prompts = nullptr;
+    int m_firstYear = 0, m_firstMonth = 0, m_lastYear = 0, m_lastMonth = 0;
+};
+
+void TestHomePage::initTestCase()
+{
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Kuala Lumpur"), false));
+    QVERIFY(appAlmarikManager()->dateRange(m_firstYear, m_firstMonth, m_lastYear, m_lastMonth));
+    const QDate today = QDate::currentDate();
+    if (!covered(today.month(), today.year()))
+        QSKIP("The shipped data does not cover today's month");
+    m_prompts = new PromptWatcher;
+    m_page = new PageHome;
+    m_page->resize(648, 375);
+    m_page->show();
+}
+
+void TestHomePage::init()
+{
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Kuala Lumpur"), false));
+    m_page->slotGoToToday();
+    m_prompts->clear();
+}
+
+void TestHomePage::cleanupTestCase()
+{
+    delete m_page;
+    delete m_prompts;
+}
+
+bool TestHomePage::covered(int month, int year) const
+{
+    const int wanted = year * 12 + month;
+    return wanted >= m_firstYear * 12 + m_firstMonth && wanted <= m_lastYear * 12 + m_lastMonth;
+}
+
+void TestHomePage::panelFillsAMonth_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    // February of the last year is 28 or 29 days long; December has 31 and
+    // April 30.
+    QTest::newRow("February") << 2 << m_lastYear;
+    QTest::newRow("April") << 4 << m_lastYear;
+    QTest::newRow("December") << 12 << m_firstYear;
+}
+
+void TestHomePage::panelFillsAMonth()
+{
+    QFETCH(int, month);
+    QFETCH(int, year);
+    const QList<DailyTimes *> days = monthOf(month, year);
+    QCOMPARE(days.size(), QDate(year, month, 1).daysInMonth());
+
+    PanelAlmarik panel;
+    const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
+    panel.fill(518, centres, 9, days);
+
+    int height = 0;
+    for (int row = 0; row < PanelAlmarik::RowCount; ++row) {
+        const bool shown = row < days.size();
+        for (int column = 0; column < PanelAlmarik::ColumnCount; ++column)
+            QCOMPARE(panel.cellLabel(row, column)->isHidden(), !shown);
+        if (!shown)
+            continue;
+        QCOMPARE(panel.cellLabel(row, 0)->text(), QString::number(row + 1));
+        for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+            QLabel *label = panel.cellLabel(row, slot + 1);
+            QCOMPARE(label->text(), clock(days.at(row)->times[slot][0], days.at(row)->times[slot][1]));
+            QVERIFY(qAbs(label->x() + label->width() / 2 - centres[slot + 1]) <= 1);
+        }
+        // Rows are stacked one pixel apart.
+        if (row > 0) {
+            QLabel *above = panel.cellLabel(row - 1, 0);
+            QCOMPARE(panel.cellLabel(row, 0)->y(), above->y() + above->height() + 1);
+        }
+        height += panel.cellLabel(row, 0)->height() + 1;
+    }
+    QCOMPARE(panel.size(), QSize(518, height));
+}
+
+void TestHomePage::panelMarksTodaysDayNumber()
+{
+    const QDate today = QDate::currentDate();
+    // Any month at least as long as today's day number marks that row.
+    const QList<DailyTimes *> days = monthOf(12, m_firstYear);
+    PanelAlmarik panel;
+    const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
+    panel.fill(518, centres, 9, days);
+
+    const int todayRow = today.day() - 1;
+    for (int row = 0; row < days.size(); ++row) {
+        for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
+            QLabel *label = panel.cellLabel(row, column);
+            const bool marked = row == todayRow;
+            QCOMPARE(label->font().bold(), marked);
+            QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), marked ? Yellow : White);
+        }
+    }
+    QLabel *bar = panel.highlightBar();
+    QVERIFY(!bar->isHidden());
+    QCOMPARE(bar->geometry(), QRect(0, panel.cellLabel(todayRow, 0)->y(), 518, panel.cellLabel(todayRow, 0)->height()));
+    QCOMPARE(panel.highlightY(), panel.cellLabel(todayRow, 0)->y());
+}
+
+void TestHomePage::panelHidesTheBarWhenTheMonthIsShort()
+{
+    const QDate today = QDate::currentDate();
+    if (today.day() == 1)
+        QSKIP("Every month has a row for the 1st");
+    const QList<DailyTimes *> full = monthOf(12, m_firstYear);
+    PanelAlmarik panel;
+    const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
+    panel.fill(518, centres, 9, full);
+    QVERIFY(!panel.highlightBar()->isHidden());
+
+    // A month that ends before today's day number has no row to mark.
+    const QList<DailyTimes *> shorter = full.mid(0, today.day() - 1);
+    panel.fill(518, centres, 9, shorter);
+    QVERIFY(panel.highlightBar()->isHidden());
+    QCOMPARE(panel.highlightY(), 0);
+    QCOMPARE(visibleRows(&panel), shorter.size());
+    for (int row = 0; row < shorter.size(); ++row)
+        QVERIFY(!panel.cellLabel(row, 0)->font().bold());
+}
+
+void TestHomePage::panelPadsSingleDigits()
+{
+    DailyTimes day;
+    day.day = 1;
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        day.times[slot][0] = slot;
+        day.times[slot][1] = 9 - slot;
+    }
+    PanelAlmarik panel;
+    const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
+    panel.fill(518, centres, 9, {&day});
+    QCOMPARE(panel.cellLabel(0, 1)->text(), QStringLiteral("00:09"));
+    QCOMPARE(panel.cellLabel(0, 8)->text(), QStringLiteral("07:02"));
+    QCOMPARE(visibleRows(&panel), 1);
+    QCOMPARE(panel.height(), panel.cellLabel(0, 0)->height() + 1);
+}
+
+void TestHomePage::headerShowsTheZone()
+{
+    AlmarikManager *manager = appAlmarikManager();
+    auto *zone = m_page->findChild<QLabel *>(QStringLiteral("labelZone"));
+    QCOMPARE(zone->text(), manager->zoneDisplayName());
+    QVERIFY(zone->font().bold());
+    QCOMPARE(zone->font().pointSize(), 12);
+    QCOMPARE(zone->font().family(), QStringLiteral("Arial"));
+
+    auto *gps = m_page->findChild<XUrlLabel *>(QStringLiteral("labelGps"));
+    QCOMPARE(gps->text(), manager->coordinatesText());
+    const QUrl url(gps->url());
+    QCOMPARE(url.host(), QStringLiteral("www.openstreetmap.org"));
+    const QUrlQuery query(url);
+    QVERIFY(qAbs(query.queryItemValue(QStringLiteral("mlat")).toDouble() - manager->latitude()) < 1e-4);
+    QVERIFY(qAbs(query.queryItemValue(QStringLiteral("mlon")).toDouble() - manager->longitude()) < 1e-3);
+    QCOMPARE(url.fragment(), QStringLiteral("map=12/%1/%2").arg(manager->latitude(), 0, 'g', 6).arg(manager->longitude(), 0, 'g', 6));
+
+    const QDate today = QDate::currentDate();
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
+             appLanguage()->monthName(today.month()) + QLatin1Char(' ') + QString::number(today.year()));
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelHijri"))->text(),
+             manager->hijriMonthTitle(today.year(), today.month()));
+    auto *source = m_page->findChild<XUrlLabel *>(QStringLiteral("labelSource"));
+    QVERIFY(source->text().endsWith(QStringLiteral(": ") + manager->zoneSource()));
+    QVERIFY(source->text().startsWith(appLanguage()->text(QStringLiteral("Almarik.Source"))));
+    QCOMPARE(source->url(), manager->zoneSourceUrl());
+    QVERIFY(!m_page->findChild<QLabel *>(QStringLiteral("labelTafsirQuran"))->text().isEmpty());
+}
+
+void TestHomePage::headerIsStackedAboveTheSource()
+{
+    QStringList order = {"labelSource", "labelHijri", "labelDate", "labelGps", "labelZone"};
+    QWidget *below = nullptr;
+    for (const QString &name : order) {
+        auto *label = m_page->findChild<QLabel *>(name);
+        QVERIFY2(label, qPrintable(name));
+        QCOMPARE(label->x(), 40);
+        if (!below)
+            QCOMPARE(label->y(), 75);
+        else
+            QCOMPARE(label->y() + label->height(), below->y());
+        below = label;
+    }
+    QVERIFY(below->y() >= 0);
+}
+
+void TestHomePage::goToTodayShowsTodaysMonth()
+{
+    const QDate today = QDate::currentDate();
+    m_page->slotShowNext();
+    QVERIFY(m_page->shownDate() != today || !covered(today.addMonths(1).month(), today.addMonths(1).year()));
+    m_page->slotGoToToday();
+    QCOMPARE(m_page->shownDate(), today);
+    QCOMPARE(m_page->days().size(), today.daysInMonth());
+    QCOMPARE(visibleRows(m_page->panel()), today.daysInMonth());
+    // Today's row is near the top of the scroll area.
+    QScrollBar *bar = m_page->scrollArea()->verticalScrollBar();
+    const int wanted = qMin(qMax(0, m_page->panel()->highlightY() - 15), bar->maximum());
+    QCOMPARE(bar->value(), wanted);
+    QVERIFY(m_page->panel()->highlightY() > 0 || today.day() == 1);
+    QVERIFY(m_prompts->seen().isEmpty());
+}
+
+void TestHomePage::nextAndPreviousCrossTheYearEnd()
+{
+    if (!covered(12, m_firstYear) || !covered(1, m_firstYear + 1))
+        QSKIP("The data has no year end inside it");
+    QVERIFY(m_page->showMonth(QDate(m_firstYear, 12, 20)));
+    m_page->slotShowNext();
+    QCOMPARE(m_page->shownDate(), QDate(m_firstYear + 1, 1, 20));
+    const QList<DailyTimes> &january = m_page->days();
+    QCOMPARE(january.size(), 31);
+    QCOMPARE(january.first().month, 1);
+    QCOMPARE(january.first().year, m_firstYear + 1);
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
+             appLanguage()->monthName(1) + QLatin1Char(' ') + QString::number(m_firstYear + 1));
+
+    m_page->slotShowPrevious();
+    QCOMPARE(m_page->shownDate(), QDate(m_firstYear, 12, 20));
+    QCOMPARE(m_page->days().first().month, 12);
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
+             appLanguage()->monthName(12) + QLatin1Char(' ') + QString::number(m_firstYear));
+    QVERIFY(m_prompts->seen().isEmpty());
+}
+
+void TestHomePage::navigationPastTheDataKeepsEverything()
+{
+    // Forward past the last month.
+    QVERIFY(m_page->showMonth(QDate(m_lastYear, m_lastMonth, 10)));
+    const PageState last = stateOf(m_page);
+    const int lastDays = m_page->days().size();
+    m_page->slotShowNext();
+    QCOMPARE(m_prompts->seen(), QStringList{QStringLiteral("PromptNoData")});
+    QVERIFY(stateOf(m_page) == last);
+    QCOMPARE(m_page->days().size(), lastDays);
+    QCOMPARE(m_page->days().first().month, m_lastMonth);
+
+    // Backward past the first month.
+    m_prompts->clear();
+    QVERIFY(m_page->showMonth(QDate(m_firstYear, m_firstMonth, 10)));
+    const PageState first = stateOf(m_page);
+    m_page->slotShowPrevious();
+    QCOMPARE(m_prompts->seen(), QStringList{QStringLiteral("PromptNoData")});
+    QVERIFY(stateOf(m_page) == first);
+    QCOMPARE(m_page->days().first().month, m_firstMonth);
+    QCOMPARE(m_page->days().first().year, m_firstYear);
+
+    // Navigation still works from there.
+    m_page->slotShowNext();
+    QCOMPARE(m_page->shownDate(), QDate(m_firstYear, m_firstMonth, 10).addMonths(1));
+}
+
+void TestHomePage::nowComesBackToToday()
+{
+    QVERIFY(m_page->showMonth(QDate(m_lastYear, m_lastMonth, 3)));
+    m_page->slotShowNow();
+    QCOMPARE(m_page->shownDate(), QDate::currentDate());
+    QCOMPARE(m_page->days().first().month, QDate::currentDate().month());
+    QVERIFY(m_prompts->seen().isEmpty());
+}
+
+void TestHomePage::monthClickUsesTodaysYear()
+{
+    const QDate today = QDate::currentDate();
+    const int otherYear = today.year() == m_lastYear ? m_firstYear : m_lastYear;
+    if (otherYear == today.year() || !covered(3, today.year()) || !covered(6, otherYear))
+        QSKIP("The data covers a single year");
+    QVERIFY(m_page->showMonth(QDate(otherYear, 6, 12)));
+
+    auto *march = m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth3"));
+    QTest::mouseClick(march, Qt::LeftButton);
+    QCOMPARE(m_page->shownDate(), QDate(today.year(), 3, 12));
+    QCOMPARE(m_page->days().size(), 31);
+    QCOMPARE(m_page->days().first().year, today.year());
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
+             appLanguage()->monthName(3) + QLatin1Char(' ') + QString::number(today.year()));
+    QVERIFY(m_prompts->seen().isEmpty());
+}
+
+void TestHomePage::monthClickClampsTheDay()
+{
+    const QDate today = QDate::currentDate();
+    const int otherYear = today.year() == m_lastYear ? m_firstYear : m_lastYear;
+    if (!covered(1, otherYear) || !covered(2, today.year()) || !covered(3, today.year()))
+        QSKIP("The data lacks the months this case needs");
+    QVERIFY(m_page->showMonth(QDate(otherYear, 1, 31)));
+
+    QTest::mouseClick(m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth2")), Qt::LeftButton);
+    const QDate shown = m_page->shownDate();
+    QVERIFY(shown.isValid());
+    QCOMPARE(shown, QDate(today.year(), 2, QDate(today.year(), 2, 1).daysInMonth()));
+
+    // Later navigation goes on from a valid date.
+    m_page->slotShowNext();
+    QCOMPARE(m_page->shownDate().month(), 3);
+    QCOMPARE(m_page->shownDate().year(), today.year());
+    QCOMPARE(m_page->days().first().month, 3);
+    QVERIFY(m_prompts->seen().isEmpty());
+}
+
+void TestHomePage::zoneChangeRefreshesThePage()
+{
+    QVERIFY(m_page->showMonth(QDate(m_lastYear, 2, 1)));
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Kota Kinabalu"), false));
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelZone"))->text(), appAlmarikManager()->zoneDisplayName());
+    QCOMPARE(m_page->findChild<XUrlLabel *>(QStringLiteral("labelGps"))->text(), appAlmarikManager()->coordinatesText());
+    // The same month, now with the other zone's times.
+    QCOMPARE(m_page->shownDate(), QDate(m_lastYear, 2, 1));
+    const QList<DailyTimes *> days = monthOf(2, m_lastYear);
+    QCOMPARE(m_page->days().size(), days.size());
+    for (int row = 0; row < days.size(); ++row) {
+        QCOMPARE(m_page->panel()->cellLabel(row, 5)->text(),
+                 clock(days.at(row)->times[Zohor][0], days.at(row)->times[Zohor][1]));
+    }
+    QVERIFY(m_prompts->seen().isEmpty());
+}
+
+void TestHomePage::languageChangeRelabels()
+{
+    auto *frame = m_page->findChild<QWidget *>(QStringLiteral("frameNavigate"));
+    QCOMPARE(frame->width(), 251);
+    const QString englishJanuary = m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth1"))->text();
+
+    appConfig().language = QStringLiteral("Bahasa Malaysia");
+    QVERIFY(appLanguage()->load(true));
+    QCOMPARE(m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth1"))->text(),
+             appLanguage()->text(QStringLiteral("DateTime.January")));
+    QVERIFY(m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth1"))->text() != englishJanuary);
+    QCOMPARE(m_page->findChild<XUrlLabel *>(QStringLiteral("labelNext"))->text(),
+             appLanguage()->text(QStringLiteral("Almarik.Next")));
+    const QDate shown = m_page->shownDate();
+    QCOMPARE(m_page->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
+             appLanguage()->monthName(shown.month()) + QLatin1Char(' ') + QString::number(shown.year()));
+    QCOMPARE(frame->width(), 265);
+
+    appConfig().language = QStringLiteral("English");
+    QVERIFY(appLanguage()->load(true));
+    QCOMPARE(m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth1"))->text(), englishJanuary);
+    QCOMPARE(frame->width(), 251);
+}
+
+void TestHomePage::layoutStaysInsideThePage()
+{
+    for (const QString &language : {QStringLiteral("English"), QStringLiteral("Bahasa Malaysia")}) {
+        appConfig().language = language;
+        QVERIFY(appLanguage()->load(true));
+        const QRect page = m_page->rect();
+        const QList<QWidget *> widgets = m_page->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        for (const QWidget *widget : widgets) {
+            if (widget->isHidden())
+                continue;
+            QVERIFY2(page.contains(widget->geometry()), qPrintable(language + QLatin1Char(' ') + widget->objectName()));
+        }
+        // The month links stand right of the timetable, one under the other.
+        const QRect area = m_page->scrollArea()->geometry();
+        QWidget *previous = nullptr;
+        for (int k = 1; k <= 12; ++k) {
+            auto *link = m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth%1").arg(k));
+            QCOMPARE(link->x(), area.right() + 1 + 8);
+            if (previous)
+                QCOMPARE(link->y(), previous->y() + previous->height() + 1);
+            previous = link;
+        }
+        // The navigation links do not overlap.
+        auto *before = m_page->findChild<QWidget *>(QStringLiteral("labelPrevious"));
+        auto *now = m_page->findChild<QWidget *>(QStringLiteral("labelNow"));
+        auto *after = m_page->findChild<QWidget *>(QStringLiteral("labelNext"));
+        auto *frame = m_page->findChild<QWidget *>(QStringLiteral("frameNavigate"));
+        QVERIFY(before->geometry().right() < now->x());
+        QVERIFY(now->geometry().right() < after->x());
+        QVERIFY(before->x() >= 0);
+        QVERIFY(after->geometry().right() < frame->width());
+    }
+    appConfig().language = QStringLiteral("English");
+    QVERIFY(appLanguage()->load(true));
+}
+
+int main(int argc, char *argv[])
+{
+    return runViewTest<TestHomePage>(argc, argv);
+}
+
+#include "test_homepage.moc"

@@ -1,0 +1,178 @@
+// The timetable views against a small test plug-in: a data range across a
+// year end, a zone whose code has no table, a zone name on two lines.
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QtTest>
+
+#include "app/appmain.h"
+#include "ui/pages/pagecalendar.h"
+#include "ui/pages/pagehome.h"
+#include "ui/pages/panelalmarik.h"
+#include "ui/pages/xcalendar.h"
+#include "ui/pages/xdateframe.h"
+#include "ui/pages/xtimepanel.h"
+#include "viewsharness.h"
+
+namespace {
+QStringList textsOf(QWidget *root)
+{
+    QStringList texts;
+    const QList<QLabel *> labels = root->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        texts << QStringLiteral("%1=%2@%3,%4%5").arg(label->objectName(), label->text())
+                         .arg(label->x()).arg(label->y()).arg(label->isHidden() ? QStringLiteral(" hidden") : QString());
+    }
+    return texts;
+}
+
+void enter(QWidget *widget)
+{
+    QEvent event(QEvent::Enter);
+    QApplication::sendEvent(widget, &event);
+}
+}
+
+class TestViewsFakeData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void rangeAcrossYearEndGivesFourCalendars();
+    void hijriLineNamesBothMonths();
+    void zoneWithoutTableLeavesTheViewsAsTheyWere();
+    void zoneNameOnTwoLinesIsSmaller();
+
+private:
+    int m_year = 0;
+    PromptWatcher *m_prompts = nullptr;
+};
+
+void TestViewsFakeData::initTestCase()
+{
+    QCOMPARE(appAlmarikManager()->version(), QStringLiteral("fake-1"));
+    int lastYear = 0, firstMonth = 0, lastMonth = 0;
+    QVERIFY(appAlmarikManager()->dateRange(m_year, firstMonth, lastYear, lastMonth));
+    m_prompts = new PromptWatcher;
+}
+
+void TestViewsFakeData::init()
+{
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Alpha"), false));
+    m_prompts->clear();
+}
+
+void TestViewsFakeData::cleanupTestCase()
+{
+    delete m_prompts;
+}
+
+void TestViewsFakeData::rangeAcrossYearEndGivesFourCalendars()
+{
+    PageCalendar page;
+    const QList<XCalendar *> &calendars = page.calendars();
+    QCOMPARE(calendars.size(), 4);
+    const QList<QPair<int, int>> expected = {{11, m_year}, {12, m_year}, {1, m_year + 1}, {2, m_year + 1}};
+    for (int index = 0; index < 4; ++index) {
+        QCOMPARE(calendars.at(index)->month(), expected.at(index).first);
+        QCOMPARE(calendars.at(index)->year(), expected.at(index).second);
+    }
+    // Two rows of two.
+    QCOMPARE(calendars.at(0)->pos(), QPoint(20, 10));
+    QCOMPARE(calendars.at(1)->pos(), QPoint(335, 10));
+    QCOMPARE(calendars.at(2)->pos(), QPoint(20, 10 + calendars.at(0)->height() + 10));
+    QCOMPARE(calendars.at(3)->y(), calendars.at(2)->y());
+    QCOMPARE(page.contentWidget()->height(), calendars.at(2)->y() + calendars.at(2)->height() + 10 + 10);
+}
+
+void TestViewsFakeData::hijriLineNamesBothMonths()
+{
+    XCalendar calendar(12, m_year);
+    QCOMPARE(calendar.hijriLabel()->text(), QStringLiteral("Jamadil Awal - Jamadil Akhir 1448"));
+}
+
+void TestViewsFakeData::zoneWithoutTableLeavesTheViewsAsTheyWere()
+{
+    PageHome home;
+    home.resize(648, 375);
+    home.show();
+    QVERIFY(home.showMonth(QDate(m_year, 12, 10)));
+    PageCalendar calendarPage;
+    XCalendar *december = calendarPage.calendars().at(1);
+    const QStringList homeBefore = textsOf(&home);
+    const QStringList calendarBefore = textsOf(&calendarPage);
+    const int rows = home.days().size();
+    QCOMPARE(rows, 31);
+
+    // The zone is known, its code has no table: the manager reports a
+    // change, and the views keep what they show without a prompt.
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Gamma"), false));
+    QCoreApplication::processEvents();
+    QCOMPARE(textsOf(&home), homeBefore);
+    QCOMPARE(textsOf(&calendarPage), calendarBefore);
+    QCOMPARE(home.shownDate(), QDate(m_year, 12, 10));
+    QVERIFY(m_prompts->seen().isEmpty());
+
+    // Laying the page out again (a resize, a language change) redraws the
+    // same rows: the page does not depend on the previous zone's records,
+    // which the manager has freed.
+    home.resize(660, 375);
+    home.resize(648, 375);
+    QCOMPARE(textsOf(&home), homeBefore);
+    QCOMPARE(home.panel()->cellLabel(30, 1)->text(), QString::asprintf("04:%02d", 31 % 60));
+
+    // No cell points at a freed record; resting on one shows nothing.
+    const int firstCell = QDate(m_year, 12, 1).dayOfWeek() % 7;
+    for (int index = 0; index < XCalendar::CellCount; ++index)
+        QVERIFY(!december->cell(index)->record());
+    calendarPage.show();
+    enter(december->cell(firstCell + 3));
+    QVERIFY(!december->timePanel()->isVisible());
+
+    // An explicit refresh is silent too; user navigation is not.
+    home.slotUpdateAlmarik();
+    QVERIFY(m_prompts->seen().isEmpty());
+    home.slotShowNext();
+    QCOMPARE(m_prompts->seen(), QStringList{QStringLiteral("PromptNoData")});
+    QCOMPARE(home.shownDate(), QDate(m_year, 12, 10));
+    QCOMPARE(textsOf(&home), homeBefore);
+
+    // Back on a zone with data, the views fill again.
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Beta"), false));
+    QCOMPARE(home.panel()->cellLabel(0, 1)->text(), QStringLiteral("05:01"));
+    QVERIFY(december->cell(firstCell)->record());
+    QCOMPARE(december->cell(firstCell)->record()->times[0][0], 5);
+}
+
+void TestViewsFakeData::zoneNameOnTwoLinesIsSmaller()
+{
+    PageHome home;
+    auto *zone = home.findChild<QLabel *>(QStringLiteral("labelZone"));
+    QCOMPARE(zone->text(), QStringLiteral("Alpha"));
+    QCOMPARE(zone->font().pointSize(), 12);
+    const int oneLine = zone->height();
+
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Beta"), false));
+    QCOMPARE(zone->text(), QStringLiteral("Beta\nTown"));
+    QCOMPARE(zone->font().pointSize(), 10);
+    QVERIFY(zone->font().bold());
+    QVERIFY(zone->height() > oneLine);
+    // Still stacked on the coordinates.
+    auto *gps = home.findChild<QLabel *>(QStringLiteral("labelGps"));
+    QCOMPARE(zone->y() + zone->height(), gps->y());
+
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Alpha"), false));
+    QCOMPARE(zone->font().pointSize(), 12);
+}
+
+int main(int argc, char *argv[])
+{
+    const QString plugins = QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath() + QStringLiteral("/fakealmarik");
+    return runViewTest<TestViewsFakeData>(argc, argv, plugins);
+}
+
+#include "test_viewsfakedata.moc"

@@ -1,0 +1,375 @@
+#include "ui/pages/pagehome.h"
+
+#include <QDebug>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "app/appmain.h"
+#include "ui/controls/xurllabel.h"
+#include "ui/dialogs/promptnodata.h"
+#include "ui/pages/panelalmarik.h"
+
+namespace {
+const QColor WhiteText(255, 255, 255);
+const QColor DarkBand(17, 17, 17, 100);
+const QColor ClearBackground(60, 137, 165, 0);
+const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
+const QString MapTemplate = QStringLiteral("https://www.openstreetmap.org/?mlat=%1&mlon=%2#map=12/%1/%2");
+
+const char *const MonthKeys[12] = {
+    "DateTime.January", "DateTime.February", "DateTime.March", "DateTime.April",
+    "DateTime.May", "DateTime.June", "DateTime.July", "DateTime.August",
+    "DateTime.September", "DateTime.October", "DateTime.November", "DateTime.December",
+};
+const char *const ColumnNames[9] = {
+    "No", "Imsak", "Subuh", "Syuruk", "Duha", "Zohor", "Asar", "Maghrib", "Isyak",
+};
+
+QPalette whitePalette(const QPalette &base)
+{
+    QPalette palette = base;
+    palette.setColor(QPalette::Active, QPalette::WindowText, WhiteText);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, WhiteText);
+    return palette;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, int pointSize, int weight = QFont::Normal)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(QFont(QStringLiteral("Arial"), pointSize, weight));
+    label->setPalette(whitePalette(label->palette()));
+    return label;
+}
+
+XUrlLabel *makeLink(QWidget *parent, const QString &name, int pointSize)
+{
+    auto *label = new XUrlLabel(parent);
+    label->setObjectName(name);
+    label->setNormalPalette(whitePalette(label->palette()));
+    label->setHoverPalette(whitePalette(label->palette()));
+    label->setNormalFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Normal));
+    label->setHoverFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
+    return label;
+}
+
+void placeLink(XUrlLabel *label, int x, int y)
+{
+    label->adjustSize();
+    label->setAnchorPosition(x, y);
+}
+}
+
+PageHome::PageHome(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PageHome"));
+    buildForm();
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &PageHome::slotUpdateLanguage);
+    connect(appAlmarikManager(), &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
+    slotGoToToday();
+    m_initialised = true;
+}
+
+PageHome::~PageHome() = default;
+
+QString PageHome::mapUrl(double latitude, double longitude)
+{
+    return MapTemplate.arg(QString::number(latitude, 'g', 6), QString::number(longitude, 'g', 6));
+}
+
+void PageHome::buildForm()
+{
+    resize(686, 496);
+
+    labelZone = makeLabel(this, QStringLiteral("labelZone"), 12, QFont::Bold);
+    labelGps = makeLink(this, QStringLiteral("labelGps"), 10);
+    connect(labelGps, &XUrlLabel::clicked, this, &PageHome::slotShowGpsMap);
+    labelDate = makeLabel(this, QStringLiteral("labelDate"), 10);
+    labelHijri = makeLabel(this, QStringLiteral("labelHijri"), 10);
+    labelSource = makeLink(this, QStringLiteral("labelSource"), 9);
+
+    labelLine1 = makeLabel(this, QStringLiteral("labelLine1"), 10);
+    labelLine2 = makeLabel(this, QStringLiteral("labelLine2"), 10);
+    labelLine3 = makeLabel(this, QStringLiteral("labelLine3"), 10);
+    for (QLabel *rule : {labelLine1, labelLine2, labelLine3}) {
+        rule->setText(QString());
+        rule->setStyleSheet(RuleSheet);
+    }
+
+    labelHeader = makeLabel(this, QStringLiteral("labelHeader"), 10);
+    QPalette band = labelHeader->palette();
+    band.setColor(QPalette::All, QPalette::Window, DarkBand);
+    labelHeader->setPalette(band);
+    labelHeader->setAutoFillBackground(true);
+
+    // The column captions are the slot names themselves in every language.
+    for (int column = 0; column < 9; ++column) {
+        labelColumn[column] = makeLabel(this, QStringLiteral("label") + QLatin1String(ColumnNames[column]), 10, QFont::Bold);
+        labelColumn[column]->setText(column == 0 ? QStringLiteral("#") : prayerSlotName(column - 1));
+        labelColumn[column]->adjustSize();
+    }
+
+    labelAyatQuran = new QLabel(this);
+    labelAyatQuran->setObjectName(QStringLiteral("labelAyatQuran"));
+    labelAyatQuran->setPixmap(QPixmap(QStringLiteral(":/images/AyatQuran.png")));
+    labelAyatQuran->adjustSize();
+    labelTafsirQuran = makeLabel(this, QStringLiteral("labelTafsirQuran"), 8);
+    labelTafsirQuran->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    labelTafsirQuran->setWordWrap(true);
+
+    for (int k = 0; k < 12; ++k) {
+        labelMonth[k] = makeLink(this, QStringLiteral("labelMonth%1").arg(k + 1), 9);
+        connect(labelMonth[k], &XUrlLabel::clicked, this, &PageHome::slotMonthNameClicked);
+    }
+
+    frameNavigate = new QFrame(this);
+    frameNavigate->setObjectName(QStringLiteral("frameNavigate"));
+    frameNavigate->setFrameShape(QFrame::NoFrame);
+    labelPrevious = makeLink(frameNavigate, QStringLiteral("labelPrevious"), 10);
+    labelPrevious->setAnchorAlignment(Qt::AlignRight);
+    labelNow = makeLink(frameNavigate, QStringLiteral("labelNow"), 10);
+    labelNow->setAnchorAlignment(Qt::AlignCenter);
+    labelNext = makeLink(frameNavigate, QStringLiteral("labelNext"), 10);
+    labelSeparator1 = makeLabel(frameNavigate, QStringLiteral("labelSeparator1"), 10);
+    labelSeparator2 = makeLabel(frameNavigate, QStringLiteral("labelSeparator2"), 10);
+    for (QLabel *separator : {labelSeparator1, labelSeparator2}) {
+        separator->setText(QStringLiteral("|"));
+        separator->adjustSize();
+    }
+    connect(labelPrevious, &XUrlLabel::clicked, this, &PageHome::slotShowPrevious);
+    connect(labelNow, &XUrlLabel::clicked, this, &PageHome::slotShowNow);
+    connect(labelNext, &XUrlLabel::clicked, this, &PageHome::slotShowNext);
+
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette clear = m_scrollArea->palette();
+    clear.setColor(QPalette::Window, ClearBackground);
+    m_scrollArea->setPalette(clear);
+    m_scrollArea->setAutoFillBackground(true);
+    m_panel = new PanelAlmarik;
+    m_scrollArea->setWidget(m_panel);
+}
+
+void PageHome::slotUpdateLanguage()
+{
+    if (m_initialised)
+        refreshHeader();
+    for (int k = 0; k < 12; ++k) {
+        labelMonth[k]->setText(appLanguage()->text(QLatin1String(MonthKeys[k])));
+        labelMonth[k]->adjustSize();
+    }
+    labelPrevious->setText(appLanguage()->text(QStringLiteral("Almarik.Previous")));
+    labelNow->setText(appLanguage()->text(QStringLiteral("Almarik.Now")));
+    labelNext->setText(appLanguage()->text(QStringLiteral("Almarik.Next")));
+    for (XUrlLabel *link : {labelPrevious, labelNow, labelNext})
+        link->adjustSize();
+    layoutPage();
+}
+
+void PageHome::slotShowGpsMap()
+{
+    qDebug() << "PageHome::slotShowGpsMap()";
+}
+
+bool PageHome::loadMonth(int month, int year, QList<DailyTimes> &days) const
+{
+    QList<DailyTimes *> found;
+    if (!appAlmarikManager()->timesOfMonth(month, year, found))
+        return false;
+    days.clear();
+    days.reserve(found.size());
+    for (const DailyTimes *day : qAsConst(found))
+        days.append(*day);
+    return true;
+}
+
+bool PageHome::showMonth(const QDate &date)
+{
+    // A failed query leaves the shown month, its days and the panel as
+    // they were.
+    QList<DailyTimes> days;
+    if (!date.isValid() || !loadMonth(date.month(), date.year(), days)) {
+        showNoDataPrompt();
+        return false;
+    }
+    m_date = date;
+    m_days = days;
+    refreshHeader();
+    layoutPage();
+    return true;
+}
+
+void PageHome::slotShowPrevious()
+{
+    showMonth(m_date.addMonths(-1));
+}
+
+void PageHome::slotShowNext()
+{
+    showMonth(m_date.addMonths(1));
+}
+
+void PageHome::slotShowNow()
+{
+    showMonth(QDate::currentDate());
+}
+
+void PageHome::slotMonthNameClicked()
+{
+    int month = 0;
+    for (int k = 0; k < 12; ++k) {
+        if (sender() == labelMonth[k])
+            month = k + 1;
+    }
+    const int year = QDate::currentDate().year();
+    if (month == 0)
+        return;
+    // The shown day is carried over, but never past the chosen month's end
+    // (the 31st in a 30-day month would make the date invalid).
+    const int day = qMin(m_date.isValid() ? m_date.day() : 1, QDate(year, month, 1).daysInMonth());
+    showMonth(QDate(year, month, day));
+}
+
+void PageHome::slotUpdateAlmarik()
+{
+    QList<DailyTimes> days;
+    if (!loadMonth(m_date.month(), m_date.year(), days))
+        return;
+    m_days = days;
+    refreshHeader();
+    layoutPage();
+}
+
+void PageHome::slotGoToToday()
+{
+    m_date = QDate::currentDate();
+    QList<DailyTimes> days;
+    loadMonth(m_date.month(), m_date.year(), days);
+    m_days = days;
+    refreshHeader();
+    layoutPage();
+
+    // The scroll bar's range follows the panel's size only once a hidden
+    // page is shown, so it is set here from the sizes just laid out.
+    QScrollBar *bar = m_scrollArea->verticalScrollBar();
+    bar->setRange(0, qMax(0, m_panel->height() - m_scrollArea->height()));
+    bar->setSliderPosition(qMax(0, m_panel->highlightY() - 15));
+    m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageHome::showNoDataPrompt()
+{
+    PromptNoData prompt(this);
+    prompt.exec();
+}
+
+void PageHome::refreshHeader()
+{
+    AlmarikManager *manager = appAlmarikManager();
+    const QString zone = manager->zoneDisplayName();
+    labelZone->setFont(QFont(QStringLiteral("Arial"), zone.contains(QLatin1Char('\n')) ? 10 : 12, QFont::Bold));
+    labelZone->setText(zone);
+
+    labelGps->setText(manager->coordinatesText());
+    labelGps->setUrl(mapUrl(manager->latitude(), manager->longitude()));
+
+    labelDate->setText(QStringLiteral("%1 %2").arg(appLanguage()->monthName(m_date.month())).arg(m_date.year()));
+    labelHijri->setText(manager->hijriMonthTitle(m_date.year(), m_date.month()));
+
+    labelSource->setText(appLanguage()->text(QStringLiteral("Almarik.Source")) + QStringLiteral(": ") + manager->zoneSource());
+    labelSource->setUrl(manager->zoneSourceUrl());
+
+    labelTafsirQuran->setText(appLanguage()->text(QStringLiteral("Almarik.Tafsir")));
+}
+
+void PageHome::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutPage();
+}
+
+void PageHome::layoutPage()
+{
+    const int p = width();
+
+    // Header block, stacked upwards from the source line.
+    placeLink(labelSource, 40, 75);
+    QWidget *below = labelSource;
+    for (QWidget *above : std::initializer_list<QWidget *>{labelHijri, labelDate, labelGps, labelZone}) {
+        above->adjustSize();
+        const int y = below->y() - above->height();
+        if (above == labelGps)
+            placeLink(labelGps, 40, y);
+        else
+            above->move(40, y);
+        below = above;
+    }
+
+    // Verse picture and its meaning at the top right.
+    labelAyatQuran->adjustSize();
+    labelAyatQuran->move(p - 25 - labelAyatQuran->width(), 10);
+    labelTafsirQuran->setGeometry(p - 25 - labelAyatQuran->width(),
+                                  labelAyatQuran->y() + labelAyatQuran->height() - 5,
+                                  labelAyatQuran->width(), 40);
+
+    // Rules and the dark band behind the column captions.
+    const int ruleWidth = p - 50;
+    const int ruleX = p / 2 - ruleWidth / 2;
+    labelLine1->setGeometry(ruleX, 110, ruleWidth, 1);
+    labelLine2->setGeometry(ruleX, 133, ruleWidth, 1);
+    labelLine3->setGeometry(ruleX, 345, ruleWidth, 1);
+    const int bandTop = labelLine1->y() + labelLine1->height();
+    labelHeader->setGeometry(ruleX, bandTop, ruleWidth, labelLine2->y() - bandTop);
+
+    // The timetable, and the month links in a column beside it.
+    const int areaTop = labelLine2->y() + labelLine2->height() + 4;
+    m_scrollArea->setGeometry(ruleX, areaTop, ruleWidth - 80, qMax(0, labelLine3->y() - 9 - areaTop));
+    int monthY = labelLine2->y() + labelLine2->height() + 5;
+    const int monthX = m_scrollArea->x() + m_scrollArea->width() + 8;
+    for (XUrlLabel *link : labelMonth) {
+        placeLink(link, monthX, monthY);
+        monthY = link->y() + link->height() + 1;
+    }
+
+    // Navigation bar under the last rule; the Malay captions are longer.
+    const bool english = appConfig().language == QLatin1String("English");
+    const int frameWidth = english ? 251 : 265;
+    const int linkHeight = qMax(labelNow->height(), labelSeparator1->height());
+    frameNavigate->setGeometry(p / 2 - frameWidth / 2, labelLine3->y() + (english ? 6 : 5), frameWidth, linkHeight + 4);
+    const int linkY = (frameNavigate->height() - linkHeight) / 2;
+    placeLink(labelNow, frameWidth / 2 - labelNow->width() / 2, linkY);
+    labelSeparator1->move(labelNow->x() - 8 - labelSeparator1->width(), linkY);
+    labelSeparator2->move(labelNow->x() + labelNow->width() + 8, linkY);
+    placeLink(labelPrevious, labelSeparator1->x() - 8 - labelPrevious->width(), linkY);
+    placeLink(labelNext, labelSeparator2->x() + labelSeparator2->width() + 8, linkY);
+
+    // Column captions midway between the first two rules.
+    const int w = labelLine1->width();
+    const int x = labelLine1->x();
+    const int pitch = (w - 120) / 8;
+    int centres[9];
+    centres[0] = 40 / 2 + 2;
+    for (int k = 0; k < 8; ++k)
+        centres[k + 1] = 40 + 2 + k * pitch + pitch / 2;
+    for (int column = 0; column < 9; ++column) {
+        QLabel *caption = labelColumn[column];
+        caption->adjustSize();
+        caption->move(x + centres[column] - caption->width() / 2,
+                      labelHeader->y() + (labelHeader->height() - caption->height()) / 2);
+        caption->raise();
+    }
+
+    QList<DailyTimes *> records;
+    records.reserve(m_days.size());
+    for (DailyTimes &day : m_days)
+        records.append(&day);
+    m_panel->fill(w - 80, centres, 9, records);
+}
