@@ -1,23 +1,607 @@
 #include "ui/main/dialogmain.h"
 
+#include <QAction>
+#include <QDateTime>
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDomElement>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTimer>
+#include <QUrl>
 
 #include "app/appmain.h"
+#include "ui/controls/xbuttonmenu.h"
+#include "ui/controls/xpushbutton.h"
+#include "ui/controls/xurllabel.h"
+#include "ui/dialogs/promptexit.h"
+#include "ui/main/desktopnotifier.h"
+
+namespace {
+
+constexpr int TimerInterval = 1000;
+constexpr int PageHeight = 375;
+constexpr int PageTop = 80;
+constexpr int ButtonRowX = 18;
+constexpr int ButtonRowY = 470;
+constexpr int ButtonSpacing = 6;
+
+const char *const BorderStyle = "QLabel { background-color : black; color : black; }";
+
+QString picture(const QString &name)
+{
+    return QStringLiteral(":/images/") + name;
+}
+
+// Calls a page's slot by name; pages that are not built yet are skipped.
+void invokePageSlot(QWidget *page, const char *slot)
+{
+    if (page)
+        QMetaObject::invokeMethod(page, slot, Qt::DirectConnection);
+}
+
+} // namespace
 
 DialogMain::DialogMain(QWidget *parent)
     : QDialog(parent)
+    , m_notifier(appConfig(), *appLanguage(),
+                 [](const QDate &date, DailyTimes &out) {
+                     return appAlmarikManager()->timesOfDay(date.day(), date.month(), date.year(), out);
+                 },
+                 [] { return appAlmarikManager()->zoneName(); })
 {
+    createForm();
     setWindowTitle(ApplicationInformation::shortName());
+    setWindowIcon(QIcon(picture(QStringLiteral("AppIcon.png"))));
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-    setFixedSize(650, 574);
+
+    // An empty zone setting selects the timetable's default zone.
     appAlmarikManager()->setZone(appConfig().zone, true);
+
+    // The splash fades in while this window is still hidden.
+    if (appConfig().showSplashScreen)
+        appMain()->showSplash(this);
+
+    createBackground();
+    createTrayIcon();
+    createUrlLabel();
+    createButtons();
+    createPages();
+    createBorders();
+    placeBackgroundPanel();
+
+    connect(appAlmarikManager(), &AlmarikManager::updated, this, &DialogMain::slotUpdateAlmarik);
     appSystemUtilities()->centerOnDesktop(this);
+
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &DialogMain::slotUpdateLanguage);
+}
+
+DialogMain::~DialogMain()
+{
+    // No notification may start while the window is taken apart.
+    m_timer->stop();
+    m_trayIcon->hide();
+}
+
+// Creates every widget of the form with its object name; the steps below
+// give them their pictures, texts and places.
+void DialogMain::createForm()
+{
+    m_panelBackground = new QWidget(this);
+    m_panelBackground->setObjectName(QStringLiteral("panelBackground"));
+    m_labelAppTitle = new QLabel(this);
+    m_labelAppTitle->setObjectName(QStringLiteral("labelAppTitle"));
+    m_labelUrl = new XUrlLabel(this);
+    m_labelUrl->setObjectName(QStringLiteral("labelUrl"));
+
+    const struct {
+        QLabel **label;
+        const char *name;
+    } borders[] = {
+        {&m_labelBorderTop, "labelBorderTop"},
+        {&m_labelBorderBottom, "labelBorderBottom"},
+        {&m_labelBorderLeft, "labelBorderLeft"},
+        {&m_labelBorderRight, "labelBorderRight"},
+    };
+    for (const auto &border : borders) {
+        *border.label = new QLabel(this);
+        (*border.label)->setObjectName(QLatin1String(border.name));
+    }
+}
+
+void DialogMain::createBackground()
+{
+    const QPixmap background(picture(QStringLiteral("Background.png")));
+    setFixedSize(background.size());
+    QPalette windowPalette = palette();
+    windowPalette.setBrush(QPalette::Window, QBrush(background));
+    setPalette(windowPalette);
+
+    QPalette panelPalette = m_panelBackground->palette();
+    panelPalette.setColor(QPalette::Window, QColor(60, 137, 165, 181));
+    m_panelBackground->setPalette(panelPalette);
+    m_panelBackground->setAutoFillBackground(true);
+
+    const QPixmap title(picture(QStringLiteral("AppTitle.png")));
+    m_labelAppTitle->setText(QString());
+    m_labelAppTitle->setPixmap(title);
+    m_labelAppTitle->resize(title.size());
+    m_labelAppTitle->move(22, 20);
+}
+
+void DialogMain::createTrayIcon()
+{
+    m_actionRestore = new QAction(QStringLiteral("&Show Window"), this);
+    m_actionStopAlarm = new QAction(QStringLiteral("&Stop Alarm"), this);
+    m_actionAbout = new QAction(QStringLiteral("&About"), this);
+    m_actionExit = new QAction(QStringLiteral("&Exit"), this);
+    connect(m_actionRestore, &QAction::triggered, this, &DialogMain::slotActionRestore);
+    connect(m_actionStopAlarm, &QAction::triggered, this, &DialogMain::slotActionStopAlarm);
+    connect(m_actionAbout, &QAction::triggered, this, &DialogMain::slotActionAbout);
+    connect(m_actionExit, &QAction::triggered, this, &DialogMain::slotActionExit);
+
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->addAction(m_actionRestore);
+    m_trayMenu->addAction(m_actionStopAlarm);
+    m_trayMenu->addAction(m_actionAbout);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_actionExit);
+    m_trayMenu->setDefaultAction(m_actionRestore);
+
+    m_trayIcon = new QSystemTrayIcon(this);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
+                           + appAlmarikManager()->zoneName());
+    m_trayIcon->setIcon(QIcon(picture(appSystemUtilities()->isWindows7()
+                                              ? QStringLiteral("TrayIconWin7.png")
+                                              : QStringLiteral("TrayIcon.png"))));
+    connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::trayMessageClicked);
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
+    m_trayIcon->show();
+
+    m_desktopNotifier = new DesktopNotifier(this);
+    m_notifier.start(QDateTime::currentDateTime());
+    m_timer = new QTimer(this);
+    connect(m_timer, &QTimer::timeout, this, &DialogMain::slotTimer);
+    m_timer->start(TimerInterval);
+}
+
+void DialogMain::createUrlLabel()
+{
+    const QString site = appDetails()->website();
+    m_labelUrl->setUrl(site);
+    m_labelUrl->setNormalFont(QFont(QStringLiteral("Arial"), 10));
+    m_labelUrl->setText(site);
+    m_labelUrl->adjustSize();
+    m_labelUrl->setAnchorPosition(15, 545);
+}
+
+XPushButton *DialogMain::createButton(const QString &objectName, const QString &pictureName,
+                                      const QString &toolTip, void (DialogMain::*slot)())
+{
+    auto *button = new XPushButton(this);
+    button->setObjectName(objectName);
+    button->setText(QString());
+    button->setToolTip(toolTip);
+    connect(button, &QPushButton::clicked, this, slot);
+    const QString normal = picture(QStringLiteral("Btn%1Normal.png").arg(pictureName));
+    button->setImages({normal, picture(QStringLiteral("Btn%1Hover.png").arg(pictureName)),
+                       picture(QStringLiteral("Btn%1Pressed.png").arg(pictureName)), normal});
+    return button;
+}
+
+void DialogMain::createButtons()
+{
+    // These first tool tips are replaced from the catalogue by
+    // slotUpdateLanguage().
+    m_buttonMinimize = createButton(QStringLiteral("buttonMinimize"), QStringLiteral("Minimize"),
+                                    QStringLiteral("Minimize Window"), &DialogMain::slotButtonMinimize);
+    m_buttonHide = createButton(QStringLiteral("buttonHide"), QStringLiteral("Hide"),
+                                QStringLiteral("Hide Window"), &DialogMain::slotButtonHide);
+    m_buttonMinimize->move(520, 10);
+    m_buttonHide->move(554, 10);
+
+    m_buttonHome = createButton(QStringLiteral("buttonHome"), QStringLiteral("Home"),
+                                QStringLiteral("Home"), &DialogMain::slotButtonHome);
+    m_buttonCalendar = createButton(QStringLiteral("buttonCalendar"), QStringLiteral("Calendar"),
+                                    QStringLiteral("Calendar"), &DialogMain::slotButtonCalendar);
+    m_buttonZone = createButton(QStringLiteral("buttonZone"), QStringLiteral("Zone"),
+                                QStringLiteral("Zone"), &DialogMain::slotButtonZone);
+    m_buttonMap = createButton(QStringLiteral("buttonMap"), QStringLiteral("Map"),
+                               QStringLiteral("Map & Qiblah"), &DialogMain::slotButtonMap);
+    m_buttonUpdate = createButton(QStringLiteral("buttonUpdate"), QStringLiteral("Update"),
+                                  QStringLiteral("Update"), &DialogMain::slotButtonUpdate);
+    m_buttonConfig = createButton(QStringLiteral("buttonConfig"), QStringLiteral("Config"),
+                                  QStringLiteral("Configuration"), &DialogMain::slotButtonConfig);
+    m_buttonFacebook = createButton(QStringLiteral("buttonFacebook"), QStringLiteral("Facebook"),
+                                    QStringLiteral("Facebook"), &DialogMain::slotButtonFacebook);
+    m_buttonHelp = createButton(QStringLiteral("buttonHelp"), QStringLiteral("Help"),
+                                QStringLiteral("Help"), &DialogMain::slotButtonHelp);
+    m_buttonEmail = createButton(QStringLiteral("buttonEmail"), QStringLiteral("Email"),
+                                 QStringLiteral("Email"), &DialogMain::slotButtonEmail);
+    m_buttonAbout = createButton(QStringLiteral("buttonAbout"), QStringLiteral("About"),
+                                 QStringLiteral("About"), &DialogMain::slotButtonAbout);
+
+    int x = ButtonRowX;
+    for (XPushButton *button : {m_buttonHome, m_buttonCalendar, m_buttonZone, m_buttonMap,
+                                m_buttonUpdate, m_buttonConfig, m_buttonFacebook, m_buttonHelp,
+                                m_buttonEmail, m_buttonAbout}) {
+        button->move(x, ButtonRowY);
+        x += button->width() + ButtonSpacing;
+    }
+}
+
+// The page list, in its order: PageHome, PageCalendar, PageMap, PageUpdate,
+// PageConfig, PageHelp, PageAbout. Each page is one line here, e.g.
+// "m_pageHome = addPage(new PageHome(this));", placed in that order.
+void DialogMain::createPages()
+{
+    showPage(m_pageHome);
+}
+
+QWidget *DialogMain::addPage(QWidget *page)
+{
+    m_pages.append(page);
+    page->resize(width() - 2, PageHeight);
+    page->move(1, PageTop);
+    page->raise();
+    page->hide();
+    return page;
+}
+
+void DialogMain::createBorders()
+{
+    for (QLabel *border : {m_labelBorderTop, m_labelBorderBottom, m_labelBorderLeft, m_labelBorderRight}) {
+        border->setText(QString());
+        border->setStyleSheet(QLatin1String(BorderStyle));
+    }
+    m_labelBorderTop->setGeometry(0, 0, width(), 1);
+    m_labelBorderBottom->setGeometry(0, height() - 1, width(), 1);
+    m_labelBorderLeft->setGeometry(0, 0, 1, height());
+    m_labelBorderRight->setGeometry(width() - 1, 0, 1, height());
+    for (QLabel *border : {m_labelBorderTop, m_labelBorderBottom, m_labelBorderLeft, m_labelBorderRight})
+        border->raise();
+}
+
+void DialogMain::placeBackgroundPanel()
+{
+    // The translucent band ends where the pages end.
+    const int bottom = m_pageHome ? m_pageHome->y() + m_pageHome->height() : PageTop + PageHeight;
+    m_panelBackground->move(0, 0);
+    m_panelBackground->resize(width(), bottom);
+    m_labelAppTitle->raise();
+}
+
+void DialogMain::showAtStart(bool minimized)
+{
+    if (!minimized)
+        show();
+    else if (!hasSystemTray())
+        showMinimized();
+}
+
+bool DialogMain::hasSystemTray() const
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+QWidget *DialogMain::currentPage() const
+{
+    for (QWidget *page : m_pages) {
+        if (!page->isHidden())
+            return page;
+    }
+    return nullptr;
+}
+
+void DialogMain::showPage(QWidget *page)
+{
+    if (!page)
+        return;
+    for (QWidget *each : qAsConst(m_pages))
+        each->setVisible(each == page);
+}
+
+void DialogMain::restoreWindow()
+{
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void DialogMain::slotTimer()
+{
+    notifyDue(QDateTime::currentDateTime());
+}
+
+void DialogMain::notifyDue(const QDateTime &now)
+{
+    const QList<PrayerNotifier::Notice> notices = m_notifier.tick(now);
+    for (const PrayerNotifier::Notice &notice : notices)
+        showNotice(notice);
+}
+
+void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
+{
+    if (!notice.isValid())
+        return;
+    // A zero time hint would keep the message up until dismissed on most
+    // desktops, the opposite of "Turn off", so then no message is shown.
+    if (notice.balloonMilliseconds > 0) {
+        if (hasSystemTray() && m_trayIcon->isVisible())
+            m_trayIcon->showMessage(notice.title, notice.message, QSystemTrayIcon::Information,
+                                    notice.balloonMilliseconds);
+        else if (!m_desktopNotifier->show(notice.title, notice.message, notice.balloonMilliseconds))
+            qDebug().noquote() << "DialogMain: no tray and no notification service for" << notice.title;
+    }
+    if (!notice.soundUrl.isEmpty())
+        appSoundPlayer()->play(notice.soundUrl, notice.volume);
+}
+
+void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        restoreWindow();
+}
+
+void DialogMain::trayMessageClicked()
+{
+}
+
+void DialogMain::slotActionRestore()
+{
+    restoreWindow();
+}
+
+void DialogMain::slotActionStopAlarm()
+{
+    appSoundPlayer()->stop();
+}
+
+void DialogMain::slotActionAbout()
+{
+    restoreWindow();
+    showPage(m_pageAbout);
 }
 
 void DialogMain::slotSingleApp(const QString &message)
 {
     qDebug().noquote() << "DialogMain::slotSingleApp()" << message;
-    showNormal();
-    raise();
-    activateWindow();
+    restoreWindow();
+}
+
+void DialogMain::slotUpdateAlmarik()
+{
+    m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
+                           + appAlmarikManager()->zoneName());
+}
+
+void DialogMain::slotButtonMinimize()
+{
+    showMinimized();
+}
+
+void DialogMain::slotButtonHide()
+{
+    // Without a tray a hidden window could not be brought back.
+    if (hasSystemTray())
+        hide();
+    else
+        showMinimized();
+}
+
+void DialogMain::slotButtonHome()
+{
+    invokePageSlot(m_pageHome, "slotGoToToday");
+    showPage(m_pageHome);
+}
+
+void DialogMain::slotButtonCalendar()
+{
+    invokePageSlot(m_pageCalendar, "slotScrollToTop");
+    showPage(m_pageCalendar);
+}
+
+void DialogMain::slotButtonZone()
+{
+    if (!m_zoneMenu) {
+        QDomElement root;
+        // No tree (no timetable plug-in): nothing now, the next click tries
+        // again.
+        if (!appAlmarikManager()->locationTree(root))
+            return;
+        m_zoneMenu = new XButtonMenu(this);
+        m_zoneMenu->load(root);
+        connect(m_zoneMenu, &XButtonMenu::itemTriggered, this, &DialogMain::slotZoneTriggered);
+    }
+    m_zoneMenu->popup(m_buttonZone->mapToGlobal(QPoint(0, -20)));
+}
+
+void DialogMain::slotButtonMap()
+{
+    showPage(m_pageMap);
+}
+
+void DialogMain::slotButtonUpdate()
+{
+    showPage(m_pageUpdate);
+}
+
+void DialogMain::slotButtonConfig()
+{
+    invokePageSlot(m_pageConfig, "slotPanelGeneral");
+    showPage(m_pageConfig);
+}
+
+void DialogMain::slotButtonFacebook()
+{
+    openUrl(appDetails()->facebookPage());
+}
+
+void DialogMain::slotButtonHelp()
+{
+    showPage(m_pageHelp);
+}
+
+void DialogMain::slotButtonEmail()
+{
+    if (!m_contactMenu)
+        buildContactMenu();
+    m_contactMenu->popup(m_buttonEmail->mapToGlobal(QPoint(0, -20)));
+}
+
+void DialogMain::slotButtonAbout()
+{
+    showPage(m_pageAbout);
+}
+
+void DialogMain::slotActionExit()
+{
+    if (appConfig().askBeforeExit) {
+        PromptExit prompt(this);
+        if (prompt.exec() != QDialog::Accepted)
+            return;
+    }
+    QCoreApplication::quit();
+}
+
+void DialogMain::slotZoneTriggered(QString name)
+{
+    // A name the timetable refuses changes nothing.
+    if (!appAlmarikManager()->setZone(name, false))
+        return;
+    appConfig().zone = name;
+    appConfig().save();
+}
+
+void DialogMain::slotMapTriggered(QString name)
+{
+    Q_UNUSED(name)
+}
+
+// The entry texts are read once: the menu keeps the language in force when
+// it was first opened.
+void DialogMain::buildContactMenu()
+{
+    const Language *language = appLanguage();
+    m_contactMenu = new QMenu(this);
+    auto addAction = [this, language](QMenu *menu, const char *key, bool enabled) {
+        QAction *action = menu->addAction(language->text(QLatin1String(key)));
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, &DialogMain::slotContactTriggered);
+        return action;
+    };
+    m_actionEmail = addAction(m_contactMenu, "Action.Email", true);
+    m_actionOnlineSupport = addAction(m_contactMenu, "Action.OnlineSupport", false);
+    m_actionWhatsApp = addAction(m_contactMenu, "Action.WhatsApp", true);
+    m_actionDownloadCenter = addAction(m_contactMenu, "Action.DownloadCenter", false);
+    m_shareMenu = m_contactMenu->addMenu(language->text(QStringLiteral("Action.ShareApp")));
+    m_actionShareEmail = addAction(m_shareMenu, "Action.ShareEmail", true);
+    m_actionShareFacebook = addAction(m_shareMenu, "Action.ShareFacebook", false);
+    m_actionShareTwitter = addAction(m_shareMenu, "Action.ShareTwitter", false);
+    m_actionFaq = addAction(m_contactMenu, "Action.FAQ", false);
+}
+
+void DialogMain::slotContactTriggered()
+{
+    const QObject *action = sender();
+    if (!action)
+        return;
+    if (action == m_actionEmail) {
+        QString link = appDetails()->supportMailLink();
+        const QString version = appDetails()->appVersion();
+        if (!version.isEmpty())
+            link += QLatin1Char(' ') + version;
+        openUrl(link);
+    } else if (action == m_actionDownloadCenter) {
+        openUrl(appDetails()->downloadCenterUrl());
+    } else if (action == m_actionShareEmail) {
+        shareByEmail();
+    } else if (action == m_actionFaq) {
+        openUrl(appDetails()->faqUrl());
+    } else if (action == m_actionOnlineSupport || action == m_actionWhatsApp) {
+        // The support form and the messaging dialog are not built yet.
+        qDebug() << "DialogMain::slotContactTriggered(): no dialog for" << action;
+    }
+    // Sharing on Facebook and Twitter does nothing.
+}
+
+void DialogMain::shareByEmail()
+{
+    const QString subject = QStringLiteral("Almarik Zenhar untuk Windows!");
+    const QString body = QStringLiteral("Jom Download dan Share!")
+            + QStringLiteral("\nAlmarik Zenhar berguna untuk semua. Rugi kalau tak download:)")
+            + QStringLiteral("\nUntuk download, lawati ") + appDetails()->website();
+    const QString link = QStringLiteral("mailto:?subject=%1&body=%2")
+            .arg(QString::fromLatin1(QUrl::toPercentEncoding(subject)),
+                 QString::fromLatin1(QUrl::toPercentEncoding(body)));
+    openUrl(link);
+}
+
+void DialogMain::openUrl(const QString &url)
+{
+    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+void DialogMain::slotUpdateLanguage()
+{
+    const Language *language = appLanguage();
+    const struct {
+        XPushButton *button;
+        const char *key;
+    } tips[] = {
+        {m_buttonMinimize, "ToolTip.Minimize"}, {m_buttonHide, "ToolTip.Hide"},
+        {m_buttonHome, "ToolTip.Home"}, {m_buttonCalendar, "ToolTip.Calendar"},
+        {m_buttonZone, "ToolTip.Zone"}, {m_buttonMap, "ToolTip.Map"},
+        {m_buttonUpdate, "ToolTip.Update"}, {m_buttonConfig, "ToolTip.Config"},
+        {m_buttonFacebook, "ToolTip.Facebook"}, {m_buttonHelp, "ToolTip.Help"},
+        {m_buttonEmail, "ToolTip.Email"}, {m_buttonAbout, "ToolTip.About"},
+    };
+    for (const auto &tip : tips)
+        tip.button->setToolTip(language->text(QLatin1String(tip.key)));
+}
+
+void DialogMain::mousePressEvent(QMouseEvent *event)
+{
+    QDialog::mousePressEvent(event);
+    m_pressPosition = event->globalPos();
+    m_windowPosition = event->globalPos() - event->pos();
+    m_dragging = true;
+}
+
+void DialogMain::mouseReleaseEvent(QMouseEvent *event)
+{
+    QDialog::mouseReleaseEvent(event);
+    m_dragging = false;
+}
+
+void DialogMain::mouseMoveEvent(QMouseEvent *event)
+{
+    QDialog::mouseMoveEvent(event);
+    if (m_dragging && (windowFlags() & Qt::FramelessWindowHint))
+        move(m_windowPosition + (event->globalPos() - m_pressPosition));
+}
+
+void DialogMain::moveEvent(QMoveEvent *event)
+{
+    QDialog::moveEvent(event);
+    // The calendar's day pop-up would otherwise stay behind on the desktop.
+    invokePageSlot(m_pageCalendar, "slotHideTimePanel");
+}
+
+void DialogMain::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The window always comes back on the home page at today's date.
+    invokePageSlot(m_pageHome, "slotGoToToday");
+    showPage(m_pageHome);
+}
+
+void DialogMain::reject()
+{
+    slotButtonHide();
 }

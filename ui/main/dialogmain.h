@@ -2,16 +2,178 @@
 #define DIALOGMAIN_H
 
 #include <QDialog>
+#include <QList>
+#include <QPoint>
+#include <QSystemTrayIcon>
 
-// The program's one top-level window.
+#include "core/prayernotifier.h"
+
+class QAction;
+class QDateTime;
+class QLabel;
+class QMenu;
+class QTimer;
+class DesktopNotifier;
+class XButtonMenu;
+class XPushButton;
+class XUrlLabel;
+
+// The program's one top-level window: frameless and of fixed size, with the
+// title picture, a stack of pages and a row of image buttons that switch
+// pages or open the zone and contact menus. It owns the tray icon and the
+// one-second timer that drives the prayer-time notifier, and keeps running
+// in the tray while hidden.
 class DialogMain : public QDialog
 {
     Q_OBJECT
 public:
     explicit DialogMain(QWidget *parent = nullptr);
+    ~DialogMain() override;
+
+    // Shows the window at start, or with `minimized` leaves only the tray
+    // icon; a desktop without a tray gets a minimized window instead, so the
+    // window can always be found again.
+    void showAtStart(bool minimized);
+
+    // Runs the notifier for the clock time `now` and raises what is due.
+    void notifyDue(const QDateTime &now);
+    // Raises one notification: balloon (or desktop notification) and sound.
+    void showNotice(const PrayerNotifier::Notice &notice);
+
+    PrayerNotifier &notifier() { return m_notifier; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    QMenu *trayMenu() const { return m_trayMenu; }
+    QTimer *timer() const { return m_timer; }
+    XButtonMenu *zoneMenu() const { return m_zoneMenu; }
+    QMenu *contactMenu() const { return m_contactMenu; }
+    // The pages in the order of the page list, and the one shown.
+    QList<QWidget *> pages() const { return m_pages; }
+    QWidget *currentPage() const;
 
 public slots:
+    void slotTimer();
+    void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
+    void trayMessageClicked();
+    void slotActionRestore();
+    void slotActionStopAlarm();
+    void slotActionAbout();
     void slotSingleApp(const QString &message);
+    void slotUpdateAlmarik();
+    void slotButtonMinimize();
+    void slotButtonHide();
+    void slotButtonHome();
+    void slotButtonCalendar();
+    void slotButtonZone();
+    void slotButtonMap();
+    void slotButtonUpdate();
+    void slotButtonConfig();
+    void slotButtonFacebook();
+    void slotButtonHelp();
+    void slotButtonEmail();
+    void slotButtonAbout();
+    void slotActionExit();
+    void slotZoneTriggered(QString name);
+    void slotMapTriggered(QString name);
+    void slotContactTriggered();
+    void slotUpdateLanguage();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    // Escape and the window manager's close hide the window like the Hide
+    // button does, so it goes to the tray or, with no tray, to the taskbar.
+    void reject() override;
+
+    // Whether the desktop shows a system tray now. It can appear or go away
+    // while the program runs, so it is asked each time it matters.
+    virtual bool hasSystemTray() const;
+
+private:
+    void createForm();
+    void createBackground();
+    void createTrayIcon();
+    void createUrlLabel();
+    void createButtons();
+    void createPages();
+    void createBorders();
+    void placeBackgroundPanel();
+
+    XPushButton *createButton(const QString &objectName, const QString &pictureName,
+                              const QString &toolTip, void (DialogMain::*slot)());
+    // Adds a page to the end of the page list, placed in the page area and
+    // hidden; returns it.
+    QWidget *addPage(QWidget *page);
+    // Shows `page` and hides the others; a page not built (null) changes
+    // nothing.
+    void showPage(QWidget *page);
+    void restoreWindow();
+    void buildContactMenu();
+    void openUrl(const QString &url);
+    void shareByEmail();
+
+    // Form.
+    XPushButton *m_buttonMinimize = nullptr;
+    XPushButton *m_buttonHide = nullptr;
+    XPushButton *m_buttonHome = nullptr;
+    XPushButton *m_buttonCalendar = nullptr;
+    XPushButton *m_buttonZone = nullptr;
+    XPushButton *m_buttonMap = nullptr;
+    XPushButton *m_buttonUpdate = nullptr;
+    XPushButton *m_buttonConfig = nullptr;
+    XPushButton *m_buttonFacebook = nullptr;
+    XPushButton *m_buttonHelp = nullptr;
+    XPushButton *m_buttonEmail = nullptr;
+    XPushButton *m_buttonAbout = nullptr;
+    XUrlLabel *m_labelUrl = nullptr;
+    QLabel *m_labelAppTitle = nullptr;
+    QLabel *m_labelBorderTop = nullptr;
+    QLabel *m_labelBorderBottom = nullptr;
+    QLabel *m_labelBorderLeft = nullptr;
+    QLabel *m_labelBorderRight = nullptr;
+    QWidget *m_panelBackground = nullptr;
+
+    // Pages. They are reached through their slots, so the window needs no
+    // page's header beyond the line that creates it.
+    QWidget *m_pageHome = nullptr;
+    QWidget *m_pageCalendar = nullptr;
+    QWidget *m_pageMap = nullptr;
+    QWidget *m_pageUpdate = nullptr;
+    QWidget *m_pageConfig = nullptr;
+    QWidget *m_pageHelp = nullptr;
+    QWidget *m_pageAbout = nullptr;
+    QList<QWidget *> m_pages;
+
+    // Tray, timer and notifier.
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_actionRestore = nullptr;
+    QAction *m_actionStopAlarm = nullptr;
+    QAction *m_actionAbout = nullptr;
+    QAction *m_actionExit = nullptr;
+    QTimer *m_timer = nullptr;
+    PrayerNotifier m_notifier;
+    DesktopNotifier *m_desktopNotifier = nullptr;
+
+    // Menus, built on first use.
+    XButtonMenu *m_zoneMenu = nullptr;
+    QMenu *m_contactMenu = nullptr;
+    QMenu *m_shareMenu = nullptr;
+    QAction *m_actionEmail = nullptr;
+    QAction *m_actionOnlineSupport = nullptr;
+    QAction *m_actionWhatsApp = nullptr;
+    QAction *m_actionDownloadCenter = nullptr;
+    QAction *m_actionShareEmail = nullptr;
+    QAction *m_actionShareFacebook = nullptr;
+    QAction *m_actionShareTwitter = nullptr;
+    QAction *m_actionFaq = nullptr;
+
+    // Dragging the frameless window.
+    bool m_dragging = false;
+    QPoint m_pressPosition;
+    QPoint m_windowPosition;
 };
 
 #endif // DIALOGMAIN_H

@@ -1,0 +1,215 @@
+#include "core/prayernotifier.h"
+
+#include <QtGlobal>
+
+#include <utility>
+
+#include "core/appconfig.h"
+#include "core/language.h"
+#include "core/prayerslot.h"
+
+namespace {
+
+// "AlarmTime" index -> minutes before the time.
+const int LeadMinutes[] = {0, 5, 10, 15, 30};
+// "MessageDuration" index -> seconds; the last one stands for "Forever".
+const int MessageSeconds[] = {0, 5, 10, 15, 30, 60, 2147483647};
+
+constexpr int MinutesPerDay = 24 * 60;
+constexpr int SecondsPerMinute = 60;
+
+template<std::size_t N>
+int entryOr0(const int (&table)[N], int index)
+{
+    if (index < 0 || index >= int(N))
+        return table[0];
+    return table[index];
+}
+
+enum SoundChoice {
+    SoundOff = 0,
+    SoundAzan,
+    SoundShortAzan,
+    SoundIqamah,
+    SoundThreeBeep,
+    SoundDingDong,
+    SoundDing,
+    SoundBird,
+    SoundDoorBell,
+    SoundClock,
+    SoundDrop,
+    SoundHon,
+    SoundCustom
+};
+
+// The muazzins' names as they appear in the resource names.
+const char *const Muazzins[] = {"Orvan", "Tessaly", "Belunar"};
+
+// Resource names of the chimes, from "3 Beep" to "Hon".
+const char *const Chimes[] = {
+    "NotifyThreeBeep", "NotifyDingDong", "NotifyDing", "NotifyBird",
+    "NotifyDoorBell", "NotifyClock", "NotifyDrop", "NotifyHon"
+};
+
+QString soundResource(const QString &name)
+{
+    return QStringLiteral("qrc:/sounds/") + name + QStringLiteral(".mp3");
+}
+
+} // namespace
+
+PrayerNotifier::PrayerNotifier(const AppConfig &config, const Language &language,
+                               TimesOfDay timesOfDay, ZoneName zoneName)
+    : m_config(config)
+    , m_language(language)
+    , m_timesOfDay(std::move(timesOfDay))
+    , m_zoneName(std::move(zoneName))
+{
+}
+
+int PrayerNotifier::leadMinutes(int alarmTimeIndex)
+{
+    return entryOr0(LeadMinutes, alarmTimeIndex);
+}
+
+int PrayerNotifier::messageSeconds(int durationIndex)
+{
+    return entryOr0(MessageSeconds, durationIndex);
+}
+
+int PrayerNotifier::balloonMilliseconds(int durationIndex)
+{
+    const qint64 ms = qint64(messageSeconds(durationIndex)) * 1000;
+    return int(qMin<qint64>(ms, MaxBalloonMilliseconds));
+}
+
+QString PrayerNotifier::soundUrl(int soundIndex, int muazinIndex, bool subuh, const QString &customPath)
+{
+    const bool knownMuazin = muazinIndex >= 0 && muazinIndex < int(sizeof(Muazzins) / sizeof(Muazzins[0]));
+    switch (soundIndex) {
+    case SoundAzan:
+        if (!knownMuazin)
+            return QString();
+        return soundResource(QStringLiteral("Azan") + QLatin1String(Muazzins[muazinIndex])
+                             + (subuh ? QStringLiteral("Subuh") : QString()));
+    case SoundShortAzan:
+        if (!knownMuazin)
+            return QString();
+        return soundResource(QStringLiteral("ShortAzan") + QLatin1String(Muazzins[muazinIndex]));
+    case SoundIqamah:
+        return soundResource(QStringLiteral("Iqamat"));
+    case SoundCustom:
+        return customPath;
+    default:
+        if (soundIndex >= SoundThreeBeep && soundIndex <= SoundHon)
+            return soundResource(QLatin1String(Chimes[soundIndex - SoundThreeBeep]));
+        return QString();
+    }
+}
+
+int PrayerNotifier::dueSlot(const QDateTime &minute, const DailyTimes &day) const
+{
+    const QTime time = minute.time();
+    const int now = time.hour() * 60 + time.minute();
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        const PrayerSettings &settings = m_config.prayer[slot];
+        if (!settings.enable)
+            continue;
+        // A target past midnight belongs to tomorrow, whose times are not
+        // today's record: such a slot is not due today.
+        const int target = now + leadMinutes(settings.alarmTime);
+        if (target >= MinutesPerDay)
+            continue;
+        if (target == day.hour(slot) * 60 + day.minute(slot))
+            return slot;
+    }
+    return -1;
+}
+
+PrayerNotifier::Notice PrayerNotifier::notice(int slot, int leadMinutes, const QDateTime &minute) const
+{
+    Notice notice;
+    if (slot < 0 || slot >= PrayerSlotCount)
+        return notice;
+    const PrayerSettings &settings = m_config.prayer[slot];
+    const QString slotName = prayerSlotName(slot);
+    const QString prayerName = m_language.text(QStringLiteral("Prayer.") + slotName);
+    const QString zone = m_zoneName ? m_zoneName() : QString();
+
+    notice.slot = slot;
+    notice.leadMinutes = leadMinutes;
+    notice.minute = minute;
+    notice.title = m_language.text(QStringLiteral("Notification.") + slotName);
+    if (leadMinutes == 0) {
+        notice.message = m_language.text(QStringLiteral("Notification.MsgOnTime"))
+                .arg(prayerName).arg(zone);
+    } else {
+        notice.message = m_language.text(QStringLiteral("Notification.MsgBeforeTime"))
+                .arg(prayerName).arg(zone).arg(leadMinutes);
+    }
+    notice.balloonMilliseconds = balloonMilliseconds(settings.messageDuration);
+    notice.soundUrl = soundUrl(settings.notificationSound, settings.muazin, slot == Subuh,
+                               settings.customSoundPath);
+    notice.volume = qBound(0, settings.audioVolume, 100);
+    return notice;
+}
+
+PrayerNotifier::Notice PrayerNotifier::examine(const QDateTime &minute) const
+{
+    DailyTimes day;
+    if (!m_timesOfDay || !m_timesOfDay(minute.date(), day))
+        return Notice();
+    const int slot = dueSlot(minute, day);
+    if (slot < 0)
+        return Notice();
+    return notice(slot, leadMinutes(m_config.prayer[slot].alarmTime), minuteOf(minute));
+}
+
+QDateTime PrayerNotifier::minuteOf(const QDateTime &time)
+{
+    const QTime t = time.time();
+    return QDateTime(time.date(), QTime(t.hour(), t.minute()), time.timeSpec());
+}
+
+void PrayerNotifier::start(const QDateTime &now)
+{
+    // A minute counts as reached at its second 0; started later than that,
+    // its moment has passed.
+    m_lastExamined = minuteOf(now);
+    if (now.time().second() == 0)
+        m_lastExamined = m_lastExamined.addSecs(-SecondsPerMinute);
+}
+
+QList<PrayerNotifier::Notice> PrayerNotifier::tick(const QDateTime &now)
+{
+    QList<Notice> notices;
+    if (!now.isValid())
+        return notices;
+    if (!m_lastExamined.isValid())
+        start(now);
+
+    const QDateTime current = minuteOf(now);
+    const qint64 behind = m_lastExamined.secsTo(current) / SecondsPerMinute;
+    if (behind <= 0) {
+        // The clock went back. A small step (a time-server correction) keeps
+        // the minutes already examined, so none of them rings twice; a large
+        // one starts afresh from now, so the notifier is not mute for hours.
+        if (-behind <= CatchUpMinutes)
+            return notices;
+        start(now);
+        if (m_lastExamined >= current)
+            return notices;
+    }
+
+    QDateTime minute = m_lastExamined.addSecs(SecondsPerMinute);
+    const QDateTime oldest = current.addSecs(-qint64(CatchUpMinutes) * SecondsPerMinute);
+    if (minute < oldest)
+        minute = oldest;
+    for (; minute <= current; minute = minute.addSecs(SecondsPerMinute)) {
+        const Notice notice = examine(minute);
+        if (notice.isValid())
+            notices.append(notice);
+    }
+    m_lastExamined = current;
+    return notices;
+}

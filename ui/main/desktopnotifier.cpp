@@ -1,0 +1,51 @@
+#include "ui/main/desktopnotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QStringList>
+#include <QVariantMap>
+
+#include "core/applicationinformation.h"
+
+namespace {
+const char *const Service = "org.freedesktop.Notifications";
+const char *const Path = "/org/freedesktop/Notifications";
+const char *const Interface = "org.freedesktop.Notifications";
+constexpr int Forever = 2147483647;
+// In the notification protocol 0 means "until dismissed".
+constexpr int NeverExpires = 0;
+}
+
+DesktopNotifier::DesktopNotifier(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QDBusMessage DesktopNotifier::notifyCall(const QString &appName, uint replacesId, const QString &title,
+                                         const QString &body, int milliseconds)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(Service), QLatin1String(Path),
+                                                       QLatin1String(Interface), QStringLiteral("Notify"));
+    const int timeout = milliseconds >= Forever ? NeverExpires : qMax(1, milliseconds);
+    call << appName << replacesId << QString() << title << body << QStringList() << QVariantMap()
+         << timeout;
+    return call;
+}
+
+bool DesktopNotifier::show(const QString &title, const QString &body, int milliseconds)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const QDBusMessage call = notifyCall(ApplicationInformation::shortName(), m_lastId, title, body,
+                                         milliseconds);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
+        const QDBusPendingReply<uint> reply = *w;
+        if (reply.isValid())
+            m_lastId = reply.value();
+        w->deleteLater();
+    });
+    return true;
+}

@@ -1,0 +1,32 @@
+#ifndef DESKTOPNOTIFIER_H
+#define DESKTOPNOTIFIER_H
+
+#include <QDBusMessage>
+#include <QObject>
+#include <QString>
+
+// Shows a message through the desktop's notification service
+// (org.freedesktop.Notifications on the session bus). The main window uses
+// it when the desktop has no system tray to raise balloons on, e.g. GNOME
+// without an extension. Each message replaces the one shown before it.
+class DesktopNotifier : public QObject
+{
+    Q_OBJECT
+public:
+    explicit DesktopNotifier(QObject *parent = nullptr);
+
+    // The Notify call for a message shown for `milliseconds`; a time of
+    // 2147483647 ms or more asks the service to keep it until dismissed.
+    static QDBusMessage notifyCall(const QString &appName, uint replacesId, const QString &title,
+                                   const QString &body, int milliseconds);
+
+    // Sends the message; false when there is no session bus.
+    bool show(const QString &title, const QString &body, int milliseconds);
+    // The service's id of the last message shown, 0 before the first reply.
+    uint lastId() const { return m_lastId; }
+
+private:
+    uint m_lastId = 0;
+};
+
+#endif // DESKTOPNOTIFIER_H
