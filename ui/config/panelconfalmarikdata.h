@@ -1,0 +1,33 @@
+#ifndef PANELCONFALMARIKDATA_H
+#define PANELCONFALMARIKDATA_H
+
+#include "ui/config/panelconfbase.h"
+
+class QComboBox;
+class QLabel;
+
+// Timetable data: the hour system and the Hijri adjustment. Both are
+// stored settings that no display consults yet, so their combos are shown
+// greyed with the stored values.
+class PanelConfAlmarikData : public PanelConfBase
+{
+    Q_OBJECT
+public:
+    explicit PanelConfAlmarikData(QWidget *parent = nullptr);
+
+public slots:
+    void slotUpdateLanguage();
+    void slotHourSystemChanged(int index);
+    void slotHijriAdjustmentChanged(int index);
+
+protected:
+    void relayout() override;
+
+private:
+    QLabel *labelHourSystem;
+    QComboBox *comboHourSystem;
+    QLabel *labelHijri;
+    QComboBox *comboHijri;
+};
+
+#endif // PANELCONFALMARIKDATA_H

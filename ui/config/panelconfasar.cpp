@@ -1,0 +1,6 @@
+#include "ui/config/panelconfasar.h"
+
+PanelConfAsar::PanelConfAsar(QWidget *parent)
+    : PanelConfNotifier(Asar, parent)
+{
+}

@@ -1,0 +1,14 @@
+#ifndef PANELCONFASAR_H
+#define PANELCONFASAR_H
+
+#include "ui/config/panelconfnotifier.h"
+
+// Notifier settings of Asar.
+class PanelConfAsar : public PanelConfNotifier
+{
+    Q_OBJECT
+public:
+    explicit PanelConfAsar(QWidget *parent = nullptr);
+};
+
+#endif // PANELCONFASAR_H

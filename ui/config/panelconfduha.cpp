@@ -1,0 +1,6 @@
+#include "ui/config/panelconfduha.h"
+
+PanelConfDuha::PanelConfDuha(QWidget *parent)
+    : PanelConfNotifier(Duha, parent)
+{
+}

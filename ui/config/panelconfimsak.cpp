@@ -1,0 +1,6 @@
+#include "ui/config/panelconfimsak.h"
+
+PanelConfImsak::PanelConfImsak(QWidget *parent)
+    : PanelConfNotifier(Imsak, parent)
+{
+}

@@ -1,0 +1,14 @@
+#ifndef PANELCONFIMSAK_H
+#define PANELCONFIMSAK_H
+
+#include "ui/config/panelconfnotifier.h"
+
+// Notifier settings of Imsak.
+class PanelConfImsak : public PanelConfNotifier
+{
+    Q_OBJECT
+public:
+    explicit PanelConfImsak(QWidget *parent = nullptr);
+};
+
+#endif // PANELCONFIMSAK_H

@@ -1,0 +1,6 @@
+#include "ui/config/panelconfisyak.h"
+
+PanelConfIsyak::PanelConfIsyak(QWidget *parent)
+    : PanelConfNotifier(Isyak, parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "ui/config/panelconfmaghrib.h"
+
+PanelConfMaghrib::PanelConfMaghrib(QWidget *parent)
+    : PanelConfNotifier(Maghrib, parent)
+{
+}

@@ -1,0 +1,246 @@
+#include "ui/config/panelconfnotifier.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QSlider>
+
+#include "app/appmain.h"
+#include "ui/controls/xcheckbox.h"
+#include "ui/controls/xpathlabel.h"
+#include "ui/controls/xurllabel.h"
+
+namespace {
+
+// The entry index of each combo is the stored value; the notifier gives
+// each value its meaning. The entries are not translated.
+QStringList durationEntries()
+{
+    return {QStringLiteral("Turn off"), QStringLiteral("5 seconds"), QStringLiteral("10 seconds"),
+            QStringLiteral("15 seconds"), QStringLiteral("30 seconds"), QStringLiteral("1 minute"),
+            QStringLiteral("Forever")};
+}
+
+QStringList alarmTimeEntries()
+{
+    return {QStringLiteral("When in time"), QStringLiteral("5 minutes before"),
+            QStringLiteral("10 minutes before"), QStringLiteral("15 minutes before"),
+            QStringLiteral("30 minutes before")};
+}
+
+QStringList soundEntries()
+{
+    return {QStringLiteral("Turn off"), QStringLiteral("Azan"), QStringLiteral("Short Azan"),
+            QStringLiteral("Iqamah"), QStringLiteral("3 Beep"), QStringLiteral("Ding Dong"),
+            QStringLiteral("Ding"), QStringLiteral("Bird"), QStringLiteral("Door Bell"),
+            QStringLiteral("Clock"), QStringLiteral("Drop"), QStringLiteral("Hon"),
+            QStringLiteral("Custom sound")};
+}
+
+QStringList muazinEntries()
+{
+    return {QStringLiteral("Sheikh Orvan"), QStringLiteral("Sheikh Tessaly"),
+            QStringLiteral("Sheikh Belunar")};
+}
+
+} // namespace
+
+PanelConfNotifier::PanelConfNotifier(PrayerSlot slot, QWidget *parent)
+    : PanelConfBase(parent)
+    , fileChooser([](QWidget *chooserParent, const QString &caption, const QString &folder,
+                     const QString &filter) {
+          return QFileDialog::getOpenFileName(chooserParent, caption, folder, filter);
+      })
+    , m_slot(slot)
+{
+    labelEnable = makeCheckCaption(QStringLiteral("labelEnable"));
+    checkEnable = makeCheckBox(labelEnable, QStringLiteral("checkEnable"));
+    labelTextDuration = makeCaption(QStringLiteral("labelTextDuration"));
+    comboTextDuration = makeCombo(QStringLiteral("comboTextDuration"));
+    comboTextDuration->addItems(durationEntries());
+    labelTime = makeCaption(QStringLiteral("labelTime"));
+    comboTime = makeCombo(QStringLiteral("comboTime"));
+    comboTime->addItems(alarmTimeEntries());
+    labelSound = makeCaption(QStringLiteral("labelSound"));
+    comboSound = makeCombo(QStringLiteral("comboSound"));
+    comboSound->addItems(soundEntries());
+    labelMuazin = makeCaption(QStringLiteral("labelMuazin"));
+    comboMuazin = makeCombo(QStringLiteral("comboMuazin"));
+    comboMuazin->addItems(muazinEntries());
+    labelPath = makeCaption(QStringLiteral("labelPath"));
+    labelPathValue = new XPathLabel(this);
+    labelPathValue->setObjectName(QStringLiteral("labelPathValue"));
+    labelPathValue->setTextFormat(Qt::PlainText);
+    labelPathValue->setPalette(labelPath->palette());
+    labelPathValue->setCursor(Qt::PointingHandCursor);
+    labelVolume = makeCaption(QStringLiteral("labelVolume"));
+    sliderVolume = new QSlider(Qt::Horizontal, this);
+    sliderVolume->setObjectName(QStringLiteral("sliderVolume"));
+    labelVolumeLevel = makeCaption(QStringLiteral("labelVolumeLevel"));
+    labelVolumePercent = makeCaption(QStringLiteral("labelVolumePercent"));
+
+    // The duration and the alarm time are kept by the notifier but not
+    // chosen here: shown greyed with the stored value.
+    comboTextDuration->setEnabled(false);
+    comboTime->setEnabled(false);
+
+    const PrayerSettings &stored = settings();
+    // The stored values are shown without being written back; a value
+    // outside a combo's range leaves the combo on its first entry.
+    showIndex(comboTextDuration, stored.messageDuration);
+    showIndex(comboTime, stored.alarmTime);
+    showIndex(comboSound, stored.notificationSound);
+    showIndex(comboMuazin, stored.muazin);
+    connect(comboTextDuration, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfNotifier::slotTextDurationChanged);
+    connect(comboTime, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfNotifier::slotAlarmTimeChanged);
+    connect(comboSound, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfNotifier::slotNotificationSoundChanged);
+    connect(comboMuazin, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfNotifier::slotMuazinChanged);
+
+    connect(labelPathValue, &XPathLabel::clicked, this, &PanelConfNotifier::slotPathLabelClicked);
+
+    sliderVolume->setRange(0, 100);
+    sliderVolume->setValue(qBound(0, stored.audioVolume, 100));
+    connect(sliderVolume, &QSlider::valueChanged, this, &PanelConfNotifier::slotVolumeChanged);
+    labelVolumePercent->setText(QStringLiteral("%1%").arg(sliderVolume->value()));
+
+    checkEnable->setChecked(stored.enable);
+    connect(checkEnable, &XCheckBox::stateChanged, this, &PanelConfNotifier::slotCheckEnable);
+
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &PanelConfNotifier::slotUpdateLanguage);
+}
+
+PrayerSettings &PanelConfNotifier::settings() const
+{
+    return appConfig().prayer[m_slot];
+}
+
+void PanelConfNotifier::slotUpdateLanguage()
+{
+    const Language *language = appLanguage();
+    labelTitle->setText(language->text(QStringLiteral("ConfNotifier.Title") + prayerSlotName(m_slot)));
+    labelEnable->setText(language->text(QStringLiteral("ConfNotifier.Enable")));
+    labelTextDuration->setText(language->text(QStringLiteral("ConfNotifier.TextDuration")));
+    labelTime->setText(language->text(QStringLiteral("ConfNotifier.Time")));
+    labelSound->setText(language->text(QStringLiteral("ConfNotifier.Sound")));
+    labelMuazin->setText(language->text(QStringLiteral("ConfNotifier.Muazin")));
+    labelPath->setText(language->text(QStringLiteral("ConfNotifier.Path")));
+    labelVolume->setText(language->text(QStringLiteral("ConfNotifier.Volume")));
+    labelVolumeLevel->setText(language->text(QStringLiteral("ConfNotifier.VolumeLevel")));
+    relayout();
+}
+
+void PanelConfNotifier::slotCheckEnable(int state)
+{
+    settings().enable = state != 0;
+    appConfig().save();
+}
+
+void PanelConfNotifier::slotTextDurationChanged(int index)
+{
+    if (index < 0)
+        return;
+    settings().messageDuration = index;
+    appConfig().save();
+}
+
+void PanelConfNotifier::slotAlarmTimeChanged(int index)
+{
+    if (index < 0)
+        return;
+    settings().alarmTime = index;
+    appConfig().save();
+}
+
+void PanelConfNotifier::slotNotificationSoundChanged(int index)
+{
+    // Choosing "Custom sound" does not open the file dialog; only a click
+    // on the path does.
+    if (index < 0)
+        return;
+    settings().notificationSound = index;
+    appConfig().save();
+}
+
+void PanelConfNotifier::slotMuazinChanged(int index)
+{
+    if (index < 0)
+        return;
+    settings().muazin = index;
+    appConfig().save();
+}
+
+void PanelConfNotifier::slotVolumeChanged(int value)
+{
+    // Saved for every value the slider passes, so the notifier always
+    // plays at the volume last shown.
+    settings().audioVolume = value;
+    appConfig().save();
+    labelVolumePercent->setText(QStringLiteral("%1%").arg(value));
+    placeVolumePercent();
+}
+
+void PanelConfNotifier::slotPathLabelClicked()
+{
+    if (!fileChooser)
+        return;
+    const QString path = fileChooser(this, QStringLiteral("Open Audio"), QDir::homePath(),
+                                     QStringLiteral("Audio Files (*.mp3)"));
+    if (path.isEmpty())
+        return;   // cancelled: the old path and its label stay
+    settings().customSoundPath = path;
+    appConfig().save();
+    showPath();
+}
+
+void PanelConfNotifier::showPath()
+{
+    const QString path = settings().customSoundPath;
+    if (path.isEmpty()) {
+        labelPathValue->setText(appLanguage()->text(QStringLiteral("ConfNotifier.PathValue")));
+        labelPathValue->setToolTip(QString());
+    } else {
+        const int room = qMax(50, width() - 30 - 10);
+        labelPathValue->setText(labelPathValue->fontMetrics().elidedText(path, Qt::ElideMiddle, room));
+        labelPathValue->setToolTip(path);
+    }
+    labelPathValue->adjustSize();
+}
+
+void PanelConfNotifier::placeVolumePercent()
+{
+    labelVolumePercent->adjustSize();
+    labelVolumeLevel->adjustSize();
+    labelVolumePercent->move(sliderVolume->x() + sliderVolume->width() - labelVolumePercent->width(),
+                             sliderVolume->y() + sliderVolume->height() + 2);
+    labelVolumeLevel->move(labelVolumePercent->x() - 4 - labelVolumeLevel->width(),
+                           labelVolumePercent->y());
+}
+
+void PanelConfNotifier::relayout()
+{
+    int y = layoutTitle() + 20;
+    y = placeCheckBox(checkEnable, labelEnable, 30, y) + 15;
+    y = placeRow(labelTextDuration, comboTextDuration, 30, y) + 15;
+    y = placeRow(labelTime, comboTime, 30, y) + 15;
+    y = placeRow(labelSound, comboSound, 30, y) + 15;
+    y = placeRow(labelMuazin, comboMuazin, 30, y) + 15;
+
+    labelPath->adjustSize();
+    labelPath->move(30, y);
+    showPath();
+    labelPathValue->move(30, labelPath->y() + labelPath->height() + 5);
+    y = labelPathValue->y() + labelPathValue->height() + 15;
+
+    labelVolume->adjustSize();
+    labelVolume->move(30, y);
+    sliderVolume->resize(qBound(100, width() - 60, 300), sliderVolume->sizeHint().height());
+    sliderVolume->move(30, labelVolume->y() + labelVolume->height() + 5);
+    placeVolumePercent();
+}

@@ -1,0 +1,79 @@
+#ifndef PANELCONFNOTIFIER_H
+#define PANELCONFNOTIFIER_H
+
+#include <functional>
+
+#include "core/prayerslot.h"
+#include "ui/config/panelconfbase.h"
+
+class QComboBox;
+class QLabel;
+class QSlider;
+struct PrayerSettings;
+class XCheckBox;
+class XPathLabel;
+class XUrlLabel;
+
+// How the notifier treats one prayer slot: on or off, the sound, the
+// muazzin, a sound file of the user's own and the volume; the message
+// duration and the alarm time are shown greyed with their stored values.
+// Every change is stored and saved at once. The eight panels of the
+// configuration page are this one panel, each made for its own slot.
+class PanelConfNotifier : public PanelConfBase
+{
+    Q_OBJECT
+public:
+    // Opens the file dialog: (parent, caption, start folder, filter) ->
+    // the chosen path, or "" when the user cancelled.
+    using FileChooser = std::function<QString(QWidget *, const QString &, const QString &,
+                                              const QString &)>;
+
+    PanelConfNotifier(PrayerSlot slot, QWidget *parent = nullptr);
+
+    PrayerSlot slot() const { return m_slot; }
+
+    // The platform's file-open dialog unless replaced (the tests do).
+    FileChooser fileChooser;
+
+public slots:
+    void slotUpdateLanguage();
+    void slotCheckEnable(int state);
+    void slotTextDurationChanged(int index);
+    void slotAlarmTimeChanged(int index);
+    void slotNotificationSoundChanged(int index);
+    void slotMuazinChanged(int index);
+    void slotVolumeChanged(int value);
+    void slotPathLabelClicked();
+
+protected:
+    void relayout() override;
+
+private:
+    PrayerSettings &settings() const;
+    // Shows the custom path, or the placeholder when there is none. Long
+    // paths are shortened in the middle to fit the panel; the tool tip
+    // always holds the whole path.
+    void showPath();
+    void placeVolumePercent();
+
+    const PrayerSlot m_slot;
+
+    XUrlLabel *labelEnable;
+    XCheckBox *checkEnable;
+    QLabel *labelTextDuration;
+    QComboBox *comboTextDuration;
+    QLabel *labelTime;
+    QComboBox *comboTime;
+    QLabel *labelSound;
+    QComboBox *comboSound;
+    QLabel *labelMuazin;
+    QComboBox *comboMuazin;
+    QLabel *labelPath;
+    XPathLabel *labelPathValue;
+    QLabel *labelVolume;
+    QSlider *sliderVolume;
+    QLabel *labelVolumeLevel;
+    QLabel *labelVolumePercent;
+};
+
+#endif // PANELCONFNOTIFIER_H

@@ -1,0 +1,6 @@
+#include "ui/config/panelconfsubuh.h"
+
+PanelConfSubuh::PanelConfSubuh(QWidget *parent)
+    : PanelConfNotifier(Subuh, parent)
+{
+}

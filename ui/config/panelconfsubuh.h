@@ -1,0 +1,14 @@
+#ifndef PANELCONFSUBUH_H
+#define PANELCONFSUBUH_H
+
+#include "ui/config/panelconfnotifier.h"
+
+// Notifier settings of Subuh.
+class PanelConfSubuh : public PanelConfNotifier
+{
+    Q_OBJECT
+public:
+    explicit PanelConfSubuh(QWidget *parent = nullptr);
+};
+
+#endif // PANELCONFSUBUH_H

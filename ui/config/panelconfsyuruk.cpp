@@ -1,0 +1,6 @@
+#include "ui/config/panelconfsyuruk.h"
+
+PanelConfSyuruk::PanelConfSyuruk(QWidget *parent)
+    : PanelConfNotifier(Syuruk, parent)
+{
+}

@@ -1,0 +1,104 @@
+#include "ui/config/panelconfupdate.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "app/appmain.h"
+#include "ui/controls/xcheckbox.h"
+#include "ui/controls/xurllabel.h"
+
+PanelConfUpdate::PanelConfUpdate(QWidget *parent)
+    : PanelConfBase(parent)
+{
+    labelEnable = makeCheckCaption(QStringLiteral("labelEnable"));
+    labelStartup = makeCheckCaption(QStringLiteral("labelStartup"));
+    labelNotification = makeCheckCaption(QStringLiteral("labelNotification"));
+    labelPrompt = makeCheckCaption(QStringLiteral("labelPrompt"));
+    checkEnable = makeCheckBox(labelEnable, QStringLiteral("checkEnable"));
+    checkStartup = makeCheckBox(labelStartup, QStringLiteral("checkStartup"));
+    checkNotification = makeCheckBox(labelNotification, QStringLiteral("checkNotification"));
+    checkPrompt = makeCheckBox(labelPrompt, QStringLiteral("checkPrompt"));
+    labelInterval = makeCaption(QStringLiteral("labelInterval"));
+    comboInterval = makeCombo(QStringLiteral("comboInterval"));
+
+    const AppConfig &config = appConfig();
+    checkEnable->setChecked(config.autoUpdate);
+    checkStartup->setChecked(config.updateOnStartup);
+    checkNotification->setChecked(config.notifyUpdateComplete);
+    checkPrompt->setChecked(config.promptNewVersion);
+    connect(checkEnable, &XCheckBox::stateChanged, this, &PanelConfUpdate::slotCheckEnable);
+    connect(checkStartup, &XCheckBox::stateChanged, this, &PanelConfUpdate::slotCheckStartup);
+    connect(checkNotification, &XCheckBox::stateChanged, this, &PanelConfUpdate::slotCheckNotification);
+    connect(checkPrompt, &XCheckBox::stateChanged, this, &PanelConfUpdate::slotCheckPrompt);
+
+    connect(comboInterval, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfUpdate::slotUpdateIntervalChanged);
+    comboInterval->setEnabled(false);
+
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &PanelConfUpdate::slotUpdateLanguage);
+}
+
+void PanelConfUpdate::slotUpdateLanguage()
+{
+    const Language *language = appLanguage();
+    labelTitle->setText(language->text(QStringLiteral("ConfUpdate.Title")));
+    labelEnable->setText(language->text(QStringLiteral("ConfUpdate.Enable")));
+    labelStartup->setText(language->text(QStringLiteral("ConfUpdate.Startup")));
+    labelNotification->setText(language->text(QStringLiteral("ConfUpdate.Notification")));
+    labelPrompt->setText(language->text(QStringLiteral("ConfUpdate.Prompt")));
+    labelInterval->setText(language->text(QStringLiteral("ConfUpdate.Interval")));
+
+    {
+        // Refilling the combo is not a choice of the user.
+        const QSignalBlocker blocker(comboInterval);
+        comboInterval->clear();
+        for (const char *key : {"Interval.Everyday", "Interval.3Days", "Interval.Weekly",
+                                "Interval.2Weeks", "Interval.Monthly"})
+            comboInterval->addItem(language->text(QString::fromLatin1(key)));
+    }
+    showIndex(comboInterval, appConfig().updateInterval);
+    relayout();
+}
+
+void PanelConfUpdate::slotCheckEnable(int state)
+{
+    appConfig().autoUpdate = state != 0;
+    appConfig().save();
+}
+
+void PanelConfUpdate::slotCheckStartup(int state)
+{
+    appConfig().updateOnStartup = state != 0;
+    appConfig().save();
+}
+
+void PanelConfUpdate::slotCheckNotification(int state)
+{
+    appConfig().notifyUpdateComplete = state != 0;
+    appConfig().save();
+}
+
+void PanelConfUpdate::slotCheckPrompt(int state)
+{
+    appConfig().promptNewVersion = state != 0;
+    appConfig().save();
+}
+
+void PanelConfUpdate::slotUpdateIntervalChanged(int index)
+{
+    // The interval is shown, not chosen here: the combo stays disabled
+    // until the program has an updater that honours it.
+    Q_UNUSED(index)
+}
+
+void PanelConfUpdate::relayout()
+{
+    int y = layoutTitle() + 20;
+    y = placeCheckBox(checkEnable, labelEnable, 30, y) + 5;
+    y = placeCheckBox(checkStartup, labelStartup, 30, y) + 5;
+    y = placeCheckBox(checkNotification, labelNotification, 30, y) + 5;
+    y = placeCheckBox(checkPrompt, labelPrompt, 30, y);
+    placeRow(labelInterval, comboInterval, 30, y + 20);
+}

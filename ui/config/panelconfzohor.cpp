@@ -1,0 +1,6 @@
+#include "ui/config/panelconfzohor.h"
+
+PanelConfZohor::PanelConfZohor(QWidget *parent)
+    : PanelConfNotifier(Zohor, parent)
+{
+}
