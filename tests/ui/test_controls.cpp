@@ -1,0 +1,664 @@
+// The program's own controls: image button looks and clicks, link labels
+// and their anchoring, the picture check box, panel buttons, the XML menu
+// and the path label.
+
+#include "resources/resourceregistry.h"
+#include "ui/controls/xbuttonmenu.h"
+#include "ui/controls/xcheckbox.h"
+#include "ui/controls/xgreenbutton.h"
+#include "ui/controls/xpanelbutton.h"
+#include "ui/controls/xpathlabel.h"
+#include "ui/controls/xpushbutton.h"
+#include "ui/controls/xurllabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDomDocument>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+const QStringList homePictures{QStringLiteral(":/images/BtnHomeNormal.png"),
+                               QStringLiteral(":/images/BtnHomeHover.png"),
+                               QStringLiteral(":/images/BtnHomePressed.png"),
+                               QStringLiteral(":/images/BtnHomeNormal.png")};
+
+QImage normalised(const QImage &image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// The picture a button shows now.
+QImage shown(const XPushButton &button)
+{
+    return normalised(button.currentIcon().pixmap(button.iconSize()).toImage());
+}
+
+QImage picture(const QString &path)
+{
+    return normalised(QImage(path));
+}
+
+void sendCrossing(QWidget *widget, QEvent::Type type)
+{
+    QEvent event(type);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A widget without mouse tracking only sees moves while a button is held.
+void sendMove(QWidget *widget, const QPoint &pos, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent event(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Counts the enter and leave events a widget receives.
+class CrossingCounter : public QObject
+{
+public:
+    int enters = 0;
+    int leaves = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Enter)
+            ++enters;
+        else if (event->type() == QEvent::Leave)
+            ++leaves;
+        return false;
+    }
+};
+
+// Receives the URLs the desktop would have opened.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+QDomElement parse(const QString &xml)
+{
+    QDomDocument document;
+    if (!document.setContent(xml))
+        qWarning("test XML does not parse");
+    return document.documentElement();
+}
+
+QMenu *subMenu(QMenu *menu, const QString &title)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->menu() && action->menu()->title() == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+QAction *entry(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (!action->menu() && action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestControls : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void pushButtonTakesPictureSizeAndShowsNormal();
+    void pushButtonMissingPicturesGiveZeroSize();
+    void pushButtonLooksFollowPointerAndPress();
+    void pushButtonMoveSendsOneCrossingPerEdge();
+    void pushButtonLogicallyDisabled();
+    void pushButtonSetEnabledFollowsCursor();
+    void pushButtonCheckableTogglesOncePerClick();
+
+    void urlLabelRightAnchorKeepsRightEdge();
+    void urlLabelCentredStaysCentred();
+    void urlLabelLeftAnchorAndHoverPalette();
+    void urlLabelClickedOnlyWithoutUrl();
+
+    void checkBoxBoxAndCaptionToggleAlike();
+    void checkBoxPlacesCaption();
+
+    void panelButtonClicksOnlyWhenPressedWhileHovered();
+    void panelButtonSheetsAndCaption();
+
+    void buttonMenuSkipsUnknownAndEmpty();
+    void buttonMenuNestsFiveDeepAndCarriesText();
+
+    void pathLabelClicksOnReleaseOverIt();
+};
+
+void TestControls::initTestCase()
+{
+    registerAlmarikResources();
+    QVERIFY(!QPixmap(homePictures.at(0)).isNull());
+}
+
+void TestControls::pushButtonTakesPictureSizeAndShowsNormal()
+{
+    XPushButton button;
+    button.setImages(homePictures);
+    const QSize expected = QPixmap(homePictures.at(0)).size();
+    QCOMPARE(button.size(), expected);
+    QCOMPARE(button.iconSize(), expected);
+    QCOMPARE(button.look(), int(XPushButton::LookNormal));
+    QCOMPARE(shown(button), picture(homePictures.at(0)));
+
+    // Pictures set on a logically disabled button show the disabled one.
+    XPushButton disabled;
+    disabled.setEnabled(false);
+    disabled.setImages({homePictures.at(0), homePictures.at(1), homePictures.at(2),
+                        QStringLiteral(":/images/BtnHomePressed.png")});
+    QCOMPARE(disabled.look(), int(XPushButton::LookDisabled));
+    QCOMPARE(shown(disabled), picture(QStringLiteral(":/images/BtnHomePressed.png")));
+}
+
+void TestControls::pushButtonMissingPicturesGiveZeroSize()
+{
+    XPushButton button;
+    button.setImages({QStringLiteral(":/images/NoSuch.png"), QStringLiteral(":/images/NoSuch.png"),
+                      QStringLiteral("/nonexistent/x.png"), QStringLiteral("")});
+    QCOMPARE(button.size(), QSize(0, 0));
+    QVERIFY(button.currentIcon().pixmap(QSize(16, 16)).isNull());
+    // The looks still change without anything to show.
+    sendCrossing(&button, QEvent::Enter);
+    QCOMPARE(button.look(), int(XPushButton::LookHover));
+    sendCrossing(&button, QEvent::Leave);
+    QCOMPARE(button.look(), int(XPushButton::LookNormal));
+
+    // Fewer than four paths: the given ones still count.
+    XPushButton partial;
+    partial.setImages({homePictures.at(0)});
+    QCOMPARE(partial.size(), QPixmap(homePictures.at(0)).size());
+}
+
+void TestControls::pushButtonLooksFollowPointerAndPress()
+{
+    QWidget window;
+    auto *button = new XPushButton(&window);
+    button->setImages(homePictures);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+
+    sendCrossing(button, QEvent::Enter);
+    QCOMPARE(button->look(), int(XPushButton::LookHover));
+    QCOMPARE(shown(*button), picture(homePictures.at(1)));
+
+    const QPoint centre = button->rect().center();
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(button->look(), int(XPushButton::LookPressed));
+    QCOMPARE(shown(*button), picture(homePictures.at(2)));
+    QCOMPARE(clicks.count(), 0);
+
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(button->look(), int(XPushButton::LookHover));
+
+    sendCrossing(button, QEvent::Leave);
+    QCOMPARE(button->look(), int(XPushButton::LookNormal));
+    QCOMPARE(shown(*button), picture(homePictures.at(0)));
+
+    // Pressing without the pointer having entered does not show the
+    // pressed picture; leaving during a press ends it without a click.
+    sendCrossing(button, QEvent::Enter);
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, centre);
+    sendCrossing(button, QEvent::Leave);
+    QCOMPARE(button->look(), int(XPushButton::LookNormal));
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(-20, -20));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(button->look(), int(XPushButton::LookNormal));
+}
+
+void TestControls::pushButtonMoveSendsOneCrossingPerEdge()
+{
+    XPushButton button;
+    button.setImages(homePictures);
+    CrossingCounter counter;
+    button.installEventFilter(&counter);
+
+    sendMove(&button, QPoint(5, 5));
+    QCOMPARE(counter.enters, 1);
+    QCOMPARE(button.look(), int(XPushButton::LookHover));
+    sendMove(&button, QPoint(6, 7));
+    sendMove(&button, QPoint(button.width(), button.height())); // far edge counts inside
+    QCOMPARE(counter.enters, 1);
+    QCOMPARE(counter.leaves, 0);
+
+    sendMove(&button, QPoint(0, 5)); // the left pixel column counts outside
+    QCOMPARE(counter.leaves, 1);
+    QCOMPARE(button.look(), int(XPushButton::LookNormal));
+    sendMove(&button, QPoint(5, 0));
+    sendMove(&button, QPoint(-3, -3));
+    QCOMPARE(counter.leaves, 1);
+
+    sendMove(&button, QPoint(3, 3));
+    QCOMPARE(counter.enters, 2);
+}
+
+void TestControls::pushButtonLogicallyDisabled()
+{
+    QWidget window;
+    auto *button = new XPushButton(&window);
+    const QString disabledPicture = QStringLiteral(":/images/BtnHomePressed.png");
+    button->setImages({homePictures.at(0), homePictures.at(1), homePictures.at(2), disabledPicture});
+    button->setToolTip(QStringLiteral("Home"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+
+    button->setEnabled(false);
+    QVERIFY(!button->isLogicallyEnabled());
+    QVERIFY(button->isEnabled()); // still enabled for Qt: the tool tip works
+
+    sendCrossing(button, QEvent::Enter);
+    QCOMPARE(shown(*button), picture(disabledPicture));
+    const QPoint centre = button->rect().center();
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(clicks.count(), 0);
+    QVERIFY(!button->isDown());
+    QCOMPARE(shown(*button), picture(disabledPicture));
+    sendCrossing(button, QEvent::Leave);
+    QCOMPARE(shown(*button), picture(disabledPicture));
+
+    // Enabled again, it clicks.
+    button->setEnabled(true);
+    sendCrossing(button, QEvent::Enter);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(clicks.count(), 1);
+}
+
+void TestControls::pushButtonSetEnabledFollowsCursor()
+{
+    QWidget window;
+    window.resize(300, 200);
+    auto *button = new XPushButton(&window);
+    button->setImages(homePictures);
+    button->move(50, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QPoint over = button->mapToGlobal(button->rect().center());
+    QCursor::setPos(over);
+    if (QCursor::pos() != over)
+        QSKIP("this platform cannot place the cursor");
+    button->setEnabled(false);
+    QCOMPARE(button->look(), int(XPushButton::LookHover)); // the disabled picture
+    button->setEnabled(true);
+    QCOMPARE(button->look(), int(XPushButton::LookHover));
+    QCOMPARE(shown(*button), picture(homePictures.at(1)));
+
+    QCursor::setPos(window.mapToGlobal(QPoint(5, 5)));
+    button->setEnabled(true);
+    QCOMPARE(button->look(), int(XPushButton::LookNormal));
+    QCOMPARE(shown(*button), picture(homePictures.at(0)));
+}
+
+void TestControls::pushButtonCheckableTogglesOncePerClick()
+{
+    XPushButton button;
+    button.setImages(homePictures);
+    button.setCheckable(true);
+    QSignalSpy clicks(&button, &QAbstractButton::clicked);
+    const QPoint centre = button.rect().center();
+
+    sendCrossing(&button, QEvent::Enter);
+    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, centre);
+    QVERIFY(button.isChecked());
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.at(0).at(0).toBool(), true);
+    QCOMPARE(button.look(), int(XPushButton::LookPressed));
+    // Latched: the pointer leaving does not take the pressed picture away.
+    sendCrossing(&button, QEvent::Leave);
+    QCOMPARE(button.look(), int(XPushButton::LookPressed));
+
+    sendCrossing(&button, QEvent::Enter);
+    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, centre);
+    QVERIFY(!button.isChecked());
+    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(clicks.at(1).at(0).toBool(), false);
+    QCOMPARE(button.look(), int(XPushButton::LookHover));
+
+    button.setChecked(true);
+    QCOMPARE(button.look(), int(XPushButton::LookPressed));
+    button.setChecked(false);
+    QCOMPARE(button.look(), int(XPushButton::LookNormal));
+}
+
+void TestControls::urlLabelRightAnchorKeepsRightEdge()
+{
+    QWidget parent;
+    parent.resize(400, 100);
+    auto *label = new XUrlLabel(&parent);
+    label->setNormalFont(QFont(QStringLiteral("Arial"), 9));
+    label->setHoverFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
+    label->setText(QStringLiteral("Previous month"));
+    label->setAnchorAlignment(Qt::AlignRight);
+    label->setAnchorPosition(200, 10);
+    label->applyNormalLook();
+    const int rightEdge = label->x() + label->width();
+    const int normalWidth = label->width();
+
+    sendCrossing(label, QEvent::Enter);
+    QVERIFY(label->isHovered());
+    QVERIFY(label->width() > normalWidth);
+    QCOMPARE(label->x() + label->width(), rightEdge);
+    QCOMPARE(label->y(), 10);
+
+    sendCrossing(label, QEvent::Leave);
+    QCOMPARE(label->pos(), QPoint(200, 10));
+    QCOMPARE(label->width(), normalWidth);
+
+    // A text changed after the last normal look still keeps the edge the
+    // label has now.
+    label->setText(QStringLiteral("Previous month and more"));
+    label->adjustSize();
+    const int newRightEdge = label->x() + label->width();
+    sendCrossing(label, QEvent::Enter);
+    QCOMPARE(label->x() + label->width(), newRightEdge);
+    // Moving the pointer about inside keeps it there.
+    sendMove(label, QPoint(3, 3));
+    QCOMPARE(label->x() + label->width(), newRightEdge);
+}
+
+void TestControls::urlLabelCentredStaysCentred()
+{
+    QWidget parent;
+    parent.resize(401, 100);
+    auto *label = new XUrlLabel(&parent);
+    label->setNormalFont(QFont(QStringLiteral("Arial"), 9));
+    label->setHoverFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
+    label->setText(QStringLiteral("Now"));
+    label->setAnchorAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    label->setAnchorPosition(0, 30);
+    label->applyNormalLook();
+    auto centreOffset = [&] { return qAbs((label->x() + label->width() / 2.0) - parent.width() / 2.0); };
+    QVERIFY(centreOffset() <= 1.0);
+    QCOMPARE(label->y(), 30);
+
+    const int normalWidth = label->width();
+    sendCrossing(label, QEvent::Enter);
+    QVERIFY(label->width() > normalWidth);
+    QVERIFY(centreOffset() <= 1.0);
+    QCOMPARE(label->y(), 30);
+    sendCrossing(label, QEvent::Leave);
+    QVERIFY(centreOffset() <= 1.0);
+}
+
+void TestControls::urlLabelLeftAnchorAndHoverPalette()
+{
+    QWidget parent;
+    parent.resize(300, 100);
+    auto *label = new XUrlLabel(&parent);
+    QPalette normal = label->palette();
+    normal.setColor(QPalette::WindowText, QColor(247, 255, 37));
+    label->setNormalPalette(normal);
+    label->setText(QStringLiteral("January"));
+    label->setAnchorPosition(20, 15);
+    label->applyNormalLook();
+    const QFont normalFont = label->font();
+
+    sendCrossing(label, QEvent::Enter);
+    QCOMPARE(label->pos(), QPoint(20, 15));
+    QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(label->font().bold());
+
+    // A drag outside while hovered falls back to the normal look.
+    sendMove(label, QPoint(label->width() + 5, 2), Qt::LeftButton);
+    QVERIFY(!label->isHovered());
+    QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(247, 255, 37));
+    QCOMPARE(label->font(), normalFont);
+
+    // Without the hover effect only the hovered flag changes.
+    label->setHoverEnabled(false);
+    sendCrossing(label, QEvent::Enter);
+    QVERIFY(label->isHovered());
+    QCOMPARE(label->font(), normalFont);
+    QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), QColor(247, 255, 37));
+}
+
+void TestControls::urlLabelClickedOnlyWithoutUrl()
+{
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("almariktest"), &catcher, "open");
+
+    XUrlLabel withUrl;
+    withUrl.setText(QStringLiteral("map"));
+    withUrl.setUrl(QStringLiteral("almariktest://maps/?q=3.1,101.6"));
+    QSignalSpy urlClicks(&withUrl, &XUrlLabel::clicked);
+    QTest::mouseClick(&withUrl, Qt::LeftButton);
+    QCOMPARE(urlClicks.count(), 0);
+    QCOMPARE(catcher.urls.size(), 1);
+    QCOMPARE(catcher.urls.at(0).host(), QStringLiteral("maps"));
+
+    XUrlLabel plain;
+    plain.setText(QStringLiteral("February"));
+    QSignalSpy plainClicks(&plain, &XUrlLabel::clicked);
+    QTest::mouseClick(&plain, Qt::LeftButton);
+    QCOMPARE(plainClicks.count(), 1);
+    QCOMPARE(catcher.urls.size(), 1);
+
+    QDesktopServices::unsetUrlHandler(QStringLiteral("almariktest"));
+}
+
+void TestControls::checkBoxBoxAndCaptionToggleAlike()
+{
+    QWidget form;
+    auto *caption = new XUrlLabel(&form);
+    caption->setText(QStringLiteral("Start with the system"));
+    auto *box = new XCheckBox(caption, &form);
+    QVERIFY(!caption->isHoverEnabled());
+    QVERIFY(!box->isChecked());
+    QCOMPARE(box->size(), QPixmap(QStringLiteral(":/images/CheckOff.png")).size());
+    QSignalSpy states(box, &XCheckBox::stateChanged);
+
+    QTest::mouseClick(caption, Qt::LeftButton);
+    QCOMPARE(states.count(), 1);
+    QCOMPARE(states.at(0).at(0).toInt(), 1);
+    QVERIFY(box->isChecked());
+    QCOMPARE(normalised(box->pixmap(Qt::ReturnByValue).toImage()),
+             picture(QStringLiteral(":/images/CheckOn.png")));
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    QCOMPARE(states.count(), 2);
+    QCOMPARE(states.at(1).at(0).toInt(), 0);
+    QCOMPARE(normalised(box->pixmap(Qt::ReturnByValue).toImage()),
+             picture(QStringLiteral(":/images/CheckOff.png")));
+
+    box->setChecked(true);
+    QVERIFY(box->isChecked());
+    QCOMPARE(states.count(), 2);
+    QCOMPARE(normalised(box->pixmap(Qt::ReturnByValue).toImage()),
+             picture(QStringLiteral(":/images/CheckOn.png")));
+}
+
+void TestControls::checkBoxPlacesCaption()
+{
+    QWidget form;
+    auto *caption = new XUrlLabel(&form);
+    caption->setText(QStringLiteral("Ask before exit"));
+    caption->resize(120, 31);
+    auto *box = new XCheckBox(caption, &form);
+    box->placeAt(30, 50);
+    QCOMPARE(box->pos(), QPoint(30, 50));
+    QCOMPARE(caption->x(), 30 + box->width() + 5);
+    QCOMPARE(caption->y(), 50 + box->height() / 2 - caption->height() / 2);
+    QCOMPARE(caption->anchorPosition(), caption->pos());
+
+    // Without a caption the box still places itself.
+    XCheckBox lone(nullptr, &form);
+    lone.placeAt(7, 8);
+    QCOMPARE(lone.pos(), QPoint(7, 8));
+    QTest::mouseClick(&lone, Qt::LeftButton);
+    QVERIFY(lone.isChecked());
+}
+
+void TestControls::panelButtonClicksOnlyWhenPressedWhileHovered()
+{
+    XGreenButton button;
+    button.resize(100, 40);
+    QSignalSpy clicks(&button, &XPanelButton::clicked);
+    const QPoint centre(50, 20);
+
+    // Not hovered: nothing.
+    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(clicks.count(), 0);
+
+    sendCrossing(&button, QEvent::Enter);
+    QCOMPARE(button.styleSheet(), button.hoverStyleSheet());
+    QTest::mouseClick(&button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(clicks.count(), 1);
+
+    // Dragged out while pressed: the move clears the hover, no click.
+    QTest::mousePress(&button, Qt::LeftButton, Qt::NoModifier, centre);
+    sendMove(&button, QPoint(150, 20), Qt::LeftButton);
+    QVERIFY(!button.isHovered());
+    QCOMPARE(button.styleSheet(), button.normalStyleSheet());
+    QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, QPoint(150, 20));
+    QCOMPARE(clicks.count(), 1);
+
+    // A press from before does not carry over to a later release.
+    sendCrossing(&button, QEvent::Enter);
+    QTest::mouseRelease(&button, Qt::LeftButton, Qt::NoModifier, centre);
+    QCOMPARE(clicks.count(), 1);
+
+    sendCrossing(&button, QEvent::Leave);
+    QCOMPARE(button.styleSheet(), button.normalStyleSheet());
+}
+
+void TestControls::panelButtonSheetsAndCaption()
+{
+    XGreenButton green;
+    QCOMPARE(green.normalStyleSheet(), QStringLiteral("background-color:#30b841;"));
+    QCOMPARE(green.hoverStyleSheet(), QStringLiteral("background-color:#41cd52;"));
+    QCOMPARE(green.styleSheet(), green.normalStyleSheet());
+    QCOMPARE(XGreenButton::backgroundSheet(QColor(1, 10, 255)),
+             QStringLiteral("background-color:#010aff;"));
+
+    XPanelButton blue;
+    QCOMPARE(blue.normalStyleSheet(), QStringLiteral("background-color:#3590b1;"));
+    QCOMPARE(blue.hoverStyleSheet(), QStringLiteral("background-color:#0bb5f2;"));
+    QCOMPARE(blue.styleSheet(), blue.normalStyleSheet());
+    QCOMPARE(blue.text(), QStringLiteral("-"));
+
+    green.resize(161, 41);
+    green.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&green));
+    green.setText(QStringLiteral("Update Now"));
+    QLabel *caption = green.captionLabel();
+    QCOMPARE(caption->text(), QStringLiteral("Update Now"));
+    QCOMPARE(caption->x(), green.width() / 2 - caption->width() / 2);
+    QCOMPARE(caption->y(), green.height() / 2 - caption->height() / 2);
+    green.resize(300, 80);
+    QCOMPARE(caption->x(), 300 / 2 - caption->width() / 2);
+    QCOMPARE(caption->y(), 80 / 2 - caption->height() / 2);
+    QCOMPARE(caption->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
+}
+
+void TestControls::buttonMenuSkipsUnknownAndEmpty()
+{
+    QWidget owner;
+    XButtonMenu empty(&owner);
+    empty.load(parse(QStringLiteral("<zones/>")));
+    QVERIFY(empty.actions().isEmpty());
+    empty.load(QDomElement());
+    QVERIFY(empty.actions().isEmpty());
+
+    XButtonMenu menu(&owner);
+    menu.load(parse(QStringLiteral(
+        "<zones><note>skip</note><item>Gombak</item><Item>Wrong case</Item>"
+        "<list><item>Inside an unknown tag</item></list>"
+        "<group><item>Petaling</item></group><GROUP label='x'><item>No</item></GROUP></zones>")));
+    const QList<QAction *> actions = menu.actions();
+    QCOMPARE(actions.size(), 2);
+    QCOMPARE(actions.at(0)->text(), QStringLiteral("Gombak"));
+    QVERIFY(actions.at(1)->menu());
+    QCOMPARE(actions.at(1)->menu()->title(), QString()); // a group without a label
+    QCOMPARE(actions.at(1)->menu()->actions().size(), 1);
+    // Entries belong to the menu's owner window.
+    QCOMPARE(actions.at(0)->parent(), &owner);
+}
+
+void TestControls::buttonMenuNestsFiveDeepAndCarriesText()
+{
+    XButtonMenu menu;
+    menu.load(parse(QStringLiteral(
+        "<zones>"
+        "<group label='Selangor'><item>Gombak</item>"
+        " <group label='L2'><group label='L3'><group label='L4'>"
+        "  <group label='L5'><item>Kuala Lumpur</item><item>Putrajaya</item></group>"
+        "  <item>Level four</item></group></group></group>"
+        "</group>"
+        "<item>Johor Bahru</item>"
+        "</zones>")));
+    QSignalSpy items(&menu, &XButtonMenu::itemTriggered);
+
+    QMenu *level = &menu;
+    for (const QString &title : {QStringLiteral("Selangor"), QStringLiteral("L2"), QStringLiteral("L3"),
+                                 QStringLiteral("L4"), QStringLiteral("L5")}) {
+        level = subMenu(level, title);
+        QVERIFY2(level, qPrintable(title));
+    }
+    QCOMPARE(level->actions().size(), 2);
+    QAction *deep = entry(level, QStringLiteral("Putrajaya"));
+    QVERIFY(deep);
+    deep->trigger();
+    QCOMPARE(items.count(), 1);
+    QCOMPARE(items.at(0).at(0).toString(), QStringLiteral("Putrajaya"));
+
+    QAction *top = entry(&menu, QStringLiteral("Johor Bahru"));
+    QVERIFY(top);
+    top->trigger();
+    QCOMPARE(items.count(), 2);
+    QCOMPARE(items.at(1).at(0).toString(), QStringLiteral("Johor Bahru"));
+
+    QAction *fourth = entry(subMenu(subMenu(subMenu(subMenu(&menu, QStringLiteral("Selangor")),
+                                                    QStringLiteral("L2")), QStringLiteral("L3")),
+                                    QStringLiteral("L4")),
+                            QStringLiteral("Level four"));
+    QVERIFY(fourth);
+    fourth->trigger();
+    QCOMPARE(items.at(2).at(0).toString(), QStringLiteral("Level four"));
+
+    // Called directly, not from an action, the slot emits nothing.
+    menu.slotItemTriggered();
+    QCOMPARE(items.count(), 3);
+}
+
+void TestControls::pathLabelClicksOnReleaseOverIt()
+{
+    XPathLabel label;
+    label.setText(QStringLiteral("/home/user/azan.mp3"));
+    label.adjustSize();
+    QSignalSpy clicks(&label, &XPathLabel::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QCOMPARE(clicks.count(), 1);
+    QTest::mousePress(&label, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QCOMPARE(clicks.count(), 1);
+    QTest::mouseRelease(&label, Qt::LeftButton, Qt::NoModifier, QPoint(label.width() + 40, 2));
+    QCOMPARE(clicks.count(), 1);
+}
+
+QTEST_MAIN(TestControls)
+#include "test_controls.moc"
