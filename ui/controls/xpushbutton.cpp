@@ -172,10 +172,18 @@ void XPushButton::mouseReleaseEvent(QMouseEvent *event)
     if (!m_enabled)
         return;
     const bool wasChecked = m_checkedLook;
-    // The base handler clicks (and, for a checkable button, toggles once).
+    // The base handler clicks and, for a checkable button, toggles once;
+    // a toggle made by a click does not pass through checkStateSet(), so
+    // the checked look is brought in line here.
     QPushButton::mouseReleaseEvent(event);
-    if (m_checkedLook)
-        return; // a checked button keeps its pressed picture
+    if (isCheckable())
+        m_checkedLook = isChecked();
+    if (m_checkedLook) {
+        // A checked button keeps its pressed picture.
+        m_pressed = false;
+        applyImage(m_pressedIcon, LookPressed);
+        return;
+    }
     if (m_pressed || wasChecked) {
         // The press ends, or a checked button was just released from its
         // latched picture.
