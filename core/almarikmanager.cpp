@@ -21,6 +21,10 @@ AlmarikManager::~AlmarikManager()
 
 bool AlmarikManager::bind()
 {
+    // The plug-in is bound once per run; binding again would only leave a
+    // second plug-in object behind.
+    if (m_api)
+        return true;
     m_api = PluginBinder::bind<IAlmarikObject>(QStringLiteral("AlmarikData"), "Almarik data version:");
     return m_api != nullptr;
 }
