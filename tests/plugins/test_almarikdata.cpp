@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QtTest>
 
 #include "core/pluginbinder.h"
@@ -56,6 +57,8 @@ private slots:
     void publishedTimes2026();
     void everyZoneCoversTwoYears();
     void hijriDatesFollowTheTakwim();
+    void daylightSaving_data();
+    void daylightSaving();
     void monthTitles2015To2017();
     void monthTitlesOutsideTheTable();
 
@@ -206,6 +209,54 @@ void TestAlmarikData::hijriDatesFollowTheTakwim()
         // The takwim ends on 2027-12-28; the last three days are computed.
         QCOMPARE(fromTakwim, 727);
     }
+}
+
+void TestAlmarikData::daylightSaving_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QByteArray>("timeZone");
+    QTest::newRow("New York") << "NewYork" << QByteArray("America/New_York");
+    QTest::newRow("London") << "London" << QByteArray("Europe/London");
+    QTest::newRow("Sydney") << "Sydney" << QByteArray("Australia/Sydney");
+}
+
+void TestAlmarikData::daylightSaving()
+{
+    // Times are local clock times: on the days the clocks change, Zohor
+    // and Maghrib move by the hour, and on every other day by a few
+    // minutes at most. Within a day the times keep their order.
+    QFETCH(QString, zone);
+    QFETCH(QByteArray, timeZone);
+    const QTimeZone clock(timeZone);
+    QVERIFY(clock.isValid());
+    DayList list;
+    m_api->dayTimes(zone, list.days);
+    QCOMPARE(list.days.size(), 730);
+    const auto minuteOf = [](const AlmarikDay *day, int slot) {
+        return day->times[slot][0] * 60 + day->times[slot][1];
+    };
+    int changes = 0;
+    for (int i = 0; i < list.days.size(); ++i) {
+        const AlmarikDay *day = list.days.at(i);
+        const QDate date(day->year, day->month, day->day);
+        for (int slot = 1; slot <= 6; ++slot) {
+            QVERIFY2(minuteOf(day, slot - 1) <= minuteOf(day, slot) && (slot == 1 || minuteOf(day, slot - 1) < minuteOf(day, slot)),
+                     qPrintable(date.toString(Qt::ISODate) + QLatin1Char(' ') + QString::number(slot)));
+        }
+        if (i == 0)
+            continue;
+        const AlmarikDay *previous = list.days.at(i - 1);
+        const int shift = (clock.offsetFromUtc(QDateTime(date, QTime(12, 0), clock))
+                           - clock.offsetFromUtc(QDateTime(date.addDays(-1), QTime(12, 0), clock))) / 60;
+        if (shift != 0)
+            ++changes;
+        for (int slot : {4, 6}) {  // Zohor, Maghrib
+            const int step = minuteOf(day, slot) - minuteOf(previous, slot) - shift;
+            QVERIFY2(qAbs(step) <= 4, qPrintable(QStringLiteral("%1 slot %2: %3 minutes, clock shift %4")
+                     .arg(date.toString(Qt::ISODate)).arg(slot).arg(step).arg(shift)));
+        }
+    }
+    QCOMPARE(changes, 4);  // two changes a year
 }
 
 void TestAlmarikData::monthTitles2015To2017()
