@@ -1,0 +1,604 @@
+#include <QFile>
+#include <QHash>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include "core/appconfig.h"
+#include "core/dailytimes.h"
+#include "core/language.h"
+#include "core/prayernotifier.h"
+#include "core/prayerslot.h"
+#include "resources/resourceregistry.h"
+
+// Drives the notifier decision through whole days and through the clock
+// ticks of the main window's timer, with timetables made up per test.
+class TestNotifier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void leadTimes_data();
+    void leadTimes();
+    void messageDurations_data();
+    void messageDurations();
+    void soundUrls_data();
+    void soundUrls();
+    void everySoundResourceIsCompiledIn();
+
+    void zohorTenMinutesBefore();
+    void zohorOnTime();
+    void imsakAndSubuhInTheSameMinute();
+    void leadTimeCrossingMidnightIsNeverDue();
+    void subuhAzanVariants_data();
+    void subuhAzanVariants();
+    void disabledSlotNeverNotifies();
+    void outOfRangeSettings();
+    void customSoundPaths_data();
+    void customSoundPaths();
+    void noTimesForTheDate();
+    void emptyZoneName();
+    void everyMinuteOfADay_data();
+    void everyMinuteOfADay();
+
+    void tickMissingSecondZero();
+    void twoTicksInSecondZero();
+    void suspendSkipsOldMinutes();
+    void catchUpReachesFiveMinutesBack();
+    void startInsideOrAfterSecondZero();
+    void clockStepsBack();
+    void catchUpOverMidnight();
+
+private:
+    PrayerNotifier makeNotifier();
+    void setTimes(const QDate &date, const QList<QTime> &times);
+    static QDateTime at(const QDate &date, int hour, int minute, int second = 0, int ms = 0);
+    QString prayer(int slot) const { return m_language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)); }
+
+    AppConfig m_config;
+    Language *m_language = nullptr;
+    QHash<QDate, DailyTimes> m_days;
+    QString m_zone;
+    int m_lookups = 0;
+};
+
+namespace {
+const QDate Day(2025, 6, 12);
+const QString OnTime = QStringLiteral("Telah masuk waktu solat %1 bagi kawasan %2 dan kawasan-kawasan yang sewaktu dengannya.");
+const QString BeforeTime = QStringLiteral("Akan masuk waktu solat %1 bagi kawasan %2 dan kawasan-kawasan yang sewaktu dengannya dalam %3 minit lagi.");
+
+// A plausible Kuala Lumpur day.
+QList<QTime> ordinaryDay()
+{
+    return {QTime(5, 45), QTime(5, 55), QTime(7, 5), QTime(7, 30),
+            QTime(13, 15), QTime(16, 38), QTime(19, 25), QTime(20, 39)};
+}
+}
+
+void TestNotifier::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    registerAlmarikResources();
+    m_config.language = QStringLiteral("English");
+    m_language = new Language(m_config, this);
+    QVERIFY(m_language->load(false));
+}
+
+void TestNotifier::init()
+{
+    m_config = AppConfig();
+    m_config.language = QStringLiteral("English");
+    m_days.clear();
+    m_zone = QStringLiteral("Kuala Lumpur");
+    m_lookups = 0;
+}
+
+PrayerNotifier TestNotifier::makeNotifier()
+{
+    return PrayerNotifier(
+            m_config, *m_language,
+            [this](const QDate &date, DailyTimes &out) {
+                ++m_lookups;
+                if (!m_days.contains(date))
+                    return false;
+                out = m_days.value(date);
+                return true;
+            },
+            [this] { return m_zone; });
+}
+
+void TestNotifier::setTimes(const QDate &date, const QList<QTime> &times)
+{
+    DailyTimes day;
+    day.day = date.day();
+    day.month = date.month();
+    day.year = date.year();
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        day.times[slot][0] = times.at(slot).hour();
+        day.times[slot][1] = times.at(slot).minute();
+    }
+    m_days.insert(date, day);
+}
+
+QDateTime TestNotifier::at(const QDate &date, int hour, int minute, int second, int ms)
+{
+    return QDateTime(date, QTime(hour, minute, second, ms));
+}
+
+void TestNotifier::leadTimes_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("at the time") << 0 << 0;
+    QTest::newRow("5") << 1 << 5;
+    QTest::newRow("10") << 2 << 10;
+    QTest::newRow("15") << 3 << 15;
+    QTest::newRow("30") << 4 << 30;
+    QTest::newRow("negative counts as 0") << -1 << 0;
+    QTest::newRow("past the table counts as 0") << 5 << 0;
+    QTest::newRow("huge counts as 0") << 2147483647 << 0;
+}
+
+void TestNotifier::leadTimes()
+{
+    QFETCH(int, index);
+    QFETCH(int, minutes);
+    QCOMPARE(PrayerNotifier::leadMinutes(index), minutes);
+}
+
+void TestNotifier::messageDurations_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("seconds");
+    QTest::addColumn<int>("milliseconds");
+    QTest::newRow("turn off") << 0 << 0 << 0;
+    QTest::newRow("5 s") << 1 << 5 << 5000;
+    QTest::newRow("10 s") << 2 << 10 << 10000;
+    QTest::newRow("15 s") << 3 << 15 << 15000;
+    QTest::newRow("30 s") << 4 << 30 << 30000;
+    QTest::newRow("1 min") << 5 << 60 << 60000;
+    QTest::newRow("forever is capped") << 6 << 2147483647 << 2147483647;
+    QTest::newRow("negative counts as off") << -3 << 0 << 0;
+    QTest::newRow("past the table counts as off") << 7 << 0 << 0;
+}
+
+void TestNotifier::messageDurations()
+{
+    QFETCH(int, index);
+    QFETCH(int, seconds);
+    QFETCH(int, milliseconds);
+    QCOMPARE(PrayerNotifier::messageSeconds(index), seconds);
+    QCOMPARE(PrayerNotifier::balloonMilliseconds(index), milliseconds);
+}
+
+void TestNotifier::soundUrls_data()
+{
+    QTest::addColumn<int>("sound");
+    QTest::addColumn<int>("muazin");
+    QTest::addColumn<bool>("subuh");
+    QTest::addColumn<QString>("custom");
+    QTest::addColumn<QString>("url");
+    const QString custom = QStringLiteral("/home/user/azan.mp3");
+    QTest::newRow("off") << 0 << 0 << false << custom << QString();
+    QTest::newRow("azan 0") << 1 << 0 << false << custom << QStringLiteral("qrc:/sounds/AzanOrvan.mp3");
+    QTest::newRow("azan 0 subuh") << 1 << 0 << true << custom << QStringLiteral("qrc:/sounds/AzanOrvanSubuh.mp3");
+    QTest::newRow("azan 1") << 1 << 1 << false << custom << QStringLiteral("qrc:/sounds/AzanTessaly.mp3");
+    QTest::newRow("azan 1 subuh") << 1 << 1 << true << custom << QStringLiteral("qrc:/sounds/AzanTessalySubuh.mp3");
+    QTest::newRow("azan 2") << 1 << 2 << false << custom << QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    QTest::newRow("azan 2 subuh") << 1 << 2 << true << custom << QStringLiteral("qrc:/sounds/AzanBelunarSubuh.mp3");
+    QTest::newRow("azan, muazzin 3") << 1 << 3 << false << custom << QString();
+    QTest::newRow("azan, muazzin -1") << 1 << -1 << true << custom << QString();
+    QTest::newRow("short 0") << 2 << 0 << false << custom << QStringLiteral("qrc:/sounds/ShortAzanOrvan.mp3");
+    QTest::newRow("short 1 subuh") << 2 << 1 << true << custom << QStringLiteral("qrc:/sounds/ShortAzanTessaly.mp3");
+    QTest::newRow("short 2") << 2 << 2 << false << custom << QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3");
+    QTest::newRow("short, muazzin 9") << 2 << 9 << false << custom << QString();
+    QTest::newRow("iqamah") << 3 << 9 << true << custom << QStringLiteral("qrc:/sounds/Iqamat.mp3");
+    QTest::newRow("3 beep") << 4 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyThreeBeep.mp3");
+    QTest::newRow("ding dong") << 5 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyDingDong.mp3");
+    QTest::newRow("ding") << 6 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyDing.mp3");
+    QTest::newRow("bird") << 7 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyBird.mp3");
+    QTest::newRow("door bell") << 8 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyDoorBell.mp3");
+    QTest::newRow("clock") << 9 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyClock.mp3");
+    QTest::newRow("drop") << 10 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyDrop.mp3");
+    QTest::newRow("hon") << 11 << 0 << false << custom << QStringLiteral("qrc:/sounds/NotifyHon.mp3");
+    QTest::newRow("custom") << 12 << 7 << true << custom << custom;
+    QTest::newRow("custom, empty") << 12 << 0 << false << QString() << QString();
+    QTest::newRow("13") << 13 << 0 << false << custom << QString();
+    QTest::newRow("-1") << -1 << 0 << false << custom << QString();
+}
+
+void TestNotifier::soundUrls()
+{
+    QFETCH(int, sound);
+    QFETCH(int, muazin);
+    QFETCH(bool, subuh);
+    QFETCH(QString, custom);
+    QFETCH(QString, url);
+    QCOMPARE(PrayerNotifier::soundUrl(sound, muazin, subuh, custom), url);
+}
+
+void TestNotifier::everySoundResourceIsCompiledIn()
+{
+    // Every URL the notifier can hand out names an MP3 in the resources.
+    QSet<QString> urls;
+    for (int sound = 1; sound <= 11; ++sound) {
+        for (int muazin = 0; muazin < 3; ++muazin) {
+            for (bool subuh : {false, true})
+                urls.insert(PrayerNotifier::soundUrl(sound, muazin, subuh, QString()));
+        }
+    }
+    QCOMPARE(urls.size(), 6 + 3 + 1 + 8);
+    for (const QString &url : qAsConst(urls)) {
+        QVERIFY2(url.startsWith(QLatin1String("qrc:/sounds/")), qPrintable(url));
+        QFile file(url.mid(3));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(url));
+        const QByteArray head = file.read(3);
+        // An ID3 tag or an MPEG audio frame sync.
+        const bool mp3 = head == "ID3" || (head.size() == 3 && uchar(head[0]) == 0xFF && (uchar(head[1]) & 0xE0) == 0xE0);
+        QVERIFY2(mp3, qPrintable(url));
+        QVERIFY2(file.size() > 10000, qPrintable(url));
+    }
+}
+
+void TestNotifier::zohorTenMinutesBefore()
+{
+    setTimes(Day, ordinaryDay());
+    m_config.prayer[Zohor].alarmTime = 2;
+    PrayerNotifier notifier = makeNotifier();
+
+    QVERIFY(!notifier.examine(at(Day, 13, 4)).isValid());
+    const PrayerNotifier::Notice notice = notifier.examine(at(Day, 13, 5));
+    QVERIFY(notice.isValid());
+    QCOMPARE(notice.slot, int(Zohor));
+    QCOMPARE(notice.leadMinutes, 10);
+    QCOMPARE(notice.title, QStringLiteral("Waktu Zohor"));
+    QCOMPARE(notice.message, BeforeTime.arg(prayer(Zohor), m_zone, QStringLiteral("10")));
+    QVERIFY(notice.message.contains(QStringLiteral("dalam 10 minit")));
+    QCOMPARE(notice.balloonMilliseconds, 15000);
+    QCOMPARE(notice.soundUrl, QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3"));
+    QCOMPARE(notice.volume, 80);
+    QVERIFY(!notifier.examine(at(Day, 13, 6)).isValid());
+    QVERIFY(!notifier.examine(at(Day, 13, 15)).isValid());
+}
+
+void TestNotifier::zohorOnTime()
+{
+    setTimes(Day, ordinaryDay());
+    PrayerNotifier notifier = makeNotifier();
+    QVERIFY(!notifier.examine(at(Day, 13, 5)).isValid());
+    const PrayerNotifier::Notice notice = notifier.examine(at(Day, 13, 15, 0));
+    QCOMPARE(notice.slot, int(Zohor));
+    QCOMPARE(notice.leadMinutes, 0);
+    QCOMPARE(notice.message, OnTime.arg(prayer(Zohor), m_zone));
+}
+
+void TestNotifier::imsakAndSubuhInTheSameMinute()
+{
+    setTimes(Day, {QTime(5, 45), QTime(5, 55), QTime(7, 5), QTime(7, 30),
+                   QTime(13, 15), QTime(16, 38), QTime(19, 25), QTime(20, 39)});
+    m_config.prayer[Subuh].alarmTime = 2;
+    PrayerNotifier notifier = makeNotifier();
+    const PrayerNotifier::Notice notice = notifier.examine(at(Day, 5, 45));
+    QCOMPARE(notice.slot, int(Imsak));
+    QCOMPARE(notice.title, QStringLiteral("Waktu Imsak"));
+
+    // With Imsak off, the same minute belongs to Subuh.
+    m_config.prayer[Imsak].enable = false;
+    QCOMPARE(notifier.examine(at(Day, 5, 45)).slot, int(Subuh));
+}
+
+void TestNotifier::leadTimeCrossingMidnightIsNeverDue()
+{
+    // A made-up zone whose Isyak falls just after midnight.
+    QList<QTime> times = ordinaryDay();
+    times[Isyak] = QTime(0, 10);
+    setTimes(Day, times);
+    setTimes(Day.addDays(-1), times);
+    m_config.prayer[Isyak].alarmTime = 4;
+    PrayerNotifier notifier = makeNotifier();
+    for (QDateTime minute = at(Day.addDays(-1), 0, 0); minute < at(Day.addDays(1), 0, 0);
+         minute = minute.addSecs(60)) {
+        const PrayerNotifier::Notice notice = notifier.examine(minute);
+        QVERIFY2(notice.slot != Isyak, qPrintable(minute.toString()));
+    }
+}
+
+void TestNotifier::subuhAzanVariants_data()
+{
+    QTest::addColumn<int>("muazin");
+    QTest::addColumn<QString>("voice");
+    QTest::newRow("0") << 0 << QStringLiteral("Orvan");
+    QTest::newRow("1") << 1 << QStringLiteral("Tessaly");
+    QTest::newRow("2") << 2 << QStringLiteral("Belunar");
+}
+
+void TestNotifier::subuhAzanVariants()
+{
+    QFETCH(int, muazin);
+    QFETCH(QString, voice);
+    setTimes(Day, ordinaryDay());
+    for (PrayerSettings &settings : m_config.prayer) {
+        settings.notificationSound = 1;
+        settings.muazin = muazin;
+    }
+    PrayerNotifier notifier = makeNotifier();
+    const QList<QTime> times = ordinaryDay();
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        const PrayerNotifier::Notice notice = notifier.examine(QDateTime(Day, times.at(slot)));
+        QCOMPARE(notice.slot, slot);
+        const QString expected = QStringLiteral("qrc:/sounds/Azan") + voice
+                + (slot == Subuh ? QStringLiteral("Subuh") : QString()) + QStringLiteral(".mp3");
+        QCOMPARE(notice.soundUrl, expected);
+    }
+    // The short azan has no dawn variant.
+    m_config.prayer[Subuh].notificationSound = 2;
+    m_config.prayer[Imsak].notificationSound = 2;
+    QCOMPARE(notifier.examine(QDateTime(Day, times.at(Subuh))).soundUrl,
+             notifier.examine(QDateTime(Day, times.at(Imsak))).soundUrl);
+}
+
+void TestNotifier::disabledSlotNeverNotifies()
+{
+    setTimes(Day, ordinaryDay());
+    m_config.prayer[Asar].enable = false;
+    m_config.prayer[Asar].alarmTime = 3;
+    m_config.prayer[Asar].notificationSound = 1;
+    PrayerNotifier notifier = makeNotifier();
+    int notices = 0;
+    for (QDateTime minute = at(Day, 0, 0); minute.date() == Day; minute = minute.addSecs(60)) {
+        const PrayerNotifier::Notice notice = notifier.examine(minute);
+        QVERIFY(notice.slot != Asar);
+        notices += notice.isValid();
+    }
+    QCOMPARE(notices, PrayerSlotCount - 1);
+}
+
+void TestNotifier::outOfRangeSettings()
+{
+    setTimes(Day, ordinaryDay());
+    PrayerSettings &maghrib = m_config.prayer[Maghrib];
+    maghrib.alarmTime = 17;
+    maghrib.messageDuration = -4;
+    maghrib.notificationSound = 2;
+    maghrib.muazin = 3;
+    maghrib.audioVolume = 250;
+    PrayerNotifier notifier = makeNotifier();
+
+    // An unknown lead time is "at the time".
+    QVERIFY(!notifier.examine(at(Day, 19, 20)).isValid());
+    PrayerNotifier::Notice notice = notifier.examine(at(Day, 19, 25));
+    QCOMPARE(notice.slot, int(Maghrib));
+    QCOMPARE(notice.leadMinutes, 0);
+    QCOMPARE(notice.message, OnTime.arg(prayer(Maghrib), m_zone));
+    // An unknown duration is "Turn off"; an unknown muazzin plays nothing.
+    QCOMPARE(notice.balloonMilliseconds, 0);
+    QVERIFY(notice.soundUrl.isEmpty());
+    QVERIFY(notice.volume >= 0 && notice.volume <= 100);
+
+    maghrib.notificationSound = 40;
+    maghrib.muazin = 1;
+    maghrib.audioVolume = -5;
+    notice = notifier.examine(at(Day, 19, 25));
+    QCOMPARE(notice.slot, int(Maghrib));
+    QVERIFY(notice.soundUrl.isEmpty());
+    QVERIFY(notice.volume >= 0 && notice.volume <= 100);
+}
+
+void TestNotifier::customSoundPaths_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing file") << QStringLiteral("/nonexistent/folder/azan.mp3");
+    QTest::newRow("not audio") << QStringLiteral("/etc/hostname");
+    QTest::newRow("non-ASCII") << QStringLiteral("/home/pengguna/Muzik/azan \u0623\u0630\u0627\u0646 Subuh \u00e9\u00e8.mp3");
+    QTest::newRow("resource in capitals") << QStringLiteral("QRC:/sounds/NotifyDing.mp3");
+    QTest::newRow("spaces and percent") << QStringLiteral("/tmp/my azan %20 100%.mp3");
+}
+
+void TestNotifier::customSoundPaths()
+{
+    QFETCH(QString, path);
+    setTimes(Day, ordinaryDay());
+    m_config.prayer[Isyak].notificationSound = 12;
+    m_config.prayer[Isyak].customSoundPath = path;
+    m_config.prayer[Isyak].audioVolume = 35;
+    PrayerNotifier notifier = makeNotifier();
+    const PrayerNotifier::Notice notice = notifier.examine(at(Day, 20, 39));
+    QCOMPARE(notice.slot, int(Isyak));
+    // The path goes to the player unchanged; the player decides how to open it.
+    QCOMPARE(notice.soundUrl, path);
+    QCOMPARE(notice.volume, 35);
+}
+
+void TestNotifier::noTimesForTheDate()
+{
+    setTimes(Day, ordinaryDay());
+    PrayerNotifier notifier = makeNotifier();
+    QVERIFY(!notifier.examine(at(Day.addDays(1), 13, 15)).isValid());
+    QVERIFY(notifier.examine(at(Day, 13, 15)).isValid());
+}
+
+void TestNotifier::emptyZoneName()
+{
+    setTimes(Day, ordinaryDay());
+    m_zone.clear();
+    m_config.prayer[Asar].alarmTime = 1;
+    PrayerNotifier notifier = makeNotifier();
+    const PrayerNotifier::Notice notice = notifier.examine(at(Day, 16, 33));
+    QCOMPARE(notice.message, BeforeTime.arg(prayer(Asar), QString(), QStringLiteral("5")));
+    QVERIFY(notice.message.contains(QStringLiteral("kawasan  dan")));
+}
+
+void TestNotifier::everyMinuteOfADay_data()
+{
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("leadIndex");
+    QTest::newRow("ordinary day, at the time") << QDate(2025, 6, 12) << 0;
+    QTest::newRow("leap day, 5 before") << QDate(2024, 2, 29) << 1;
+    QTest::newRow("new year's eve, 15 before") << QDate(2025, 12, 31) << 3;
+    QTest::newRow("first of the year, 30 before") << QDate(2027, 1, 1) << 4;
+}
+
+void TestNotifier::everyMinuteOfADay()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, leadIndex);
+    const QList<QTime> times = ordinaryDay();
+    setTimes(date, times);
+    const int lead = QList<int>{0, 5, 10, 15, 30}.at(leadIndex);
+    for (PrayerSettings &settings : m_config.prayer)
+        settings.alarmTime = leadIndex;
+    PrayerNotifier notifier = makeNotifier();
+
+    // Each slot is due exactly once, `lead` minutes before its time, and the
+    // notices come in slot order through the day.
+    QList<int> dueSlots;
+    for (QDateTime minute = at(date, 0, 0); minute.date() == date; minute = minute.addSecs(60)) {
+        const PrayerNotifier::Notice notice = notifier.examine(minute);
+        if (!notice.isValid())
+            continue;
+        QCOMPARE(minute.time().addSecs(lead * 60), times.at(notice.slot));
+        QCOMPARE(notice.leadMinutes, lead);
+        dueSlots.append(notice.slot);
+    }
+    QCOMPARE(dueSlots, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+}
+
+void TestNotifier::tickMissingSecondZero()
+{
+    const QDate day(2025, 3, 3);
+    QList<QTime> times = ordinaryDay();
+    times[Zohor] = QTime(13, 5);
+    setTimes(day, times);
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(day, 13, 4, 20));
+
+    QVERIFY(notifier.tick(at(day, 13, 4, 59, 600)).isEmpty());
+    // Second 0 of 13:05 was never seen by a tick.
+    const QList<PrayerNotifier::Notice> notices = notifier.tick(at(day, 13, 6, 0, 400));
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices.first().slot, int(Zohor));
+    QCOMPARE(notices.first().minute, at(day, 13, 5));
+    for (int second = 1; second < 60; ++second)
+        QVERIFY(notifier.tick(at(day, 13, 6, second, 400)).isEmpty());
+    QVERIFY(notifier.tick(at(day, 13, 7, 0, 400)).isEmpty());
+}
+
+void TestNotifier::twoTicksInSecondZero()
+{
+    setTimes(Day, ordinaryDay());
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(Day, 13, 14, 30));
+    QCOMPARE(notifier.tick(at(Day, 13, 15, 0, 50)).size(), 1);
+    QVERIFY(notifier.tick(at(Day, 13, 15, 0, 990)).isEmpty());
+    QVERIFY(notifier.tick(at(Day, 13, 15, 1, 10)).isEmpty());
+}
+
+void TestNotifier::suspendSkipsOldMinutes()
+{
+    QList<QTime> times = ordinaryDay();
+    times[Zohor] = QTime(13, 10);
+    setTimes(Day, times);
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(Day, 9, 0, 5));
+    QVERIFY(notifier.tick(at(Day, 9, 0, 6)).isEmpty());
+
+    // Asleep from 09:00 to 13:20: Zohor at 13:10 is older than the catch-up.
+    m_lookups = 0;
+    QVERIFY(notifier.tick(at(Day, 13, 20, 3)).isEmpty());
+    QCOMPARE(notifier.lastExamined(), at(Day, 13, 20));
+    // Only the minutes in reach were looked at, not the whole morning.
+    QVERIFY(m_lookups <= PrayerNotifier::CatchUpMinutes + 1);
+    QVERIFY(notifier.tick(at(Day, 13, 21, 0)).isEmpty());
+}
+
+void TestNotifier::catchUpReachesFiveMinutesBack()
+{
+    QList<QTime> times = ordinaryDay();
+    times[Zohor] = QTime(13, 15);
+    times[Asar] = QTime(13, 17);
+    setTimes(Day, times);
+    m_config.prayer[Asar].notificationSound = 6;
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(Day, 9, 0, 5));
+
+    // Woken at 13:20:10: 13:15 is five minutes back and still rings, then
+    // 13:17, oldest first; 13:14 and earlier would not.
+    const QList<PrayerNotifier::Notice> notices = notifier.tick(at(Day, 13, 20, 10));
+    QCOMPARE(notices.size(), 2);
+    QCOMPARE(notices.at(0).slot, int(Zohor));
+    QCOMPARE(notices.at(1).slot, int(Asar));
+    QCOMPARE(notices.at(1).soundUrl, QStringLiteral("qrc:/sounds/NotifyDing.mp3"));
+
+    PrayerNotifier later = makeNotifier();
+    later.start(at(Day, 9, 0, 5));
+    const QList<PrayerNotifier::Notice> six = later.tick(at(Day, 13, 21, 10));
+    QCOMPARE(six.size(), 1);
+    QCOMPARE(six.first().slot, int(Asar));
+}
+
+void TestNotifier::startInsideOrAfterSecondZero()
+{
+    setTimes(Day, ordinaryDay());
+    {
+        // Started at 13:15:20: Zohor's moment has passed.
+        PrayerNotifier notifier = makeNotifier();
+        notifier.start(at(Day, 13, 15, 20));
+        QVERIFY(notifier.tick(at(Day, 13, 15, 21)).isEmpty());
+    }
+    {
+        // Started within second 0: the first tick a second later still rings.
+        PrayerNotifier notifier = makeNotifier();
+        notifier.start(at(Day, 13, 15, 0, 300));
+        QCOMPARE(notifier.tick(at(Day, 13, 15, 1, 300)).size(), 1);
+    }
+    {
+        // Never started: the first tick sets the starting point.
+        PrayerNotifier notifier = makeNotifier();
+        QCOMPARE(notifier.tick(at(Day, 13, 15, 0, 100)).size(), 1);
+        PrayerNotifier late = makeNotifier();
+        QVERIFY(late.tick(at(Day, 13, 15, 2)).isEmpty());
+    }
+}
+
+void TestNotifier::clockStepsBack()
+{
+    setTimes(Day, ordinaryDay());
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(Day, 13, 14, 50));
+    QCOMPARE(notifier.tick(at(Day, 13, 15, 0, 200)).size(), 1);
+    // A time-server correction of a second back does not ring Zohor again.
+    QVERIFY(notifier.tick(at(Day, 13, 14, 59, 800)).isEmpty());
+    QVERIFY(notifier.tick(at(Day, 13, 15, 0, 500)).isEmpty());
+    QVERIFY(notifier.tick(at(Day, 13, 16, 0, 500)).isEmpty());
+
+    // Set back by three hours: the notifier goes on from the new time.
+    QVERIFY(notifier.tick(at(Day, 10, 16, 30)).isEmpty());
+    QList<QTime> times = ordinaryDay();
+    times[Duha] = QTime(10, 17);
+    setTimes(Day, times);
+    const QList<PrayerNotifier::Notice> notices = notifier.tick(at(Day, 10, 17, 0, 400));
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices.first().slot, int(Duha));
+}
+
+void TestNotifier::catchUpOverMidnight()
+{
+    const QDate today(2025, 12, 31);
+    const QDate tomorrow(2026, 1, 1);
+    QList<QTime> times = ordinaryDay();
+    setTimes(today, times);
+    times[Imsak] = QTime(0, 0);
+    setTimes(tomorrow, times);
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(today, 23, 59, 58));
+    QVERIFY(notifier.tick(at(today, 23, 59, 59, 500)).isEmpty());
+    const QList<PrayerNotifier::Notice> notices = notifier.tick(QDateTime(tomorrow, QTime(0, 0, 1, 200)));
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices.first().slot, int(Imsak));
+    QCOMPARE(notices.first().minute.date(), tomorrow);
+}
+
+QTEST_GUILESS_MAIN(TestNotifier)
+#include "test_notifier.moc"
