@@ -89,21 +89,21 @@ void assignValue(const Entry &entry, const QString &value)
         *entry.number = value.toInt();
 }
 
-QString timestampText(const QDateTime &now)
+} // namespace
+
+QString ConfigStore::timestampText(const QDateTime &time)
 {
-    const QDate date = now.date();
-    const QTime time = now.time();
+    const QDate d = time.date();
+    const QTime t = time.time();
     const QChar zero(QLatin1Char('0'));
     return QStringLiteral("%1/%2/%3 %4:%5:%6")
-        .arg(date.year(), 4, 10, zero)
-        .arg(date.month(), 2, 10, zero)
-        .arg(date.day(), 2, 10, zero)
-        .arg(time.hour(), 2, 10, zero)
-        .arg(time.minute(), 2, 10, zero)
-        .arg(time.second(), 2, 10, zero);
+        .arg(d.year(), 4, 10, zero)
+        .arg(d.month(), 2, 10, zero)
+        .arg(d.day(), 2, 10, zero)
+        .arg(t.hour(), 2, 10, zero)
+        .arg(t.minute(), 2, 10, zero)
+        .arg(t.second(), 2, 10, zero);
 }
-
-} // namespace
 
 QString ConfigStore::configFilePath(bool create)
 {

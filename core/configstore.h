@@ -4,6 +4,7 @@
 #include <QString>
 
 class AppConfig;
+class QDateTime;
 
 // Persists AppConfig as "App.cnf" in the per-user application data
 // directory: an XML document, enciphered by ConfigCipher and written as
@@ -37,6 +38,9 @@ public:
     // The plain XML document for config (declaration, root "AppConfig",
     // "Timestamp" of now and the 68 values), indented by 4.
     static QString documentText(const AppConfig &config);
+
+    // A save time as written in "Timestamp": "2017/04/19 22:37:08".
+    static QString timestampText(const QDateTime &time);
 
     // Parses a plain document into config. The root's name is not checked;
     // its child elements that carry a known key set the field (last one

@@ -185,6 +185,7 @@ private slots:
 
     // Document
     void documentShape();
+    void timestampFormat();
     void documentDefaultValues();
     void documentRoundTrip();
     void documentEscapesText();
@@ -192,6 +193,8 @@ private slots:
     void readUnknownElementAndDuplicate();
     void readValueConversions_data();
     void readValueConversions();
+    void readTextLikeDom_data();
+    void readTextLikeDom();
     void readIgnoresRootNameAndCase();
     void readRejectsNonXml_data();
     void readRejectsNonXml();
@@ -311,6 +314,11 @@ void TestConfigStore::decipherRejects_data()
     QTest::newRow("one bad digit") << QString(block).replace(5, 1, QLatin1Char('G'));
     QTest::newRow("space") << QString(block).replace(16, 1, QLatin1Char(' '));
     QTest::newRow("non-ascii") << QString(block).replace(0, 1, QChar(0x0661));   // Arabic-Indic one
+    // A digit swapped for a look-alike: read as 0 it would still decipher.
+    const QString known = QString::fromLatin1(KnownBlock);
+    QVERIFY(known.at(2) == QLatin1Char('0') && known.at(6) == QLatin1Char('0'));
+    QTest::newRow("letter O for zero") << QString(known).replace(2, 1, QLatin1Char('O'));
+    QTest::newRow("space for zero") << QString(known).replace(6, 1, QLatin1Char(' '));
     QTest::newRow("line break inside") << block.left(16) + "\r\n" + block.mid(18);
     QTest::newRow("mixed pad") << QString::fromLatin1(PadMixed);
     QTest::newRow("zero pad") << QString::fromLatin1(PadZero);
@@ -375,6 +383,16 @@ void TestConfigStore::documentShape()
     QVERIFY(lines.value(2).startsWith(QStringLiteral("    <Timestamp>")));
     QCOMPARE(lines.value(3), QStringLiteral("    <Zone>Kuala Lumpur</Zone>"));
     QCOMPARE(lines.value(71), QStringLiteral("</AppConfig>"));
+}
+
+void TestConfigStore::timestampFormat()
+{
+    QCOMPARE(ConfigStore::timestampText(QDateTime(QDate(2017, 4, 9), QTime(5, 7, 8))),
+             QStringLiteral("2017/04/09 05:07:08"));
+    QCOMPARE(ConfigStore::timestampText(QDateTime(QDate(2024, 12, 31), QTime(23, 59, 59))),
+             QStringLiteral("2024/12/31 23:59:59"));
+    QCOMPARE(ConfigStore::timestampText(QDateTime(QDate(987, 1, 1), QTime(0, 0, 0))),
+             QStringLiteral("0987/01/01 00:00:00"));
 }
 
 void TestConfigStore::documentDefaultValues()
@@ -490,6 +508,35 @@ void TestConfigStore::readValueConversions()
     QCOMPARE(config.prayer[Maghrib].enable, flag);
     QCOMPARE(config.updateInterval, number);
     QCOMPARE(config.prayer[Asar].audioVolume, number);
+}
+
+void TestConfigStore::readTextLikeDom_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::newRow("plain") << "<Zone>Ipoh</Zone>";
+    QTest::newRow("spaces around") << "<Zone>  Ipoh  </Zone>";
+    QTest::newRow("spaces only") << "<Zone>   </Zone>";
+    QTest::newRow("line break only") << "<Zone>\n    \n</Zone>";
+    QTest::newRow("empty") << "<Zone></Zone>";
+    QTest::newRow("self-closing") << "<Zone/>";
+    QTest::newRow("entities") << "<Zone>A &amp; B &lt;&gt; &#x645;&#1572;</Zone>";
+    QTest::newRow("cdata") << "<Zone><![CDATA[ <Ipoh> & ]]></Zone>";
+    QTest::newRow("cdata blank") << "<Zone><![CDATA[  ]]></Zone>";
+    QTest::newRow("nested") << "<Zone>\n    <b>Ipoh</b>\n    <i> Perak </i>\n</Zone>";
+    QTest::newRow("comment inside") << "<Zone>Ip<!-- x -->oh</Zone>";
+}
+
+void TestConfigStore::readTextLikeDom()
+{
+    // A value reads exactly as the DOM's element text would.
+    QFETCH(QString, element);
+    const QString text = wrapDocument("AppConfig", element);
+    QDomDocument doc;
+    QVERIFY(doc.setContent(text));
+    const QString expected = doc.documentElement().firstChildElement("Zone").text();
+    AppConfig config;
+    QVERIFY(ConfigStore::readDocument(text, config));
+    QCOMPARE(config.zone, expected);
 }
 
 void TestConfigStore::readIgnoresRootNameAndCase()
@@ -655,6 +702,10 @@ void TestConfigStore::saveFailsWhenDirectoryIsAFile()
 
     config.initialise();   // must cope
     QCOMPARE(difference(config, AppConfig()), QString());
+#ifndef Q_OS_WIN
+    // The auto-start entry still follows the setting (on by default).
+    QVERIFY(QFileInfo(entryPath()).isFile());
+#endif
 }
 
 void TestConfigStore::saveFailsWhenFileIsADirectory()
