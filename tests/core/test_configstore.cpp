@@ -48,6 +48,22 @@ const char PadZero[] = "041231C60A8BF351FC21C4FBC18A01D9";
 const char PadTooLong[] = "5BF0C56F4C4D427A04AC9FEEFB2062D4";
 const char PadGood[] = "C6C558AB6150BF3B1E25A30D30C3229C";
 
+// A whole "App.cnf" made with the same command line from the document
+//   <?xml version='1.0' encoding='UTF-8'?>
+//   <AppConfig>
+//       <Timestamp>2017/04/19 22:37:08</Timestamp>
+//       <Zone>Ipoh</Zone>
+//       <AutoStart>0</AutoStart>
+//       <IsyakAudioVolume>35</IsyakAudioVolume>
+//   </AppConfig>
+// (4-space indentation, a line end after each line).
+const char OpenSslFile[] =
+    "A35AB1C04711C55D18C73DA1E2C9F5D5BCC993B4A64431895CD7D545262A2638ED4A03C09048A3F1A5C44707D6BCB251"
+    "619B620D823EA7D2BE2D3D3D8912B6F3734FB7CC69FE63D526E550C7CF62FA8BE993297770ADD2434C7A4156CD894E45"
+    "746610A037A07CC4FD4B313EF2CA68ADFFD813E98E386F28CC21F72170BC9D6B620FF20990CFA7700BC542913BE419E5"
+    "7CDD5C1E35BB757898E5CF125398DB720C328CAD4FB8D6241EF73A7CD6CDBE76DB54851990E91D9E53BE7F546FEA29C0"
+    "0AF7F9F6E36EAC5BE39E562A78E4D844";
+
 // The element names of the document, in their order on disk.
 QStringList expectedKeys()
 {
@@ -203,6 +219,7 @@ private slots:
     void configFilePathCreatesDirectory();
     void firstStartWritesDefaults();
     void saveLoadRoundTrip();
+    void loadsFileMadeElsewhere();
     void badFileGivesDefaults_data();
     void badFileGivesDefaults();
     void saveFailsWhenDirectoryIsAFile();
@@ -631,6 +648,25 @@ void TestConfigStore::saveLoadRoundTrip()
     QCOMPARE(loaded.zone, QStringLiteral("Sandakan"));
     const QStringList left = QDir(dataDirectory()).entryList(QDir::Files | QDir::Hidden);
     QCOMPARE(left, QStringList(QStringLiteral("App.cnf")));
+}
+
+void TestConfigStore::loadsFileMadeElsewhere()
+{
+    const QString path = ConfigStore::configFilePath(true);
+    QVERIFY(writeFile(path, QByteArray(OpenSslFile)));
+    AppConfig config;
+    QVERIFY(config.load());
+    AppConfig expected;
+    expected.zone = QStringLiteral("Ipoh");
+    expected.autoStart = false;
+    expected.prayer[Isyak].audioVolume = 35;
+    QCOMPARE(difference(config, expected), QString());
+
+    // Start-up keeps a file that loads instead of rewriting it.
+    AppConfig started;
+    started.initialise();
+    QCOMPARE(difference(started, expected), QString());
+    QCOMPARE(readAll(path), QByteArray(OpenSslFile));
 }
 
 void TestConfigStore::badFileGivesDefaults_data()
