@@ -1,0 +1,63 @@
+#ifndef GENERATORBUILD_H
+#define GENERATORBUILD_H
+
+#include "hijricalendar.h"
+#include "jakimtable.h"
+#include "placecatalogue.h"
+#include "zonemodel.h"
+#include "zoneprojector.h"
+
+#include <QHash>
+#include <QString>
+#include <QVector>
+
+// The generator's inputs (everything under data/) and the tables it makes
+// from them.
+class GeneratorBuild
+{
+public:
+    static constexpr int FirstYear = 2026;
+    static constexpr int LastYear = 2027;
+    static constexpr int FirstHijriYear = 2015;
+
+    // Reads places.csv, jakim/zones.csv, jakim/prayer_times_2026.csv (with
+    // its known typo mended) and jakim/tarikh.csv, and, when
+    // `withCalibration`, calibration/jakim_zones.csv, which must cover every
+    // zone.
+    bool load(const QString &dataDir, bool withCalibration, QString *error);
+
+    const JakimTable &published() const { return m_table; }
+    const PlaceCatalogue &places() const { return m_places; }
+    const HijriCalendar &hijri() const { return m_hijri; }
+    const QHash<QString, ZoneModel> &models() const { return m_models; }
+
+    // Every zone in table order: JAKIM's zones, then the places outside
+    // Malaysia, then Tokyo.
+    QStringList allZones() const;
+
+    // A Malaysian zone's year: the published table itself for the published
+    // year unless `forceCompute`, otherwise carried forward from it.
+    QVector<ZoneDay> malaysiaYear(const QString &zone, int year, const ZoneProjector::Options &options,
+                                  bool forceCompute, QString *error) const;
+    // Any zone's year (Malaysian zones with the default options).
+    QVector<ZoneDay> zoneYear(const QString &zone, int year, QString *error) const;
+
+    bool writeDays(const QString &path, QString *error) const;
+    bool writeHijri(const QString &path, QString *error) const;
+
+    // Fits every Malaysian zone on the whole published year.
+    QList<ZoneModel> calibrate() const;
+
+    // Month starts of the takwim in [fromYear, toYear] that the crescent
+    // criterion, applied to the takwim's previous month start, puts on the
+    // same day. `misses` receives the others (may be null).
+    int hijriAgreement(int fromYear, int toYear, int *total, QStringList *misses) const;
+
+private:
+    JakimTable m_table;
+    PlaceCatalogue m_places;
+    HijriCalendar m_hijri;
+    QHash<QString, ZoneModel> m_models;
+};
+
+#endif
