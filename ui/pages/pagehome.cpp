@@ -130,13 +130,13 @@ void PageHome::buildForm()
     frameNavigate = new QFrame(this);
     frameNavigate->setObjectName(QStringLiteral("frameNavigate"));
     frameNavigate->setFrameShape(QFrame::NoFrame);
-    labelPrevious = makeLink(frameNavigate, QStringLiteral("labelPrevious"), 10);
+    labelPrevious = makeLink(frameNavigate, QStringLiteral("labelPrevious"), 9);
     labelPrevious->setAnchorAlignment(Qt::AlignRight);
-    labelNow = makeLink(frameNavigate, QStringLiteral("labelNow"), 10);
+    labelNow = makeLink(frameNavigate, QStringLiteral("labelNow"), 9);
     labelNow->setAnchorAlignment(Qt::AlignCenter);
-    labelNext = makeLink(frameNavigate, QStringLiteral("labelNext"), 10);
-    labelSeparator1 = makeLabel(frameNavigate, QStringLiteral("labelSeparator1"), 10);
-    labelSeparator2 = makeLabel(frameNavigate, QStringLiteral("labelSeparator2"), 10);
+    labelNext = makeLink(frameNavigate, QStringLiteral("labelNext"), 9);
+    labelSeparator1 = makeLabel(frameNavigate, QStringLiteral("labelSeparator1"), 9);
+    labelSeparator2 = makeLabel(frameNavigate, QStringLiteral("labelSeparator2"), 9);
     for (QLabel *separator : {labelSeparator1, labelSeparator2}) {
         separator->setText(QStringLiteral("|"));
         separator->adjustSize();
@@ -346,10 +346,11 @@ void PageHome::layoutPage()
     frameNavigate->setGeometry(p / 2 - frameWidth / 2, labelLine3->y() + (english ? 6 : 5), frameWidth, linkHeight + 4);
     const int linkY = (frameNavigate->height() - linkHeight) / 2;
     placeLink(labelNow, frameWidth / 2 - labelNow->width() / 2, linkY);
-    labelSeparator1->move(labelNow->x() - 8 - labelSeparator1->width(), linkY);
-    labelSeparator2->move(labelNow->x() + labelNow->width() + 8, linkY);
-    placeLink(labelPrevious, labelSeparator1->x() - 8 - labelPrevious->width(), linkY);
-    placeLink(labelNext, labelSeparator2->x() + labelSeparator2->width() + 8, linkY);
+    const int gap = 6;
+    labelSeparator1->move(labelNow->x() - gap - labelSeparator1->width(), linkY);
+    labelSeparator2->move(labelNow->x() + labelNow->width() + gap, linkY);
+    placeLink(labelPrevious, labelSeparator1->x() - gap - labelPrevious->width(), linkY);
+    placeLink(labelNext, labelSeparator2->x() + labelSeparator2->width() + gap, linkY);
 
     // Column captions midway between the first two rules.
     const int w = labelLine1->width();
