@@ -30,8 +30,9 @@ int main(int argc, char *argv[])
     {
         DialogMain window;
         QObject::connect(&app, &SingleApplication::messageReceived, &window, &DialogMain::slotSingleApp);
-        if (!minimized)
-            window.show();
+        // Without a system tray "/minimized" starts minimized instead of
+        // hidden, so the window can be found again.
+        window.showAtStart(minimized);
         exitCode = app.exec();
     }
     return exitCode;
