@@ -151,6 +151,7 @@ private slots:
     void volumeDragSavesEveryValue();
     void fileDialogFilterAndCancel();
     void customPathRoundTrip();
+    void longPathIsShortenedInTheMiddle();
     void customSoundDoesNotOpenDialog();
     void placeholderFollowsLanguage();
 
@@ -499,8 +500,8 @@ void TestConfigPage::customPathRoundTrip()
     QVERIFY(panel);
     auto *pathLabel = child<XPathLabel>(panel, "labelPathValue");
     QVERIFY(pathLabel);
-    const QString path = QDir::homePath()
-        + QStringLiteral("/Muzik/\u00c9t\u00e9 <b>\u0645\u0624\u0630\u0646</b> \U0001F54C \u2013 Azan.mp3");
+    const QString path =
+        QStringLiteral("/m/\u00c9t\u00e9 <b>\u0645\u0624\u0630\u0646</b> \U0001F54C \u2013 Azan.mp3");
     panel->fileChooser = [&](QWidget *, const QString &, const QString &, const QString &) {
         return path;
     };
@@ -519,6 +520,29 @@ void TestConfigPage::customPathRoundTrip()
     auto *againLabel = child<XPathLabel>(again->panels().at(4 + Isyak), "labelPathValue");
     QVERIFY(againLabel);
     QCOMPARE(againLabel->text(), path);
+}
+
+void TestConfigPage::longPathIsShortenedInTheMiddle()
+{
+    QString path = QStringLiteral("/home/pengguna");
+    for (int i = 0; i < 20; ++i)
+        path += QStringLiteral("/folder\u00e9%1").arg(i);
+    path += QStringLiteral("/Azan Subuh.mp3");
+    appConfig().prayer[Syuruk].customSoundPath = path;
+    PageConfig *page = makePage();
+    page->slotPanelSyuruk();
+    QWidget *panel = page->panels().at(4 + Syuruk);
+    auto *pathLabel = child<XPathLabel>(panel, "labelPathValue");
+    QVERIFY(pathLabel);
+    // The whole path in the tip; the label keeps both ends and stays in
+    // the panel.
+    QCOMPARE(pathLabel->toolTip(), path);
+    QVERIFY(pathLabel->text() != path);
+    QVERIFY(pathLabel->text().startsWith(QStringLiteral("/home/")));
+    QVERIFY(pathLabel->text().endsWith(QStringLiteral("Azan Subuh.mp3")));
+    QVERIFY(pathLabel->x() + pathLabel->width() <= panel->width());
+    // Nothing was stored by showing it.
+    QCOMPARE(appConfig().prayer[Syuruk].customSoundPath, path);
 }
 
 void TestConfigPage::customSoundDoesNotOpenDialog()

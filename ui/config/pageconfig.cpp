@@ -5,6 +5,7 @@
 #include "app/appmain.h"
 #include "ui/config/panelconfalmarikdata.h"
 #include "ui/config/panelconfasar.h"
+#include "ui/config/panelconfbase.h"
 #include "ui/config/panelconfdeveloper.h"
 #include "ui/config/panelconfduha.h"
 #include "ui/config/panelconfgeneral.h"
@@ -144,8 +145,13 @@ void PageConfig::relayout()
     }
     labelLine->setGeometry(RuleX, RuleY, 1, qMax(0, height() - 30));
     const int panelX = labelLine->x() + labelLine->width() + 2;
-    for (QWidget *panel : qAsConst(m_panels))
+    for (QWidget *panel : qAsConst(m_panels)) {
         panel->setGeometry(panelX, 10, qMax(0, width() - panelX - 1), qMax(0, height() - 20));
+        // A hidden panel gets its resize event only when shown; lay it out
+        // now so that it is ready whichever way it is reached.
+        if (auto *confPanel = qobject_cast<PanelConfBase *>(panel))
+            confPanel->relayout();
+    }
 }
 
 void PageConfig::resizeEvent(QResizeEvent *event)

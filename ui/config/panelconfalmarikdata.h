@@ -15,13 +15,12 @@ class PanelConfAlmarikData : public PanelConfBase
 public:
     explicit PanelConfAlmarikData(QWidget *parent = nullptr);
 
+    void relayout() override;
+
 public slots:
     void slotUpdateLanguage();
     void slotHourSystemChanged(int index);
     void slotHijriAdjustmentChanged(int index);
-
-protected:
-    void relayout() override;
 
 private:
     QLabel *labelHourSystem;

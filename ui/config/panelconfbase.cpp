@@ -10,6 +10,9 @@
 PanelConfBase::PanelConfBase(QWidget *parent)
     : QWidget(parent)
 {
+    // Captions, check-box captions and combos inherit this.
+    setFont(QFont(QStringLiteral("Arial"), 9));
+
     labelTitle = new QLabel(this);
     labelTitle->setObjectName(QStringLiteral("labelTitle"));
     QPalette titlePalette = labelTitle->palette();

@@ -18,10 +18,13 @@ class PanelConfBase : public QWidget
 public:
     explicit PanelConfBase(QWidget *parent = nullptr);
 
-protected:
-    // Lays out the whole panel; called after every caption change and on
-    // every resize.
+    // Lays out the whole panel for its present size; run after every
+    // caption change and on every resize. The page also runs it when it
+    // gives a hidden panel its size, so that a panel is laid out before
+    // it is first shown.
     virtual void relayout() = 0;
+
+protected:
 
     // Title at (10, 5), sized to its text; the rule under it, panel width
     // - 20 wide, 4 pixels below the title. Returns the rule's bottom.

@@ -12,11 +12,10 @@ class PanelConfDeveloper : public PanelConfBase
 public:
     explicit PanelConfDeveloper(QWidget *parent = nullptr);
 
+    void relayout() override;
+
 public slots:
     void slotUpdateLanguage();
-
-protected:
-    void relayout() override;
 
 private:
     QLabel *labelDescription;

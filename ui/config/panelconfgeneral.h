@@ -16,15 +16,14 @@ class PanelConfGeneral : public PanelConfBase
 public:
     explicit PanelConfGeneral(QWidget *parent = nullptr);
 
+    void relayout() override;
+
 public slots:
     void slotUpdateLanguage();
     void slotCheckAutoStart(int state);
     void slotCheckSplash(int state);
     void slotCheckExit(int state);
     void slotLanguageChanged(int index);
-
-protected:
-    void relayout() override;
 
 private:
     // The combo entry of the configured language; the first entry when the

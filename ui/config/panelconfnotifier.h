@@ -35,6 +35,8 @@ public:
     // The platform's file-open dialog unless replaced (the tests do).
     FileChooser fileChooser;
 
+    void relayout() override;
+
 public slots:
     void slotUpdateLanguage();
     void slotCheckEnable(int state);
@@ -44,9 +46,6 @@ public slots:
     void slotMuazinChanged(int index);
     void slotVolumeChanged(int value);
     void slotPathLabelClicked();
-
-protected:
-    void relayout() override;
 
 private:
     PrayerSettings &settings() const;

@@ -13,11 +13,10 @@ class PanelConfTheme : public PanelConfBase
 public:
     explicit PanelConfTheme(QWidget *parent = nullptr);
 
+    void relayout() override;
+
 public slots:
     void slotUpdateLanguage();
-
-protected:
-    void relayout() override;
 
 private:
     QLabel *labelDescription;

@@ -16,6 +16,8 @@ class PanelConfUpdate : public PanelConfBase
 public:
     explicit PanelConfUpdate(QWidget *parent = nullptr);
 
+    void relayout() override;
+
 public slots:
     void slotUpdateLanguage();
     void slotCheckEnable(int state);
@@ -23,9 +25,6 @@ public slots:
     void slotCheckNotification(int state);
     void slotCheckPrompt(int state);
     void slotUpdateIntervalChanged(int index);
-
-protected:
-    void relayout() override;
 
 private:
     XUrlLabel *labelEnable;
