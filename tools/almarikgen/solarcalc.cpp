@@ -1,7 +1,6 @@
 #include "solarcalc.h"
 
-#include <functional>
-#include <unordered_map>
+#include <QHash>
 
 #include <cmath>
 #include <limits>
@@ -39,36 +38,6 @@ void callLibitl(const Location *loc, const Method *method, const Date *date, Pra
     getPrayerTimes(loc, method, date, p);
 }
 
-// Seconds to add to libitl's time at this point and date: its transit
-// against the exact one. Cached, since the fitting asks for the same days
-// and points again and again.
-double correctionAt(const QDate &date, double longitude, double utcOffsetHours, double libitlTransitMinutes)
-{
-    struct Key
-    {
-        qint64 day;
-        double longitude;
-        double offset;
-        bool operator==(const Key &o) const { return day == o.day && longitude == o.longitude && offset == o.offset; }
-    };
-    struct KeyHash
-    {
-        size_t operator()(const Key &k) const
-        {
-            return std::hash<qint64>()(k.day) ^ (std::hash<double>()(k.longitude) << 1)
-                   ^ (std::hash<double>()(k.offset) << 2);
-        }
-    };
-    static std::unordered_map<Key, double, KeyHash> cache;
-    const Key key{date.toJulianDay(), longitude, utcOffsetHours};
-    auto it = cache.find(key);
-    if (it != cache.end())
-        return it->second;
-    const double seconds = (SolarCalc::exactTransit(date, longitude, utcOffsetHours) - libitlTransitMinutes) * 60.0;
-    cache.emplace(key, seconds);
-    return seconds;
-}
-
 } // namespace
 
 double SolarCalc::horizonDepression(double elevation)
@@ -78,21 +47,43 @@ double SolarCalc::horizonDepression(double elevation)
     return StandardHorizon + 0.0347 * std::sqrt(elevation);
 }
 
-double SolarCalc::exactTransit(const QDate &date, double longitude, double utcOffsetHours)
+// Exact transit at Greenwich in minutes after 0h UT of the date, by
+// iterating on the hour angle of libnova's sun (precessed to the date).
+static double greenwichTransit(qint64 julianDay)
 {
-    ln_date d{date.year(), date.month(), date.day(), 0, 0, 0.0};
-    const double midnightUt = ln_get_julian_day(&d) - utcOffsetHours / 24.0;
-    double hours = 12.0 - longitude / 15.0 + utcOffsetHours;
-    for (int i = 0; i < 4; ++i) {
-        const double jd = midnightUt + hours / 24.0;
+    static QHash<qint64, double> cache;
+    auto it = cache.constFind(julianDay);
+    if (it != cache.constEnd())
+        return it.value();
+    const double midnightUt = double(julianDay) - 0.5;
+    double minutes = 720.0;
+    for (int i = 0; i < 3; ++i) {
+        const double jd = midnightUt + minutes / 1440.0;
         ln_equ_posn j2000, ofDate;
         ln_get_solar_equ_coords(jd, &j2000);
         ln_get_equ_prec(&j2000, jd, &ofDate);
         const double sidereal = ln_get_apparent_sidereal_time(jd) * 15.0;
-        const double hourAngle = std::fmod(sidereal + longitude - ofDate.ra + 540.0, 360.0) - 180.0;
-        hours -= hourAngle / 15.0 / 1.00273790935;
+        const double hourAngle = std::fmod(sidereal - ofDate.ra + 540.0, 360.0) - 180.0;
+        minutes -= hourAngle * 4.0 / 1.00273790935;
     }
-    return hours * 60.0;
+    cache.insert(julianDay, minutes);
+    return minutes;
+}
+
+double SolarCalc::exactTransit(const QDate &date, double longitude, double utcOffsetHours)
+{
+    // The transit at longitude L happens L/15 hours before Greenwich's,
+    // corrected for the change of the equation of time in between, which
+    // a quadratic through three consecutive days gives to a fraction of a
+    // second. Greenwich's transits are cached per day, so every point costs
+    // the same three ephemeris days.
+    const qint64 day = date.toJulianDay();
+    const double prev = greenwichTransit(day - 1) - 720.0;
+    const double cur = greenwichTransit(day) - 720.0;
+    const double next = greenwichTransit(day + 1) - 720.0;
+    const double x = -longitude / 360.0;   // days from Greenwich's transit
+    const double deviation = cur + x * (next - prev) / 2.0 + x * x * (next - 2.0 * cur + prev) / 2.0;
+    return 720.0 - longitude * 4.0 + deviation + utcOffsetHours * 60.0;
 }
 
 double SolarCalc::clockCorrection(const QDate &date)
@@ -186,5 +177,6 @@ double SolarCalc::eventTime(const QDate &date, double latitude, double longitude
         minutes -= 1440.0;
     else if (!morning && slot != 2 && minutes < transit)
         minutes += 1440.0;
-    return minutes + correctionAt(date, longitude, utcOffsetHours, transit) / 60.0;
+    // libitl's clock error, measured on this day's transit at this point.
+    return minutes + (exactTransit(date, longitude, utcOffsetHours) - transit);
 }

@@ -22,7 +22,7 @@ public:
     struct Options
     {
         bool carry = true;        // false: the model alone, floor(T + offset)
-        int window = 7;           // days either side used for the phase
+        int window = 30;          // days either side used for the phase
         double margin = 0.02;     // keep the phase this far inside [P, P + 1)
         double subuhShift = 0;    // added to the Subuh angle of the targets
         double isyakShift = 0;    // added to the Isyak angle of the targets
