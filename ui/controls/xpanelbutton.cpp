@@ -72,6 +72,9 @@ void XPanelButton::leaveEvent(QEvent *event)
 void XPanelButton::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
+    // The button keeps its presses, drags and releases: they must not
+    // reach a draggable window behind it.
+    event->accept();
     if (!m_hovered)
         return;
     const QPoint p = event->pos();
@@ -84,6 +87,7 @@ void XPanelButton::mouseMoveEvent(QMouseEvent *event)
 void XPanelButton::mousePressEvent(QMouseEvent *event)
 {
     QWidget::mousePressEvent(event);
+    event->accept();
     if (m_hovered)
         m_pressed = true;
 }
@@ -91,6 +95,7 @@ void XPanelButton::mousePressEvent(QMouseEvent *event)
 void XPanelButton::mouseReleaseEvent(QMouseEvent *event)
 {
     QWidget::mouseReleaseEvent(event);
+    event->accept();
     const bool click = m_hovered && m_pressed;
     m_pressed = false;
     if (click)

@@ -7,6 +7,14 @@ XPathLabel::XPathLabel(QWidget *parent)
 {
 }
 
+void XPathLabel::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    // Takes the press, so the release comes here and the window behind is
+    // not dragged.
+    event->accept();
+}
+
 void XPathLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);

@@ -157,9 +157,12 @@ void XPushButton::mouseMoveEvent(QMouseEvent *event)
 
 void XPushButton::mousePressEvent(QMouseEvent *event)
 {
-    // A logically disabled button swallows the press: no click follows.
-    if (!m_enabled)
+    // A logically disabled button swallows the press: no click follows,
+    // and the press does not reach the window behind either.
+    if (!m_enabled) {
+        event->accept();
         return;
+    }
     if (m_hovered) {
         m_pressed = true;
         applyImage(m_pressedIcon, LookPressed);

@@ -90,6 +90,8 @@ void XUrlLabel::mouseMoveEvent(QMouseEvent *event)
 void XUrlLabel::mousePressEvent(QMouseEvent *event)
 {
     QLabel::mousePressEvent(event);
+    // A link is a control: its press does not start dragging the window.
+    event->accept();
     if (m_url.isEmpty())
         emit clicked();
     else

@@ -1,0 +1,48 @@
+#include "promptlayout.h"
+
+#include "app/appmain.h"
+#include "ui/controls/xgreenbutton.h"
+#include "ui/dialogs/dialogbase.h"
+
+#include <QLabel>
+
+QLabel *PromptLayout::build(DialogBase *prompt, const QString &titleKey, const QSize &initialSize,
+                            const QString &textKey, int textHeight, const QList<Button> &buttons)
+{
+    Language *language = appLanguage();
+    prompt->titleLabel()->setText(language->text(titleKey));
+    prompt->resize(initialSize);
+    prompt->centre();
+
+    auto *description = new QLabel(prompt);
+    description->setObjectName(QStringLiteral("labelDescription"));
+    QPalette palette = description->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    description->setPalette(palette);
+    description->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
+    description->setText(language->text(textKey));
+    description->setAlignment(Qt::AlignJustify);
+    description->setWordWrap(true);
+    description->resize(prompt->width() - 50, textHeight);
+    description->move(25, 70);
+    description->show();
+
+    const int buttonWidth = 100;
+    const int buttonHeight = 40;
+    const int y = description->y() + description->height() + 10;
+    for (int i = 0; i < buttons.size(); ++i) {
+        XGreenButton *button = buttons.at(i).button;
+        button->resize(buttonWidth, buttonHeight);
+        button->setText(language->text(buttons.at(i).captionKey));
+        int x = prompt->width() / 2 - buttonWidth / 2;
+        if (buttons.size() == 2)
+            x = i == 0 ? prompt->width() / 2 - buttonWidth - 3 : prompt->width() / 2 + 2;
+        button->move(x, y);
+    }
+    prompt->resize(prompt->width(), y + buttonHeight + 20);
+    // Centred again at the final size, so the prompt really sits in the
+    // middle.
+    prompt->centre();
+    return description;
+}

@@ -1,0 +1,108 @@
+#include "splashscreen.h"
+
+#include "app/appmain.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+QLabel *blackLabel(QWidget *parent, const QFont &font)
+{
+    auto *label = new QLabel(parent);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel *borderLine(QWidget *parent)
+{
+    auto *line = new QLabel(parent);
+    line->setStyleSheet(QStringLiteral("QLabel { background-color : black; color : black; }"));
+    return line;
+}
+
+} // namespace
+
+SplashScreen::SplashScreen(QWidget *mainWindow)
+    : QWidget(mainWindow)
+    , m_mainWindow(mainWindow)
+{
+    setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::Tool);
+
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(56, 133, 161));
+    setPalette(background);
+    setAutoFillBackground(true);
+    resize(385, 227);
+    appSystemUtilities()->centerOnDesktop(this);
+
+    labelAppTitle = new QLabel(this);
+    labelAppTitle->setObjectName(QStringLiteral("labelAppTitle"));
+    const QPixmap title(QStringLiteral(":/images/AppTitle.png"));
+    labelAppTitle->setPixmap(title);
+    labelAppTitle->resize(title.size());
+    labelAppTitle->move(22, 20);
+
+    labelBorderTop = borderLine(this);
+    labelBorderBottom = borderLine(this);
+    labelBorderLeft = borderLine(this);
+    labelBorderRight = borderLine(this);
+    labelBorderTop->setGeometry(0, 0, width(), 1);
+    labelBorderBottom->setGeometry(0, height() - 1, width(), 1);
+    labelBorderLeft->setGeometry(0, 0, 1, height());
+    labelBorderRight->setGeometry(width() - 1, 0, 1, height());
+
+    ApplicationInformation *details = appDetails();
+    labelVersion = blackLabel(this, QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    labelVersion->setObjectName(QStringLiteral("labelVersion"));
+    labelVersion->setText(QStringLiteral("Version: ") + details->appVersion());
+    labelVersion->adjustSize();
+    labelVersion->move(80, 70);
+
+    labelUrl = blackLabel(this, QFont(QStringLiteral("Arial"), 10));
+    labelUrl->setObjectName(QStringLiteral("labelUrl"));
+    labelUrl->setText(details->website());
+    labelUrl->adjustSize();
+    labelUrl->move(15, 196);
+
+    // Only the splash is seen while it fades in.
+    m_fadeLevel = 0.1f;
+    setWindowOpacity(0.1);
+    if (m_mainWindow) {
+        m_mainWindowOpacity = m_mainWindow->windowOpacity();
+        m_mainWindow->setWindowOpacity(0);
+    }
+    connect(&m_fadeTimer, &QTimer::timeout, this, &SplashScreen::slotOpaqueTimer);
+    m_fadeTimer.start(70);
+}
+
+SplashScreen::~SplashScreen()
+{
+    // Deleted before the fade ended (a new splash replaces this one, or
+    // the program ends): the main window must not stay invisible.
+    if (m_fadeTimer.isActive())
+        restoreMainWindow();
+}
+
+void SplashScreen::slotOpaqueTimer()
+{
+    if (m_fadeLevel > 2.0f) {
+        m_fadeTimer.stop();
+        restoreMainWindow();
+        close();
+        return;
+    }
+    setWindowOpacity(m_fadeLevel);
+    m_fadeLevel = static_cast<float>(static_cast<double>(m_fadeLevel) + 0.15);
+}
+
+void SplashScreen::restoreMainWindow()
+{
+    if (m_mainWindow)
+        m_mainWindow->setWindowOpacity(m_mainWindowOpacity);
+}

@@ -1,0 +1,45 @@
+#ifndef SPLASHSCREEN_H
+#define SPLASHSCREEN_H
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+
+// The panel shown in front of the main window at start-up. It fades in
+// over about half a second, stays for as long again and closes; meanwhile
+// the main window is kept fully transparent, and it gets its opacity back
+// when the splash closes, even if it is hidden in the tray.
+//
+// The constructor builds, centres and starts the fade; the owner shows it.
+class SplashScreen : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SplashScreen(QWidget *mainWindow);
+    ~SplashScreen() override;
+
+    bool isFading() const { return m_fadeTimer.isActive(); }
+    float fadeLevel() const { return m_fadeLevel; }
+
+public slots:
+    void slotOpaqueTimer();
+
+private:
+    void restoreMainWindow();
+
+    QLabel *labelAppTitle;
+    QLabel *labelBorderTop;
+    QLabel *labelBorderBottom;
+    QLabel *labelBorderLeft;
+    QLabel *labelBorderRight;
+    QLabel *labelUrl;
+    QLabel *labelVersion;
+    QTimer m_fadeTimer;
+    QPointer<QWidget> m_mainWindow;
+    float m_fadeLevel = 0.1f;
+    double m_mainWindowOpacity = 1.0;
+};
+
+#endif // SPLASHSCREEN_H
