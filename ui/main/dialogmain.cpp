@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "app/appmain.h"
+#include "ui/config/pageconfig.h"
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
@@ -240,6 +241,7 @@ void DialogMain::createButtons()
 // "m_pageHome = addPage(new PageHome(this));", placed in that order.
 void DialogMain::createPages()
 {
+    m_pageConfig = addPage(new PageConfig(this));
     showPage(m_pageHome);
 }
 
@@ -463,8 +465,7 @@ void DialogMain::slotActionExit()
 {
     if (appConfig().askBeforeExit) {
         PromptExit prompt(this);
-        if (prompt.exec() != QDialog::Accepted)
-            return;
+        prompt.exec();
     }
     QCoreApplication::quit();
 }
