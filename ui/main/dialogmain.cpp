@@ -465,7 +465,8 @@ void DialogMain::slotActionExit()
 {
     if (appConfig().askBeforeExit) {
         PromptExit prompt(this);
-        prompt.exec();
+        if (prompt.exec() != QDialog::Accepted)
+            return;
     }
     QCoreApplication::quit();
 }
