@@ -448,16 +448,27 @@ void TestHomePage::layoutStaysInsideThePage()
                 continue;
             QVERIFY2(page.contains(widget->geometry()), qPrintable(language + QLatin1Char(' ') + widget->objectName()));
         }
-        // The month links stand right of the timetable, one under the other.
+        // The month links stand right of the timetable, one under the other
+        // at an even pitch, between the second and the last rule.
         const QRect area = m_page->scrollArea()->geometry();
+        auto *line2 = m_page->findChild<QWidget *>(QStringLiteral("labelLine2"));
+        auto *line3 = m_page->findChild<QWidget *>(QStringLiteral("labelLine3"));
         QWidget *previous = nullptr;
+        int pitch = 0;
         for (int k = 1; k <= 12; ++k) {
             auto *link = m_page->findChild<XUrlLabel *>(QStringLiteral("labelMonth%1").arg(k));
             QCOMPARE(link->x(), area.right() + 1 + 8);
-            if (previous)
-                QCOMPARE(link->y(), previous->y() + previous->height() + 1);
+            if (!previous) {
+                QCOMPARE(link->y(), line2->y() + line2->height() + 5);
+            } else {
+                if (!pitch)
+                    pitch = link->y() - previous->y();
+                QCOMPARE(link->y() - previous->y(), pitch);
+                QVERIFY(pitch > 0 && pitch <= previous->height() + 1);
+            }
             previous = link;
         }
+        QVERIFY(previous->y() + previous->height() <= line3->y());
         // The navigation links do not overlap.
         auto *before = m_page->findChild<QWidget *>(QStringLiteral("labelPrevious"));
         auto *now = m_page->findChild<QWidget *>(QStringLiteral("labelNow"));

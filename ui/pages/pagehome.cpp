@@ -332,12 +332,20 @@ void PageHome::layoutPage()
     // The timetable, and the month links in a column beside it.
     const int areaTop = labelLine2->y() + labelLine2->height() + 4;
     m_scrollArea->setGeometry(ruleX, areaTop, ruleWidth - 80, qMax(0, labelLine3->y() - 9 - areaTop));
-    int monthY = labelLine2->y() + labelLine2->height() + 5;
+    const int monthTop = labelLine2->y() + labelLine2->height() + 5;
     const int monthX = m_scrollArea->x() + m_scrollArea->width() + 8;
+    int monthPitch = 0;
     for (XUrlLabel *link : labelMonth) {
-        placeLink(link, monthX, monthY);
-        monthY = link->y() + link->height() + 1;
+        link->adjustSize();
+        monthPitch = qMax(monthPitch, link->height() + 1);
     }
+    // A font taller than the page was drawn for would push the last months
+    // over the bottom rule: the column then closes up to fit.
+    const int monthRoom = labelLine3->y() - 1 - monthTop;
+    if (monthPitch * 12 - 1 > monthRoom)
+        monthPitch = (monthRoom + 1) / 12;
+    for (int k = 0; k < 12; ++k)
+        placeLink(labelMonth[k], monthX, monthTop + k * monthPitch);
 
     // Navigation bar under the last rule; the Malay captions are longer.
     const bool english = appConfig().language == QLatin1String("English");

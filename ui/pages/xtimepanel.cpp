@@ -44,6 +44,10 @@ XTimePanel::XTimePanel(QWidget *parent)
     labelBorderBottom = new QLabel(this);
     labelBorderLeft = new QLabel(this);
     labelBorderRight = new QLabel(this);
+    labelBorderTop->setObjectName(QStringLiteral("labelBorderTop"));
+    labelBorderBottom->setObjectName(QStringLiteral("labelBorderBottom"));
+    labelBorderLeft->setObjectName(QStringLiteral("labelBorderLeft"));
+    labelBorderRight->setObjectName(QStringLiteral("labelBorderRight"));
     for (QLabel *border : {labelBorderTop, labelBorderBottom, labelBorderLeft, labelBorderRight})
         border->setStyleSheet(frameSheet);
 
@@ -111,7 +115,14 @@ void XTimePanel::slotTimer()
 
 void XTimePanel::layoutPanel()
 {
-    const int w = width();
+    // 150 wide as a rule; a long Hijri date or a wide font widens the panel
+    // rather than clipping the text.
+    int needed = 150;
+    for (const QLabel *heading : {labelZone, labelDate, labelHijri})
+        needed = qMax(needed, heading->width() + 20);
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        needed = qMax(needed, 25 + labelName[slot]->width() + 10 + labelTime[slot]->width() + 25);
+    const int w = needed;
     labelZone->move(w / 2 - labelZone->width() / 2, 15);
     labelDate->move(w / 2 - labelDate->width() / 2, labelZone->height() + 16);
     labelHijri->move(w / 2 - labelHijri->width() / 2, labelDate->y() + labelDate->height() + 1);
