@@ -556,15 +556,27 @@ void TestControls::panelButtonSheetsAndCaption()
     QCOMPARE(XGreenButton::backgroundSheet(QColor(1, 10, 255)),
              QStringLiteral("background-color:#010aff;"));
 
+    // What shows on the screen is the colour of the look.
+    green.resize(60, 30);
+    green.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&green));
+    QCOMPARE(QColor(green.grab().toImage().pixel(3, 3)), QColor(48, 184, 65));
+    sendCrossing(&green, QEvent::Enter);
+    QCOMPARE(QColor(green.grab().toImage().pixel(3, 3)), QColor(65, 205, 82));
+    sendCrossing(&green, QEvent::Leave);
+    QCOMPARE(QColor(green.grab().toImage().pixel(3, 3)), QColor(48, 184, 65));
+
     XPanelButton blue;
     QCOMPARE(blue.normalStyleSheet(), QStringLiteral("background-color:#3590b1;"));
     QCOMPARE(blue.hoverStyleSheet(), QStringLiteral("background-color:#0bb5f2;"));
-    QCOMPARE(blue.styleSheet(), blue.normalStyleSheet());
     QCOMPARE(blue.text(), QStringLiteral("-"));
+    blue.resize(60, 30);
+    blue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&blue));
+    QCOMPARE(blue.styleSheet(), blue.normalStyleSheet());
+    QCOMPARE(QColor(blue.grab().toImage().pixel(3, 3)), QColor(0x35, 0x90, 0xb1));
 
     green.resize(161, 41);
-    green.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&green));
     green.setText(QStringLiteral("Update Now"));
     QLabel *caption = green.captionLabel();
     QCOMPARE(caption->text(), QStringLiteral("Update Now"));

@@ -19,8 +19,9 @@ XPanelButton::XPanelButton(QWidget *parent)
     m_caption->setPalette(palette);
     m_caption->setText(QStringLiteral("-"));
     m_caption->adjustSize();
-    // Shown in its own colour from the start; a variant re-applies its own.
-    applyNormalLook();
+    // The looks are only stored here: a variant sets its own and applies
+    // its normal look. Replacing a style sheet before the widget is
+    // polished would leave the first one painted.
 }
 
 void XPanelButton::setText(const QString &text)
@@ -100,6 +101,15 @@ void XPanelButton::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     if (click)
         emit clicked();
+}
+
+void XPanelButton::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // A plain panel button, which no variant has coloured, shows its
+    // normal look.
+    if (styleSheet().isEmpty())
+        applyNormalLook();
 }
 
 void XPanelButton::resizeEvent(QResizeEvent *event)
