@@ -32,8 +32,10 @@
 #include "ui/config/panelconfzohor.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xpathlabel.h"
+#include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/promptnolanguage.h"
+#include "ui/main/dialogmain.h"
 
 namespace {
 
@@ -165,6 +167,10 @@ private slots:
 
     // Layout.
     void noOverlapsInEitherLanguage();
+
+    // In the main window.
+    void configButtonOpensGeneralPanel();
+    void languageChoiceRelabelsMainWindow();
 
 private:
     PageConfig *makePage();
@@ -790,6 +796,64 @@ void TestConfigPage::noOverlapsInEitherLanguage()
         const QString menuFault = layoutFault(page);
         QVERIFY2(menuFault.isEmpty(), qPrintable(name + ": " + menuFault));
     }
+}
+
+namespace {
+
+PageConfig *configPageOf(DialogMain &window)
+{
+    for (QWidget *page : window.pages()) {
+        if (auto *config = qobject_cast<PageConfig *>(page))
+            return config;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void TestConfigPage::configButtonOpensGeneralPanel()
+{
+    DialogMain window;
+    window.show();
+    PageConfig *page = configPageOf(window);
+    QVERIFY(page);
+    QCOMPARE(page->parentWidget(), &window);
+    auto *button = window.findChild<XPushButton *>(QStringLiteral("buttonConfig"));
+    QVERIFY(button);
+    button->click();
+    QCOMPARE(window.currentPage(), page);
+    QCOMPARE(page->currentPanel(), page->panels().first());
+    // Leave it on another panel and page, come back through the button.
+    page->slotPanelIsyak();
+    QCOMPARE(page->currentPanel(), page->panels().at(4 + Isyak));
+    window.slotButtonHome();
+    QVERIFY(window.currentPage() != page);
+    button->click();
+    QCOMPARE(window.currentPage(), page);
+    QVERIFY(page->isVisible());
+    QCOMPARE(page->currentPanel(), page->panels().first());
+    QVERIFY(page->panels().first()->isVisible());
+}
+
+void TestConfigPage::languageChoiceRelabelsMainWindow()
+{
+    DialogMain window;
+    window.show();
+    PageConfig *page = configPageOf(window);
+    QVERIFY(page);
+    auto *button = window.findChild<XPushButton *>(QStringLiteral("buttonConfig"));
+    auto *combo = child<QComboBox>(page->panels().first(), "comboLanguage");
+    QVERIFY(button && combo);
+    const QString englishTip = button->toolTip();
+    QCOMPARE(englishTip, appLanguage()->text("ToolTip.Config"));
+
+    combo->setCurrentIndex(combo->findText(QStringLiteral("Bahasa Malaysia")));
+    QCOMPARE(button->toolTip(), appLanguage()->text("ToolTip.Config"));
+    QVERIFY(button->toolTip() != englishTip);
+    QCOMPARE(child<QLabel>(page, "labelGeneral")->text(), appLanguage()->text("ConfMain.General"));
+
+    combo->setCurrentIndex(combo->findText(QStringLiteral("English")));
+    QCOMPARE(button->toolTip(), englishTip);
 }
 
 int main(int argc, char *argv[])
