@@ -189,9 +189,12 @@ void TestDialogs::promptFormsFollowTheirTables()
     QVERIFY(description);
     QVERIFY(!description->text().isEmpty());
     QVERIFY(description->wordWrap());
-    QCOMPARE(description->geometry(), QRect(25, 70, width - 50, textHeight));
+    // The table's box, taller only when the wrapped text needs it.
+    QCOMPARE(description->pos(), QPoint(25, 70));
+    QCOMPARE(description->width(), width - 50);
+    QCOMPARE(description->height(), qMax(textHeight, description->heightForWidth(width - 50)));
 
-    const int buttonY = 70 + textHeight + 10;
+    const int buttonY = 70 + description->height() + 10;
     QList<XGreenButton *> found;
     for (const QString &name : buttons) {
         auto *button = prompt->findChild<XGreenButton *>(name);
@@ -227,10 +230,15 @@ void TestDialogs::promptTextsFollowLanguage()
     auto *malayText = malay.findChild<QLabel *>(QStringLiteral("labelDescription"));
     QCOMPARE(malayText->text(), appLanguage()->text(QStringLiteral("ExitApp.Description")));
     QVERIFY(malayText->text() != englishText->text());
-    // Whatever the length of the text, it wraps in its box and the buttons
-    // stay where they were.
-    QCOMPARE(malayText->size(), englishText->size());
-    QCOMPARE(malay.findChild<XGreenButton *>(QStringLiteral("buttonYes"))->pos(), englishButton);
+    // Each text wraps and is shown whole, the buttons 10 pixels below it.
+    for (QLabel *text : {englishText, malayText}) {
+        QVERIFY(text->wordWrap());
+        QVERIFY(text->heightForWidth(text->width()) <= text->height());
+        QVERIFY(text->height() >= 40);
+    }
+    QCOMPARE(englishButton.y(), englishText->geometry().bottom() + 1 + 10);
+    QCOMPARE(malay.findChild<XGreenButton *>(QStringLiteral("buttonYes"))->y(),
+             malayText->geometry().bottom() + 1 + 10);
     QCOMPARE(malay.findChild<XGreenButton *>(QStringLiteral("buttonCancel"))->text(),
              appLanguage()->text(QStringLiteral("ExitApp.BtnCancel")));
 }

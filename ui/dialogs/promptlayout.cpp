@@ -24,7 +24,10 @@ QLabel *PromptLayout::build(DialogBase *prompt, const QString &titleKey, const Q
     description->setText(language->text(textKey));
     description->setAlignment(Qt::AlignJustify);
     description->setWordWrap(true);
-    description->resize(prompt->width() - 50, textHeight);
+    // The table's text height, unless the wrapped text needs more (a
+    // font wider than Arial): the message is never cut off.
+    const int textWidth = prompt->width() - 50;
+    description->resize(textWidth, qMax(textHeight, description->heightForWidth(textWidth)));
     description->move(25, 70);
     description->show();
 

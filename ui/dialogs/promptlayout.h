@@ -10,8 +10,9 @@ class QLabel;
 class XGreenButton;
 
 // The form shared by the modal prompts: catalogue title, a justified,
-// word-wrapped description of fixed height, and one or two green buttons
-// below it; the prompt's height follows the buttons.
+// word-wrapped description of a given height (more only if the wrapped
+// text needs it), and one or two green buttons below it; the prompt's
+// height follows the buttons.
 class PromptLayout
 {
 public:
