@@ -142,10 +142,8 @@ private slots:
     // Page and menu.
     void pageHasThirteenEntriesInMenuOrder();
     void menuEntriesShowTheirPanels();
-    void generalPanelAfterAnyOther();
 
     // Notifier panels.
-    void namedPanelsStandForTheirSlots();
     void combosShowStoredValues();
     void outOfRangeValuesKeepFirstEntry();
     void changesAreSavedAtOnce();
@@ -154,14 +152,12 @@ private slots:
     void fileDialogFilterAndCancel();
     void customPathRoundTrip();
     void longPathIsShortenedInTheMiddle();
-    void customSoundDoesNotOpenDialog();
     void placeholderFollowsLanguage();
 
     // General, update and timetable-data panels.
     void generalPanelShowsAndSavesSwitches();
     void autoStartEntryFollowsCheckBox();
     void indonesianIsRefusedWithPrompt();
-    void languageSwitchRelabelsAtOnce();
     void greyedCombosShowStoredValues();
     void outOfRangeGeneralValuesKeepFirstEntry();
 
@@ -170,7 +166,7 @@ private slots:
 
     // In the main window.
     void configButtonOpensGeneralPanel();
-    void languageChoiceRelabelsMainWindow();
+    void languageSwitchRelabelsAtOnce();
 
 private:
     PageConfig *makePage();
@@ -233,6 +229,8 @@ void TestConfigPage::pageHasThirteenEntriesInMenuOrder()
         auto *panel = qobject_cast<PanelConfNotifier *>(page->panels().at(4 + slot));
         QVERIFY(panel);
         QCOMPARE(int(panel->slot()), slot);
+        QCOMPARE(child<QLabel>(panel, "labelTitle")->text(),
+                 appLanguage()->text("ConfNotifier.Title" + prayerSlotName(slot)));
     }
     // The panels stand right of the rule and inside the page.
     auto *rule = child<QLabel>(page, "labelLine");
@@ -256,42 +254,8 @@ void TestConfigPage::menuEntriesShowTheirPanels()
         for (QWidget *panel : page->panels())
             shown += panel->isVisible() ? 1 : 0;
         QCOMPARE(shown, 1);
-    }
-}
-
-void TestConfigPage::generalPanelAfterAnyOther()
-{
-    PageConfig *page = makePage();
-    const QList<void (PageConfig::*)()> others = {
-        &PageConfig::slotPanelTheme, &PageConfig::slotPanelUpdate,
-        &PageConfig::slotPanelAlmarikData, &PageConfig::slotPanelImsak,
-        &PageConfig::slotPanelSubuh, &PageConfig::slotPanelSyuruk,
-        &PageConfig::slotPanelDuha, &PageConfig::slotPanelZohor, &PageConfig::slotPanelAsar,
-        &PageConfig::slotPanelMaghrib, &PageConfig::slotPanelIsyak,
-        &PageConfig::slotPanelDeveloper};
-    for (int i = 0; i < others.size(); ++i) {
-        (page->*others.at(i))();
-        QCOMPARE(page->currentPanel(), page->panels().at(i + 1));
         page->slotPanelGeneral();
         QCOMPARE(page->currentPanel(), page->panels().first());
-        QVERIFY(page->panels().first()->isVisible());
-    }
-}
-
-void TestConfigPage::namedPanelsStandForTheirSlots()
-{
-    QWidget parent;
-    const QList<PanelConfNotifier *> panels = {
-        new PanelConfImsak(&parent), new PanelConfSubuh(&parent), new PanelConfSyuruk(&parent),
-        new PanelConfDuha(&parent), new PanelConfZohor(&parent), new PanelConfAsar(&parent),
-        new PanelConfMaghrib(&parent), new PanelConfIsyak(&parent)};
-    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-        PanelConfNotifier *panel = panels.at(slot);
-        QCOMPARE(int(panel->slot()), slot);
-        auto *title = child<QLabel>(panel, "labelTitle");
-        QVERIFY(title);
-        QCOMPARE(title->text(), appLanguage()->text("ConfNotifier.Title" + prayerSlotName(slot)));
-        QVERIFY(title->text().contains(prayerSlotName(slot)));
     }
 }
 
@@ -480,6 +444,13 @@ void TestConfigPage::fileDialogFilterAndCancel()
         askedFilter = filter;
         return QString();   // cancelled
     };
+    // Choosing "Custom sound" does not open the dialog; a click on the path
+    // does.
+    auto *sound = child<QComboBox>(panel, "comboSound");
+    QVERIFY(sound);
+    sound->setCurrentIndex(sound->count() - 1);
+    QCOMPARE(calls, 0);
+    QCOMPARE(savedRecord().prayer[Subuh].notificationSound, 12);
     const QByteArray fileBefore = [] {
         QFile file(ConfigStore::configFilePath(false));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -549,24 +520,6 @@ void TestConfigPage::longPathIsShortenedInTheMiddle()
     QVERIFY(pathLabel->x() + pathLabel->width() <= panel->width());
     // Nothing was stored by showing it.
     QCOMPARE(appConfig().prayer[Syuruk].customSoundPath, path);
-}
-
-void TestConfigPage::customSoundDoesNotOpenDialog()
-{
-    PageConfig *page = makePage();
-    auto *panel = qobject_cast<PanelConfNotifier *>(page->panels().at(4 + Duha));
-    QVERIFY(panel);
-    int calls = 0;
-    panel->fileChooser = [&](QWidget *, const QString &, const QString &, const QString &) {
-        ++calls;
-        return QStringLiteral("/x.mp3");
-    };
-    auto *sound = child<QComboBox>(panel, "comboSound");
-    QVERIFY(sound);
-    sound->setCurrentIndex(sound->count() - 1);
-    QCOMPARE(calls, 0);
-    QCOMPARE(savedRecord().prayer[Duha].notificationSound, 12);
-    QCOMPARE(savedRecord().prayer[Duha].customSoundPath, QString());
 }
 
 void TestConfigPage::placeholderFollowsLanguage()
@@ -682,56 +635,6 @@ void TestConfigPage::indonesianIsRefusedWithPrompt()
     }
 }
 
-void TestConfigPage::languageSwitchRelabelsAtOnce()
-{
-    PageConfig *page = makePage();
-    auto *combo = child<QComboBox>(page->panels().first(), "comboLanguage");
-    QVERIFY(combo);
-    QSignalSpy updates(appLanguage(), &Language::updated);
-
-    // Texts of a few captions in English, to see them change.
-    auto texts = [&] {
-        QStringList all;
-        for (const char *name : MenuLabels)
-            all << child<QLabel>(page, name)->text();
-        for (QWidget *panel : page->panels()) {
-            for (QLabel *label : panel->findChildren<QLabel *>()) {
-                if (!label->objectName().startsWith("labelVolumePercent"))
-                    all << label->text();
-            }
-        }
-        return all;
-    };
-    const QStringList english = texts();
-
-    combo->setCurrentIndex(combo->findText(QStringLiteral("Bahasa Malaysia")));
-    QCOMPARE(updates.count(), 1);
-    QCOMPARE(appConfig().language, QStringLiteral("Bahasa Malaysia"));
-    QCOMPARE(savedRecord().language, QStringLiteral("Bahasa Malaysia"));
-    for (int i = 0; i < 13; ++i)
-        QCOMPARE(child<QLabel>(page, MenuLabels[i])->text(), appLanguage()->text(MenuKeys[i]));
-    QCOMPARE(child<QLabel>(page->panels().first(), "labelTitle")->text(),
-             appLanguage()->text("ConfGeneral.Title"));
-    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-        QWidget *panel = page->panels().at(4 + slot);
-        QCOMPARE(child<QLabel>(panel, "labelTitle")->text(),
-                 appLanguage()->text("ConfNotifier.Title" + prayerSlotName(slot)));
-        QCOMPARE(child<QLabel>(panel, "labelSound")->text(), appLanguage()->text("ConfNotifier.Sound"));
-        QCOMPARE(child<QLabel>(panel, "labelEnable")->text(), appLanguage()->text("ConfNotifier.Enable"));
-    }
-    QCOMPARE(child<QComboBox>(page->panels().at(2), "comboInterval")->itemText(0),
-             appLanguage()->text("Interval.Everyday"));
-    QCOMPARE(child<QComboBox>(page->panels().at(3), "comboHijri")->itemText(1),
-             appLanguage()->text("HijriAdjustment.MinusOneDay"));
-    const QStringList malay = texts();
-    QCOMPARE(malay.size(), english.size());
-    QVERIFY(malay != english);
-
-    combo->setCurrentIndex(combo->findText(QStringLiteral("English")));
-    QCOMPARE(updates.count(), 2);
-    QCOMPARE(savedRecord().language, QStringLiteral("English"));
-    QCOMPARE(texts(), english);
-}
 
 void TestConfigPage::greyedCombosShowStoredValues()
 {
@@ -796,6 +699,24 @@ void TestConfigPage::noOverlapsInEitherLanguage()
         const QString menuFault = layoutFault(page);
         QVERIFY2(menuFault.isEmpty(), qPrintable(name + ": " + menuFault));
     }
+
+    // Panels on their own re-lay themselves out after a change of
+    // language, without the page's help.
+    QWidget parent;
+    parent.resize(469, 355);
+    const QList<QWidget *> panels = {new PanelConfGeneral(&parent), new PanelConfZohor(&parent)};
+    parent.show();
+    for (const QString &name : {QStringLiteral("Bahasa Malaysia"), QStringLiteral("English")}) {
+        for (QWidget *panel : panels) {
+            panel->setGeometry(0, 0, 469, 355);
+            panel->show();
+        }
+        switchLanguage(name);
+        for (QWidget *panel : panels) {
+            const QString fault = layoutFault(panel);
+            QVERIFY2(fault.isEmpty(), qPrintable(name + ": " + fault));
+        }
+    }
 }
 
 namespace {
@@ -835,24 +756,65 @@ void TestConfigPage::configButtonOpensGeneralPanel()
     QVERIFY(page->panels().first()->isVisible());
 }
 
-void TestConfigPage::languageChoiceRelabelsMainWindow()
+void TestConfigPage::languageSwitchRelabelsAtOnce()
 {
     DialogMain window;
     window.show();
     PageConfig *page = configPageOf(window);
     QVERIFY(page);
     auto *button = window.findChild<XPushButton *>(QStringLiteral("buttonConfig"));
-    auto *combo = child<QComboBox>(page->panels().first(), "comboLanguage");
-    QVERIFY(button && combo);
+    QVERIFY(button);
     const QString englishTip = button->toolTip();
     QCOMPARE(englishTip, appLanguage()->text("ToolTip.Config"));
+    auto *combo = child<QComboBox>(page->panels().first(), "comboLanguage");
+    QVERIFY(combo);
+    QSignalSpy updates(appLanguage(), &Language::updated);
+
+    // Texts of a few captions in English, to see them change.
+    auto texts = [&] {
+        QStringList all;
+        for (const char *name : MenuLabels)
+            all << child<QLabel>(page, name)->text();
+        for (QWidget *panel : page->panels()) {
+            for (QLabel *label : panel->findChildren<QLabel *>()) {
+                if (!label->objectName().startsWith("labelVolumePercent"))
+                    all << label->text();
+            }
+        }
+        return all;
+    };
+    const QStringList english = texts();
 
     combo->setCurrentIndex(combo->findText(QStringLiteral("Bahasa Malaysia")));
+    QCOMPARE(updates.count(), 1);
+    QCOMPARE(appConfig().language, QStringLiteral("Bahasa Malaysia"));
+    QCOMPARE(savedRecord().language, QStringLiteral("Bahasa Malaysia"));
+    // The main window's tool tips, the menu, the panels, at once.
     QCOMPARE(button->toolTip(), appLanguage()->text("ToolTip.Config"));
     QVERIFY(button->toolTip() != englishTip);
-    QCOMPARE(child<QLabel>(page, "labelGeneral")->text(), appLanguage()->text("ConfMain.General"));
+    for (int i = 0; i < 13; ++i)
+        QCOMPARE(child<QLabel>(page, MenuLabels[i])->text(), appLanguage()->text(MenuKeys[i]));
+    QCOMPARE(child<QLabel>(page->panels().first(), "labelTitle")->text(),
+             appLanguage()->text("ConfGeneral.Title"));
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        QWidget *panel = page->panels().at(4 + slot);
+        QCOMPARE(child<QLabel>(panel, "labelTitle")->text(),
+                 appLanguage()->text("ConfNotifier.Title" + prayerSlotName(slot)));
+        QCOMPARE(child<QLabel>(panel, "labelSound")->text(), appLanguage()->text("ConfNotifier.Sound"));
+        QCOMPARE(child<QLabel>(panel, "labelEnable")->text(), appLanguage()->text("ConfNotifier.Enable"));
+    }
+    QCOMPARE(child<QComboBox>(page->panels().at(2), "comboInterval")->itemText(0),
+             appLanguage()->text("Interval.Everyday"));
+    QCOMPARE(child<QComboBox>(page->panels().at(3), "comboHijri")->itemText(1),
+             appLanguage()->text("HijriAdjustment.MinusOneDay"));
+    const QStringList malay = texts();
+    QCOMPARE(malay.size(), english.size());
+    QVERIFY(malay != english);
 
     combo->setCurrentIndex(combo->findText(QStringLiteral("English")));
+    QCOMPARE(updates.count(), 2);
+    QCOMPARE(savedRecord().language, QStringLiteral("English"));
+    QCOMPARE(texts(), english);
     QCOMPARE(button->toolTip(), englishTip);
 }
 
