@@ -141,7 +141,8 @@ private slots:
                                                             {QStringLiteral("SGR01")}, ZoneProjector::Options());
         QCOMPARE(results.size(), 1);
         const AgreementReport::Counts c = results.first().carried;
-        QCOMPARE(c.days, 364);
+        // Every day of the year is predicted once.
+        QCOMPARE(c.days, 365);
         for (int p = 0; p < JakimTable::PrayerCount; ++p) {
             QVERIFY2(c.exact[p] >= c.days * 85 / 100, qPrintable(JakimTable::prayerName(p)));
             QVERIFY2(c.within1[p] >= c.days * 99 / 100, qPrintable(JakimTable::prayerName(p)));

@@ -21,20 +21,22 @@ double hoursOf(const Prayer &p)
     return p.hour + p.minute / 60.0 + p.second / 3600.0;
 }
 
-// libitl keeps the sun's positions of the last three days in a cache keyed
-// by the Julian day of local midnight. A call for another UTC offset can
-// find a neighbouring day there and reuse it wrongly (a transit hours off
-// after a call at UTC+8 and one at UTC-4 on consecutive days). Whenever the
-// offset changes, a call for a far-away date empties the cache first.
+// libitl keeps the sun's positions of three days in a structure on its own
+// stack and reuses them when the Julian day it finds there is the one asked
+// for or a neighbour; that structure is never initialised, so whatever an
+// earlier call (of libitl or of anything else) left at that place decides
+// whether stale positions are used. Zeroing the stack below this frame
+// before each call makes libitl compute every call afresh.
+__attribute__((noinline)) void scrubStack()
+{
+    volatile unsigned char area[32768];
+    for (size_t i = 0; i < sizeof area; i += 8)
+        *reinterpret_cast<volatile quint64 *>(area + i) = 0;
+}
+
 void callLibitl(const Location *loc, const Method *method, const Date *date, Prayer *p)
 {
-    static double lastOffset = 1e9;
-    if (loc->gmtDiff != lastOffset) {
-        Date far{1, 1, 1900};
-        Prayer scratch[6] = {};
-        getPrayerTimes(loc, method, &far, scratch);
-        lastOffset = loc->gmtDiff;
-    }
+    scrubStack();
     getPrayerTimes(loc, method, date, p);
 }
 
