@@ -20,6 +20,8 @@
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/main/desktopnotifier.h"
+#include "ui/pages/pagecalendar.h"
+#include "ui/pages/pagehome.h"
 
 namespace {
 
@@ -241,6 +243,8 @@ void DialogMain::createButtons()
 // "m_pageHome = addPage(new PageHome(this));", placed in that order.
 void DialogMain::createPages()
 {
+    m_pageHome = addPage(new PageHome(this));
+    m_pageCalendar = addPage(new PageCalendar(this));
     m_pageConfig = addPage(new PageConfig(this));
     showPage(m_pageHome);
 }
@@ -334,7 +338,7 @@ void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
     // A zero time hint would keep the message up until dismissed on most
     // desktops, the opposite of "Turn off", so then no message is shown.
     if (notice.balloonMilliseconds > 0) {
-        if (hasSystemTray() && m_trayIcon->isVisible())
+        if (hasSystemTray() && m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
             m_trayIcon->showMessage(notice.title, notice.message, QSystemTrayIcon::Information,
                                     notice.balloonMilliseconds);
         else if (!m_desktopNotifier->show(notice.title, notice.message, notice.balloonMilliseconds))
