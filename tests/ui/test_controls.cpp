@@ -121,6 +121,7 @@ class TestControls : public QObject
 
 private slots:
     void initTestCase();
+    void picturesExistAtTheirSizes();
 
     void pushButtonTakesPictureSizeAndShowsNormal();
     void pushButtonMissingPicturesGiveZeroSize();
@@ -151,6 +152,39 @@ void TestControls::initTestCase()
 {
     registerAlmarikResources();
     QVERIFY(!QPixmap(homePictures.at(0)).isNull());
+}
+
+void TestControls::picturesExistAtTheirSizes()
+{
+    const QStringList buttons{"Minimize", "Hide", "Home", "Calendar", "Zone", "Map",
+                              "Update", "Config", "Facebook", "Help", "Email", "About"};
+    QStringList names{"Background", "AppTitle", "AppIcon", "TrayIcon", "TrayIconWin7", "CheckOn",
+                      "CheckOff", "AyatQuran", "OnlineSupport", "WhatsApp"};
+    for (const QString &button : buttons) {
+        for (const QString &look : {QStringLiteral("Normal"), QStringLiteral("Hover"), QStringLiteral("Pressed")})
+            names << QStringLiteral("Btn") + button + look;
+    }
+    for (const QString &name : names) {
+        const QImage image(QStringLiteral(":/images/%1.png").arg(name));
+        QVERIFY2(!image.isNull(), qPrintable(name));
+    }
+
+    // The main window takes the background's size.
+    QCOMPARE(QImage(QStringLiteral(":/images/Background.png")).size(), QSize(650, 574));
+    // The three looks of a button share one size, and the bottom row of
+    // ten, 6 pixels apart from x = 18, stays inside the window.
+    int right = 18 - 6;
+    for (const QString &button : buttons) {
+        const QSize size = QImage(QStringLiteral(":/images/Btn%1Normal.png").arg(button)).size();
+        QCOMPARE(QImage(QStringLiteral(":/images/Btn%1Hover.png").arg(button)).size(), size);
+        QCOMPARE(QImage(QStringLiteral(":/images/Btn%1Pressed.png").arg(button)).size(), size);
+        if (button != QLatin1String("Minimize") && button != QLatin1String("Hide"))
+            right += 6 + size.width();
+    }
+    QVERIFY(right <= 650 - 18);
+    // The hide picture is also the dialogs' close button, placed at
+    // x = width - 15 - its width in a 250-pixel prompt beside the title.
+    QVERIFY(QImage(QStringLiteral(":/images/BtnHideNormal.png")).width() <= 40);
 }
 
 void TestControls::pushButtonTakesPictureSizeAndShowsNormal()
