@@ -2,11 +2,6 @@
 
 #include <QMediaPlayer>
 
-SoundPlayer::SoundPlayer()
-    : m_player(new QMediaPlayer)
-{
-}
-
 SoundPlayer::~SoundPlayer()
 {
     delete m_player;
@@ -19,17 +14,27 @@ QUrl SoundPlayer::urlFor(const QString &path)
     return QUrl::fromLocalFile(path);
 }
 
+QMediaPlayer *SoundPlayer::player()
+{
+    if (!m_player)
+        m_player = new QMediaPlayer;
+    return m_player;
+}
+
 bool SoundPlayer::play(const QString &path, int volume)
 {
-    m_player->stop();
-    m_player->setMedia(urlFor(path));
-    m_player->setVolume(volume);
-    m_player->play();
+    QMediaPlayer *mediaPlayer = player();
+    mediaPlayer->stop();
+    mediaPlayer->setMedia(urlFor(path));
+    mediaPlayer->setVolume(volume);
+    mediaPlayer->play();
     return true;
 }
 
 bool SoundPlayer::stop()
 {
-    m_player->stop();
+    // Nothing can be playing before the first sound.
+    if (m_player)
+        m_player->stop();
     return true;
 }

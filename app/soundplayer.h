@@ -11,7 +11,7 @@ class QMediaPlayer;
 class SoundPlayer
 {
 public:
-    SoundPlayer();
+    SoundPlayer() = default;
     ~SoundPlayer();
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
@@ -21,10 +21,12 @@ public:
 
     // The URL play() hands to the player for a path.
     static QUrl urlFor(const QString &path);
-    QMediaPlayer *player() const { return m_player; }
+    // The media player, created on first use: starting the multimedia
+    // back end costs up to a second, which start-up need not pay.
+    QMediaPlayer *player();
 
 private:
-    QMediaPlayer *m_player;
+    QMediaPlayer *m_player = nullptr;
 };
 
 #endif // SOUNDPLAYER_H
