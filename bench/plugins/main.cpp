@@ -19,17 +19,37 @@
 
 namespace {
 
-// Resident set size of this process in kB, from /proc/self/status.
-long residentKb()
+// Resident memory of this process: VmRSS, and its private (RssAnon) and
+// file-backed (RssFile, mapped pages of the libraries and their tables)
+// parts, in kB, from /proc/self/status.
+struct Resident
 {
+    long total = -1;
+    long anonymous = -1;
+    long file = -1;
+};
+
+Resident residentKb()
+{
+    Resident resident;
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
-        return -1;
+        return resident;
     for (const QByteArray &line : status.readAll().split('\n')) {
+        const long kb = line.mid(line.indexOf(':') + 1).trimmed().split(' ').first().toLong();
         if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
+            resident.total = kb;
+        else if (line.startsWith("RssAnon:"))
+            resident.anonymous = kb;
+        else if (line.startsWith("RssFile:"))
+            resident.file = kb;
     }
-    return -1;
+    return resident;
+}
+
+QString describe(const Resident &r)
+{
+    return QStringLiteral("%1 kB (anon %2, file %3)").arg(r.total).arg(r.anonymous).arg(r.file);
 }
 
 double median(std::vector<double> values)
@@ -49,7 +69,7 @@ int main(int argc, char *argv[])
     out.setRealNumberPrecision(3);
 
     const QString path = PluginBinder::pluginFilePath(QStringLiteral("AlmarikData"));
-    const long rssStart = residentKb();
+    const Resident rssStart = residentKb();
 
     QElapsedTimer timer;
     timer.start();
@@ -59,12 +79,12 @@ int main(int argc, char *argv[])
         out << "AlmarikData not found at " << path << '\n';
         return 1;
     }
-    const long rssLoaded = residentKb();
+    const Resident rssLoaded = residentKb();
 
     timer.restart();
     IAlmarikObject *api = getApi();
     const double firstGetApiMs = timer.nsecsElapsed() / 1e6;
-    const long rssObject = residentKb();
+    const Resident rssObject = residentKb();
 
     std::vector<double> getApiMs;
     for (int i = 0; i < 200; ++i) {
@@ -74,8 +94,14 @@ int main(int argc, char *argv[])
         delete extra;
     }
 
-    // Every place once, through the manager, as the zone menu does it.
+    // The manager binds an object of its own, as the program does.
     AlmarikManager manager;
+    const Resident rssManager = residentKb();
+    timer.restart();
+    manager.setZone(QString(), true);
+    const double firstSetZoneMs = timer.nsecsElapsed() / 1e6;
+    const Resident rssFirstZone = residentKb();
+    // Every place once, through the manager, as the zone menu does it.
     QStringList names;
     {
         QDomElement root;
@@ -90,10 +116,6 @@ int main(int argc, char *argv[])
         };
         walk(root);
     }
-    timer.restart();
-    manager.setZone(QString(), true);
-    const double firstSetZoneMs = timer.nsecsElapsed() / 1e6;
-    const long rssFirstZone = residentKb();
     std::vector<double> setZoneMs;
     for (const QString &name : qAsConst(names)) {
         timer.restart();
@@ -101,7 +123,7 @@ int main(int argc, char *argv[])
         setZoneMs.push_back(timer.nsecsElapsed() / 1e6);
     }
     manager.setZone(QString(), true);
-    const long rssAllZones = residentKb();
+    const Resident rssAllZones = residentKb();
 
     std::vector<double> monthUs;
     QList<DailyTimes *> days;
@@ -123,9 +145,14 @@ int main(int argc, char *argv[])
         << "  setZone, median of " << setZoneMs.size() << " places: " << median(setZoneMs) << " ms (max "
         << *std::max_element(setZoneMs.begin(), setZoneMs.end()) << " ms)\n"
         << "  timesOfMonth, median of " << monthUs.size() << ":   " << median(monthUs) << " us\n"
-        << "  VmRSS: start " << rssStart << " kB, library loaded " << rssLoaded
-        <<  " kB, object built " << rssObject << " kB, one zone selected " << rssFirstZone
-        << " kB, every place selected once " << rssAllZones << " kB\n"
-        << "  resident cost of the plug-in (object built - start): " << (rssObject - rssStart) << " kB\n";
+        << "  VmRSS:\n"
+        << "    start:                       " << describe(rssStart) << '\n'
+        << "    library loaded:              " << describe(rssLoaded) << '\n'
+        << "    object built:                " << describe(rssObject) << '\n'
+        << "    manager bound:               " << describe(rssManager) << '\n'
+        << "    one zone selected:           " << describe(rssFirstZone) << '\n'
+        << "    every place selected once:   " << describe(rssAllZones) << '\n'
+        << "  resident cost of getApi (object built - start): " << (rssObject.total - rssStart.total)
+        << " kB, of which private " << (rssObject.anonymous - rssStart.anonymous) << " kB\n";
     return 0;
 }
