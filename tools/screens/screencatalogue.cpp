@@ -7,7 +7,15 @@
 #include "ui/dialogs/promptnolanguage.h"
 #include "ui/dialogs/splashscreen.h"
 #include "ui/main/dialogmain.h"
+#include "ui/pages/pagecalendar.h"
+#include "ui/pages/pagehome.h"
+#include "ui/pages/xcalendar.h"
+#include "ui/pages/xdateframe.h"
+#include "ui/pages/xtimepanel.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QPainter>
 #include <QWidget>
 
 namespace {
@@ -36,6 +44,10 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("prompt-nodata"), topLevel<PromptNoData>},
         {QStringLiteral("prompt-nolanguage"), topLevel<PromptNoLanguage>},
         {QStringLiteral("splash"), onHost<SplashScreen>},
+        {QStringLiteral("home-today"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); return w; }},
+        {QStringLiteral("home-february"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); return w; }},
+        {QStringLiteral("calendar"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonCalendar(); return w; }},
+        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } QEvent enter(QEvent::Enter); QApplication::sendEvent(c->cell(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13), &enter); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
         {QStringLiteral("config-general"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonConfig(); QMetaObject::invokeMethod(w->findChild<PageConfig *>(), "slotPanelGeneral"); return w; }},
         {QStringLiteral("config-theme"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonConfig(); QMetaObject::invokeMethod(w->findChild<PageConfig *>(), "slotPanelTheme"); return w; }},
         {QStringLiteral("config-update"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonConfig(); QMetaObject::invokeMethod(w->findChild<PageConfig *>(), "slotPanelUpdate"); return w; }},
