@@ -8,6 +8,7 @@
 
 #include "app/appmain.h"
 #include "core/dailytimes.h"
+#include "ui/main/dialogmain.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
 #include "ui/pages/xcalendar.h"
@@ -82,6 +83,7 @@ private slots:
     void pageHoldsEveryCoveredMonth();
     void pageScrollsToTopAndHidesPopUps();
     void zoneChangesDoNotPileUp();
+    void mainWindowShowsTheCalendarFromTheTop();
 
 private:
     QList<QPair<int, int>> coveredMonths() const;
@@ -481,6 +483,31 @@ void TestCalendar::zoneChangesDoNotPileUp()
             }
         }
     }
+}
+
+void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
+{
+    appConfig().showSplashScreen = false;
+    DialogMain window;
+    auto *page = window.findChild<PageCalendar *>();
+    QVERIFY(page);
+    QCOMPARE(window.pages().value(1), page);
+    window.show();
+    window.slotButtonCalendar();
+    QCOMPARE(window.currentPage(), page);
+    QScrollBar *bar = page->scrollArea()->verticalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    window.slotButtonHome();
+    window.slotButtonCalendar();
+    QCOMPARE(bar->value(), 0);
+
+    // Moving the window hides a pop-up that would otherwise stay behind.
+    XCalendar *calendar = page->calendars().first();
+    enter(calendar->cell(QDate(calendar->year(), calendar->month(), 1).dayOfWeek() % 7));
+    QVERIFY(calendar->timePanel()->isVisible());
+    window.move(window.pos() + QPoint(7, 5));
+    QVERIFY(!calendar->timePanel()->isVisible());
 }
 
 int main(int argc, char *argv[])

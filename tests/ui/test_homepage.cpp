@@ -9,6 +9,7 @@
 #include "app/appmain.h"
 #include "core/dailytimes.h"
 #include "ui/controls/xurllabel.h"
+#include "ui/main/dialogmain.h"
 #include "ui/pages/pagehome.h"
 #include "ui/pages/panelalmarik.h"
 #include "viewsharness.h"
@@ -86,6 +87,7 @@ private slots:
     void zoneChangeRefreshesThePage();
     void languageChangeRelabels();
     void layoutStaysInsideThePage();
+    void mainWindowComesBackOnToday();
 
 private:
     bool covered(int month, int year) const;
@@ -481,6 +483,35 @@ void TestHomePage::layoutStaysInsideThePage()
     }
     appConfig().language = QStringLiteral("English");
     QVERIFY(appLanguage()->load(true));
+}
+
+void TestHomePage::mainWindowComesBackOnToday()
+{
+    appConfig().showSplashScreen = false;
+    DialogMain window;
+    auto *home = window.findChild<PageHome *>();
+    QVERIFY(home);
+    QCOMPARE(window.pages().value(0), home);
+    window.show();
+    QCOMPARE(window.currentPage(), home);
+    QCOMPARE(home->shownDate(), QDate::currentDate());
+
+    // Browse away, switch page, hide; showing the window again brings the
+    // home page back at today's month.
+    home->slotShowNext();
+    QVERIFY(home->shownDate() != QDate::currentDate() || !m_prompts->seen().isEmpty());
+    window.slotButtonCalendar();
+    QVERIFY(window.currentPage() != home);
+    window.hide();
+    window.show();
+    QCOMPARE(window.currentPage(), home);
+    QCOMPARE(home->shownDate(), QDate::currentDate());
+    QCOMPARE(home->days().first().month, QDate::currentDate().month());
+
+    // The Home button does the same without hiding the window.
+    home->slotShowPrevious();
+    window.slotButtonHome();
+    QCOMPARE(home->shownDate(), QDate::currentDate());
 }
 
 int main(int argc, char *argv[])

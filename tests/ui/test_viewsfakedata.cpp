@@ -44,6 +44,7 @@ private slots:
 
     void rangeAcrossYearEndGivesFourCalendars();
     void hijriLineNamesBothMonths();
+    void monthWithoutDataKeepsAnEmptyGrid();
     void zoneWithoutTableLeavesTheViewsAsTheyWere();
     void zoneNameOnTwoLinesIsSmaller();
 
@@ -93,6 +94,21 @@ void TestViewsFakeData::hijriLineNamesBothMonths()
 {
     XCalendar calendar(12, m_year);
     QCOMPARE(calendar.hijriLabel()->text(), QStringLiteral("Jamadil Awal - Jamadil Akhir 1448"));
+}
+
+void TestViewsFakeData::monthWithoutDataKeepsAnEmptyGrid()
+{
+    // March is past the test data.
+    XCalendar calendar(3, m_year + 1);
+    QCOMPARE(calendar.titleLabel()->text(), appLanguage()->monthName(3) + QLatin1Char(' ') + QString::number(m_year + 1));
+    for (int index = 0; index < XCalendar::CellCount; ++index) {
+        QVERIFY(!calendar.cell(index)->record());
+        QVERIFY(calendar.cell(index)->findChildren<QLabel *>().isEmpty());
+    }
+    QVERIFY(calendar.hijriLabel()->text().trimmed().isEmpty());
+    calendar.show();
+    enter(calendar.cell(10));
+    QVERIFY(!calendar.timePanel()->isVisible());
 }
 
 void TestViewsFakeData::zoneWithoutTableLeavesTheViewsAsTheyWere()

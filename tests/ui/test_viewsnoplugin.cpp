@@ -9,6 +9,7 @@
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
 #include "ui/pages/panelalmarik.h"
+#include "ui/pages/xtimepanel.h"
 #include "viewsharness.h"
 
 class TestViewsNoPlugin : public QObject
@@ -23,6 +24,7 @@ private slots:
     void navigationShowsTheNoDataPrompt_data();
     void navigationShowsTheNoDataPrompt();
     void calendarPageIsEmpty();
+    void timePanelWithoutZone();
 
 private:
     PromptWatcher *m_prompts = nullptr;
@@ -104,6 +106,28 @@ void TestViewsNoPlugin::calendarPageIsEmpty()
     page.show();
     page.slotScrollToTop();
     page.slotHideTimePanel();
+}
+
+void TestViewsNoPlugin::timePanelWithoutZone()
+{
+    XTimePanel panel;
+    DailyTimes day;
+    day.day = 9;
+    day.month = 3;
+    day.year = 2027;
+    day.hijriDay = 1;
+    day.hijriMonthName = QStringLiteral("Syawal");
+    day.hijriYear = 1448;
+    panel.setDay(day);
+    auto *zone = panel.findChild<QLabel *>(QStringLiteral("labelZone"));
+    auto *date = panel.findChild<QLabel *>(QStringLiteral("labelDate"));
+    QCOMPARE(zone->text(), QString());
+    QCOMPARE(date->text(), appLanguage()->monthName(3) + QStringLiteral(" 9, 2027"));
+    // The empty zone line still takes its place; the rest follows below it.
+    QCOMPARE(date->y(), zone->height() + 16);
+    auto *isyak = panel.findChild<QLabel *>(QStringLiteral("labelTimeIsyak"));
+    QCOMPARE(isyak->text(), QStringLiteral("00:00"));
+    QCOMPARE(panel.height(), isyak->y() + isyak->height() + 15);
 }
 
 int main(int argc, char *argv[])
