@@ -14,6 +14,10 @@
 #include <cstdio>
 #include <vector>
 
+#ifdef Q_OS_LINUX
+#include <unistd.h>
+#endif
+
 #include "app/appmain.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
@@ -50,6 +54,22 @@ void print(const char *what, const Figures &f, int samples)
 double msSince(const QElapsedTimer &clock)
 {
     return clock.nsecsElapsed() / 1e6;
+}
+
+// Resident memory of the process in KiB; -1 where it cannot be read.
+long residentKiB()
+{
+#ifdef Q_OS_LINUX
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    if (fields.size() < 2)
+        return -1;
+    return fields.at(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+#else
+    return -1;
+#endif
 }
 }
 
@@ -121,14 +141,24 @@ int main(int argc, char *argv[])
         PageCalendar calendarPage;
         homePage.resize(648, 375);
         calendarPage.resize(648, 375);
+        // One change first, so that both pages hold their refilled labels.
+        manager->setZone(zoneB, false);
+        const int objectsBefore = homePage.findChildren<QObject *>().size() + calendarPage.findChildren<QObject *>().size();
+        const long residentBefore = residentKiB();
         std::vector<double> refresh;
         for (int change = 0; change < changes; ++change) {
             QElapsedTimer clock;
             clock.start();
-            manager->setZone(change % 2 ? zoneA : zoneB, false);
+            manager->setZone(change % 2 ? zoneB : zoneA, false);
             refresh.push_back(msSince(clock));
         }
         print("zone change, every view refreshed", summarise(refresh), changes);
+        const int objectsAfter = homePage.findChildren<QObject *>().size() + calendarPage.findChildren<QObject *>().size();
+        const long residentAfter = residentKiB();
+        std::printf("objects in the two pages: %d before, %d after %d zone changes\n", objectsBefore, objectsAfter, changes);
+        if (residentBefore >= 0)
+            std::printf("resident memory: %ld KiB before, %ld KiB after (%+ld KiB)\n", residentBefore, residentAfter,
+                        residentAfter - residentBefore);
         const Figures withViews = summarise(refresh);
         const Figures without = summarise(bare);
         std::printf("%-44s median %8.2f ms\n", "views' share of a zone change", withViews.median - without.median);
