@@ -3,7 +3,8 @@
 // three places:
 //   "Alpha"  zone AAA, a full table;
 //   "Beta"   zone BBB, a full table and a display name on two lines;
-//   "Gamma"  zone NOTABLE, which has no table at all.
+//   "Gamma"  zone NOTABLE, which has no table at all;
+//   "Delta"  zone AAA with an unknown position (0/0).
 
 #include <QDate>
 
@@ -25,7 +26,7 @@ public:
     QString version() const override { return QStringLiteral("fake-1"); }
     QString locationTree() const override
     {
-        return QStringLiteral("<Location><item>Alpha</item><item>Beta</item><item>Gamma</item></Location>");
+        return QStringLiteral("<Location><item>Alpha</item><item>Beta</item><item>Gamma</item><item>Delta</item></Location>");
     }
     QString defaultLocation() const override { return QStringLiteral("Alpha"); }
 
@@ -45,6 +46,10 @@ public:
             place->displayName = QStringLiteral("Beta\nTown");
         } else if (name == QLatin1String("Gamma")) {
             place->zoneCode = QStringLiteral("NOTABLE");
+        } else if (name == QLatin1String("Delta")) {
+            place->zoneCode = QStringLiteral("AAA");
+            place->latitude = 0.0;
+            place->longitude = 0.0;
         } else {
             delete place;
             return nullptr;

@@ -76,6 +76,7 @@ private slots:
     void calendarPlacesEveryDay();
     void calendarWeekStartsOnSunday();
     void calendarMarksTodayOnly();
+    void calendarMovesTheGreenCellOnANewDay();
     void calendarTexts();
     void popUpFollowsThePointer();
     void emptyCellShowsNoPopUp();
@@ -344,6 +345,36 @@ void TestCalendar::calendarMarksTodayOnly()
         for (int index = 0; index < XCalendar::CellCount; ++index)
             QVERIFY(!isGreen(otherCalendar.cell(index)));
     }
+}
+
+void TestCalendar::calendarMovesTheGreenCellOnANewDay()
+{
+    const QDate today = QDate::currentDate();
+    const QDate tomorrow = today.addDays(1);
+    if (tomorrow.month() != today.month() || monthOf(today.month(), today.year()).isEmpty())
+        QSKIP("Today's month is not covered or ends today");
+    XCalendar calendar(today.month(), today.year());
+    QCOMPARE(calendar.filledOn(), today);
+    const int firstCell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7;
+    XDateFrame *todayCell = calendar.cell(firstCell + today.day() - 1);
+    XDateFrame *tomorrowCell = calendar.cell(firstCell + tomorrow.day() - 1);
+    QVERIFY(isGreen(todayCell));
+
+    // The same day: nothing is rebuilt.
+    QLabel *label = childLabel(todayCell, QStringLiteral("labelDay"));
+    calendar.refreshIfStale(today);
+    QCOMPARE(childLabel(todayCell, QStringLiteral("labelDay")), label);
+
+    // The next day: the green cell moves and only one cell is green.
+    calendar.refreshIfStale(tomorrow);
+    QCOMPARE(calendar.filledOn(), tomorrow);
+    QVERIFY(!isGreen(todayCell));
+    QVERIFY(isGreen(tomorrowCell));
+    QVERIFY(childLabel(tomorrowCell, QStringLiteral("labelDay"))->font().bold());
+    int green = 0;
+    for (int index = 0; index < XCalendar::CellCount; ++index)
+        green += isGreen(calendar.cell(index)) ? 1 : 0;
+    QCOMPARE(green, 1);
 }
 
 void TestCalendar::calendarTexts()

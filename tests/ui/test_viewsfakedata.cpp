@@ -9,6 +9,7 @@
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
 #include "ui/pages/panelalmarik.h"
+#include "ui/controls/xurllabel.h"
 #include "ui/pages/xcalendar.h"
 #include "ui/pages/xdateframe.h"
 #include "ui/pages/xtimepanel.h"
@@ -47,6 +48,7 @@ private slots:
     void monthWithoutDataKeepsAnEmptyGrid();
     void zoneWithoutTableLeavesTheViewsAsTheyWere();
     void zoneNameOnTwoLinesIsSmaller();
+    void unknownPositionGivesNoMapLink();
 
 private:
     int m_year = 0;
@@ -183,6 +185,20 @@ void TestViewsFakeData::zoneNameOnTwoLinesIsSmaller()
 
     QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Alpha"), false));
     QCOMPARE(zone->font().pointSize(), 12);
+}
+
+void TestViewsFakeData::unknownPositionGivesNoMapLink()
+{
+    PageHome home;
+    auto *gps = home.findChild<XUrlLabel *>(QStringLiteral("labelGps"));
+    QVERIFY(gps->url().contains(QStringLiteral("mlat=3.5&mlon=101.25")));
+
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Delta"), false));
+    QCOMPARE(gps->text(), appAlmarikManager()->coordinatesText());
+    QCOMPARE(gps->url(), QString());
+
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Alpha"), false));
+    QVERIFY(!gps->url().isEmpty());
 }
 
 int main(int argc, char *argv[])

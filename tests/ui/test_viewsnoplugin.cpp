@@ -54,6 +54,7 @@ void TestViewsNoPlugin::homePageIsEmpty()
     page.show();
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelZone"))->text(), QString());
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelGps"))->text(), QString());
+    QCOMPARE(page.findChild<XUrlLabel *>(QStringLiteral("labelGps"))->url(), QString());
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelHijri"))->text(), QString());
     QVERIFY(page.days().isEmpty());
     for (int row = 0; row < PanelAlmarik::RowCount; ++row)

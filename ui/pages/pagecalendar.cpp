@@ -1,5 +1,6 @@
 #include "ui/pages/pagecalendar.h"
 
+#include <QDate>
 #include <QDebug>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -75,6 +76,11 @@ void PageCalendar::slotUpdateAlmarik()
 
 void PageCalendar::slotScrollToTop()
 {
+    // The page is about to be shown: a day that has passed since the
+    // calendars were filled moves the green cell.
+    const QDate today = QDate::currentDate();
+    for (XCalendar *calendar : qAsConst(m_calendars))
+        calendar->refreshIfStale(today);
     m_scrollArea->verticalScrollBar()->setSliderPosition(0);
     m_scrollArea->setFocus(Qt::OtherFocusReason);
 }

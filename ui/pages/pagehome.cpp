@@ -279,7 +279,10 @@ void PageHome::refreshHeader()
     labelZone->setText(zone);
 
     labelGps->setText(manager->coordinatesText());
-    labelGps->setUrl(mapUrl(manager->latitude(), manager->longitude()));
+    // 0/0 stands for an unknown position (and for no zone at all): no link
+    // then, rather than one to a point in the sea off West Africa.
+    const bool known = manager->latitude() != 0.0 || manager->longitude() != 0.0;
+    labelGps->setUrl(known ? mapUrl(manager->latitude(), manager->longitude()) : QString());
 
     labelDate->setText(QStringLiteral("%1 %2").arg(appLanguage()->monthName(m_date.month())).arg(m_date.year()));
     labelHijri->setText(manager->hijriMonthTitle(m_date.year(), m_date.month()));

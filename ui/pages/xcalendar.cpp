@@ -51,7 +51,7 @@ XCalendar::XCalendar(int month, int year, QWidget *parent)
     setFrameShape(QFrame::NoFrame);
     connect(appAlmarikManager(), &AlmarikManager::updated, this, &XCalendar::slotUpdateAlmarik);
     buildGrid();
-    fill();
+    fill(QDate::currentDate());
     slotUpdateLanguage();
     connect(appLanguage(), &Language::updated, this, &XCalendar::slotUpdateLanguage);
 }
@@ -139,7 +139,13 @@ void XCalendar::slotHideTime(XDateFrame *frame)
 
 void XCalendar::slotUpdateAlmarik()
 {
-    fill();
+    fill(QDate::currentDate());
+}
+
+void XCalendar::refreshIfStale(const QDate &today)
+{
+    if (m_filledOn.isValid() && m_filledOn != today)
+        fill(today);
 }
 
 void XCalendar::hideTimePanel()
@@ -159,7 +165,7 @@ void XCalendar::clearCell(XDateFrame *cell)
     cell->setAutoFillBackground(false);
 }
 
-void XCalendar::fill()
+void XCalendar::fill(const QDate &today)
 {
     QList<DailyTimes *> days;
     if (!appAlmarikManager()->timesOfMonth(m_month, m_year, days)) {
@@ -174,7 +180,7 @@ void XCalendar::fill()
     for (XDateFrame *cell : m_cells)
         clearCell(cell);
 
-    const QDate today = QDate::currentDate();
+    m_filledOn = today;
     const int first = days.first()->dayOfWeek;
     for (int i = 0; i < days.size(); ++i) {
         const int index = first + i;

@@ -1,6 +1,7 @@
 #ifndef XCALENDAR_H
 #define XCALENDAR_H
 
+#include <QDate>
 #include <QFrame>
 
 class QLabel;
@@ -34,10 +35,17 @@ public slots:
     // Hides the pop-up at once, for instance when the window moves.
     void hideTimePanel();
 
+public:
+    // The date whose cell was marked green by the last fill (invalid before
+    // a successful fill). A program left in the tray lives past midnight:
+    // refreshIfStale() refills when today is another day than that.
+    QDate filledOn() const { return m_filledOn; }
+    void refreshIfStale(const QDate &today = QDate::currentDate());
+
 private:
     void buildGrid();
     void clearCell(XDateFrame *cell);
-    void fill();
+    void fill(const QDate &today);
 
     XTimePanel *m_timePanel = nullptr;
     QLabel *labelTitle = nullptr;
@@ -46,6 +54,7 @@ private:
     XDateFrame *m_cells[CellCount] = {};
     int m_month = 0;
     int m_year = 0;
+    QDate m_filledOn;
 };
 
 #endif // XCALENDAR_H
