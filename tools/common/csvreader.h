@@ -15,6 +15,8 @@ public:
     // False with errorText() set when the file cannot be read or a row
     // has a different number of fields than the header.
     bool read(const QString &filePath);
+    // The same, handing the error text to the caller when it wants one.
+    bool read(const QString &filePath, QString *error);
 
     QString errorText() const { return m_error; }
     const QStringList &header() const { return m_header; }
@@ -24,8 +26,10 @@ public:
     // Field of a data row by column name; "" for an unknown column.
     QString field(int row, const QString &name) const;
     const QStringList &row(int row) const { return m_rows.at(row); }
+    const QVector<QStringList> &rows() const { return m_rows; }
 
-    static QStringList splitLine(const QString &line, bool *ok);
+    // Fields of one line; ok (when given) is false for unbalanced quotes.
+    static QStringList splitLine(const QString &line, bool *ok = nullptr);
 
 private:
     QString m_error;

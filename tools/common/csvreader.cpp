@@ -49,6 +49,14 @@ bool CsvReader::read(const QString &filePath)
     return true;
 }
 
+bool CsvReader::read(const QString &filePath, QString *error)
+{
+    const bool ok = read(filePath);
+    if (!ok && error)
+        *error = m_error;
+    return ok;
+}
+
 QString CsvReader::field(int row, const QString &name) const
 {
     const int index = column(name);
