@@ -68,10 +68,7 @@ private slots:
 
     void timePanelShowsADay();
     void timePanelLaysOutItsRows();
-    void timePanelHidesAfterThePointerLeaves();
-    void timePanelStaysWhenTheNextCellIsEntered();
 
-    void calendarGeometry();
     void calendarPlacesEveryDay_data();
     void calendarPlacesEveryDay();
     void calendarWeekStartsOnSunday();
@@ -194,47 +191,8 @@ void TestCalendar::timePanelLaysOutItsRows()
     QCOMPARE(isyak->x() + isyak->width(), panel.width() - 25);
 }
 
-void TestCalendar::timePanelHidesAfterThePointerLeaves()
-{
-    XTimePanel panel;
-    panel.show();
-    QVERIFY(panel.isVisible());
-    panel.startHiding();
-    QVERIFY(panel.isVisible());
-    QTRY_VERIFY(!panel.isVisible());
-    QVERIFY(!panel.isHidePending());
-}
 
-void TestCalendar::timePanelStaysWhenTheNextCellIsEntered()
-{
-    XTimePanel panel;
-    panel.show();
-    panel.startHiding();
-    panel.show();
-    // Let the pending hide fire: the second show() called it off.
-    QTRY_VERIFY(!panel.isHidePending());
-    QVERIFY(panel.isVisible());
-}
 
-void TestCalendar::calendarGeometry()
-{
-    XCalendar calendar(m_firstMonth, m_firstYear);
-    QCOMPARE(calendar.width(), 300);
-    QCOMPARE(calendar.frameShape(), QFrame::NoFrame);
-    const int cw = (300 - 14) / 7;
-    const int headerY = calendar.hijriLabel()->y() + calendar.hijriLabel()->height() + 4;
-    for (int k = 0; k < 7; ++k)
-        QCOMPARE(calendar.weekdayLabel(k)->geometry(), QRect(10 + k * (cw - 1), headerY, cw, 20));
-    for (int index = 0; index < XCalendar::CellCount; ++index) {
-        const int row = index / 7;
-        const int column = index % 7;
-        QCOMPARE(calendar.cell(index)->geometry(), QRect(10 + column * (cw - 1), headerY + 19 + row * 29, cw, 30));
-    }
-    QCOMPARE(calendar.height(), headerY + 19 + 6 * 29 + 10);
-    QCOMPARE(calendar.titleLabel()->y(), 5);
-    QCOMPARE(calendar.hijriLabel()->y(), calendar.titleLabel()->y() + calendar.titleLabel()->height());
-    QVERIFY(calendar.timePanel()->isHidden());
-}
 
 void TestCalendar::calendarPlacesEveryDay_data()
 {

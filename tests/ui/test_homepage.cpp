@@ -74,10 +74,8 @@ private slots:
     void panelFillsAMonth();
     void panelMarksTodaysDayNumber();
     void panelHidesTheBarWhenTheMonthIsShort();
-    void panelPadsSingleDigits();
 
     void headerShowsTheZone();
-    void headerIsStackedAboveTheSource();
     void goToTodayShowsTodaysMonth();
     void nextAndPreviousCrossTheYearEnd();
     void navigationPastTheDataKeepsEverything();
@@ -219,22 +217,6 @@ void TestHomePage::panelHidesTheBarWhenTheMonthIsShort()
         QVERIFY(!panel.cellLabel(row, 0)->font().bold());
 }
 
-void TestHomePage::panelPadsSingleDigits()
-{
-    DailyTimes day;
-    day.day = 1;
-    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-        day.times[slot][0] = slot;
-        day.times[slot][1] = 9 - slot;
-    }
-    PanelAlmarik panel;
-    const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
-    panel.fill(518, centres, 9, {&day});
-    QCOMPARE(panel.cellLabel(0, 1)->text(), QStringLiteral("00:09"));
-    QCOMPARE(panel.cellLabel(0, 8)->text(), QStringLiteral("07:02"));
-    QCOMPARE(visibleRows(&panel), 1);
-    QCOMPARE(panel.height(), panel.cellLabel(0, 0)->height() + 1);
-}
 
 void TestHomePage::headerShowsTheZone()
 {
@@ -266,22 +248,6 @@ void TestHomePage::headerShowsTheZone()
     QVERIFY(!m_page->findChild<QLabel *>(QStringLiteral("labelTafsirQuran"))->text().isEmpty());
 }
 
-void TestHomePage::headerIsStackedAboveTheSource()
-{
-    QStringList order = {"labelSource", "labelHijri", "labelDate", "labelGps", "labelZone"};
-    QWidget *below = nullptr;
-    for (const QString &name : order) {
-        auto *label = m_page->findChild<QLabel *>(name);
-        QVERIFY2(label, qPrintable(name));
-        QCOMPARE(label->x(), 40);
-        if (!below)
-            QCOMPARE(label->y(), 75);
-        else
-            QCOMPARE(label->y() + label->height(), below->y());
-        below = label;
-    }
-    QVERIFY(below->y() >= 0);
-}
 
 void TestHomePage::goToTodayShowsTodaysMonth()
 {
