@@ -5,31 +5,13 @@
 #include "core/buildinfo.h"
 #include "core/pluginbinder.h"
 #include "plugin-api/iventabis.h"
-#include "plugin-api/linkdefaults.h"
 
 ApplicationInformation::ApplicationInformation()
-    : m_website(QString::fromLatin1(LinkDefaults::website))
-    , m_facebookPage(QString::fromLatin1(LinkDefaults::facebookPage))
-    , m_supportMailLink(QString::fromLatin1(LinkDefaults::supportMailLink))
-    , m_supportEmail(QString::fromLatin1(LinkDefaults::supportEmail))
-    , m_downloadCenterUrl(QString::fromLatin1(LinkDefaults::downloadCenterUrl))
-    , m_faqUrl(QString::fromLatin1(LinkDefaults::faqUrl))
-    , m_whatsAppUrl(QString::fromLatin1(LinkDefaults::whatsAppUrl))
-    , m_qtUrl(QString::fromLatin1(LinkDefaults::qtUrl))
-    , m_openSslUrl(QString::fromLatin1(LinkDefaults::openSslUrl))
+    : m_links(LinkSet::builtIn())
 {
     m_ventabis = PluginBinder::bind<IVentabis>(QStringLiteral("Ventabis"), "Ventabis data version:");
-    if (m_ventabis) {
-        m_website = m_ventabis->website();
-        m_facebookPage = m_ventabis->facebookPage();
-        m_supportMailLink = m_ventabis->supportMailLink();
-        m_supportEmail = m_ventabis->supportEmail();
-        m_downloadCenterUrl = m_ventabis->downloadCenterUrl();
-        m_faqUrl = m_ventabis->faqUrl();
-        m_whatsAppUrl = m_ventabis->whatsAppUrl();
-        m_qtUrl = m_ventabis->qtUrl();
-        m_openSslUrl = m_ventabis->openSslUrl();
-    }
+    if (m_ventabis)
+        m_links = LinkSet::of(*m_ventabis);
 }
 
 QString ApplicationInformation::productName()

@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QString>
 
+#include "plugin-api/linkset.h"
+
 class IVentabis;
 
 // Product names, version facts and the program's outward links. The links
@@ -28,30 +30,22 @@ public:
     // 1900-01-01 when the text does not have four parts.
     static QDate releaseDateOf(const QString &version);
 
-    QString website() const { return m_website; }
-    QString facebookPage() const { return m_facebookPage; }
-    QString supportMailLink() const { return m_supportMailLink; }
-    QString supportEmail() const { return m_supportEmail; }
-    QString downloadCenterUrl() const { return m_downloadCenterUrl; }
-    QString faqUrl() const { return m_faqUrl; }
-    QString whatsAppUrl() const { return m_whatsAppUrl; }
-    QString qtUrl() const { return m_qtUrl; }
-    QString openSslUrl() const { return m_openSslUrl; }
+    QString website() const { return m_links.website; }
+    QString facebookPage() const { return m_links.facebookPage; }
+    QString supportMailLink() const { return m_links.supportMailLink; }
+    QString supportEmail() const { return m_links.supportEmail; }
+    QString downloadCenterUrl() const { return m_links.downloadCenterUrl; }
+    QString faqUrl() const { return m_links.faqUrl; }
+    QString whatsAppUrl() const { return m_links.whatsAppUrl; }
+    QString qtUrl() const { return m_links.qtUrl; }
+    QString openSslUrl() const { return m_links.openSslUrl; }
 
 private:
     QString m_appVersion;
     QString m_dataVersion;
     QString m_buildTime;
     IVentabis *m_ventabis = nullptr;
-    QString m_website;
-    QString m_facebookPage;
-    QString m_supportMailLink;
-    QString m_supportEmail;
-    QString m_downloadCenterUrl;
-    QString m_faqUrl;
-    QString m_whatsAppUrl;
-    QString m_qtUrl;
-    QString m_openSslUrl;
+    LinkSet m_links;
 };
 
 #endif // APPLICATIONINFORMATION_H

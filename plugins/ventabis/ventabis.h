@@ -2,6 +2,7 @@
 #define VENTABIS_H
 
 #include "plugin-api/iventabis.h"
+#include "plugin-api/linkset.h"
 
 // The application information plug-in: the program's outward links.
 class Ventabis : public IVentabis
@@ -22,15 +23,7 @@ public:
     QString openSslUrl() const override;
 
 private:
-    QString m_website;
-    QString m_facebookPage;
-    QString m_supportMailLink;
-    QString m_supportEmail;
-    QString m_downloadCenterUrl;
-    QString m_faqUrl;
-    QString m_whatsAppUrl;
-    QString m_qtUrl;
-    QString m_openSslUrl;
+    LinkSet m_links;
 };
 
 #endif // VENTABIS_H
