@@ -116,6 +116,13 @@ bool CrescentCriterion::meetsOldCriterion(const Sighting &s)
     return s.ageHours > 0 && s.altitude >= 2.0 && (s.elongation >= 3.0 || s.ageHours >= 8.0);
 }
 
+bool CrescentCriterion::meetsUmmAlQuraRule(const Sighting &s)
+{
+    // Moonset: the centre 34' of refraction and about 16' of semi-diameter
+    // below the horizon, as for the sun.
+    return s.ageHours > 0 && s.altitude > -0.8333;
+}
+
 bool CrescentCriterion::isVisible(const QDate &evening) const
 {
     Sighting s;

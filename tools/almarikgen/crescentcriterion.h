@@ -32,6 +32,10 @@ public:
     bool isVisible(const QDate &evening) const;
     static bool meetsNewCriterion(const Sighting &s);
     static bool meetsOldCriterion(const Sighting &s);
+    // Umm al-Qura's rule (the observer being Makkah): the conjunction has
+    // passed at sunset and the moon sets after the sun (its upper limb is
+    // still above the horizon when the sun's sets).
+    static bool meetsUmmAlQuraRule(const Sighting &s);
 
     // Julian day (UT) of the new moon nearest `jd`.
     static double conjunctionNear(double jd);

@@ -4,6 +4,7 @@
 #include "solarcalc.h"
 
 #include <QDateTime>
+#include <QHash>
 
 #include <cmath>
 
@@ -22,7 +23,36 @@ double localMinutes(const QTimeZone &zone, const QDate &date, double utcMinutes)
     return utcMinutes + offset / 60.0;
 }
 
+// First day of Hijri month (year, month) in JAKIM's takwim, looked for
+// within 40 days of `near`; null when it is not there.
+QDate takwimMonthStart(const HijriCalendar &hijri, int year, int month, const QDate &near)
+{
+    for (QDate d = near.addDays(-40); d <= near.addDays(40); d = d.addDays(1)) {
+        const HijriCalendar::HijriDate h = hijri.date(d);
+        if (h.year == year && h.month == month && h.day == 1)
+            return d;
+    }
+    return QDate();
+}
+
 } // namespace
+
+QDate PlaceCalculator::ummAlQuraMonthStart(const QDate &jakimStart)
+{
+    const double utcOffset = 3.0;   // Makkah, no daylight saving
+    const CrescentCriterion makkah(21.4225, 39.8262, utcOffset);
+    // The conjunction that begins the month lies a day or two before
+    // JAKIM's first day.
+    const double conjunction = CrescentCriterion::conjunctionNear(double(jakimStart.toJulianDay()) - 1.5);
+    const qint64 ms = qint64(std::floor((conjunction - 2440587.5) * 86400000.0));
+    QDate evening = QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC).addSecs(qint64(utcOffset * 3600)).date();
+    for (int i = 0; i < 3; ++i, evening = evening.addDays(1)) {
+        CrescentCriterion::Sighting s;
+        if (makkah.sighting(evening, &s) && CrescentCriterion::meetsUmmAlQuraRule(s))
+            return evening.addDays(1);
+    }
+    return evening;
+}
 
 bool PlaceCalculator::convention(const QString &code, Convention *c)
 {
@@ -129,6 +159,35 @@ QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const Pl
         return SolarCalc::eventTime(d, lat, lon, offset, e, param) - offset * 60.0;
     };
 
+    // Ramadan by the takwim, or by Umm al-Qura's bounds for a place that
+    // keeps that calendar (Makkah). Those bounds are a day or so from the
+    // takwim's, so a day is in Umm al-Qura's Ramadan only if the takwim
+    // has Ramadan within two days of it.
+    const bool ummAlQura = conv.code == QLatin1String("UMMALQURA");
+    QHash<int, QPair<QDate, QDate>> ramadanOf;   // Hijri year -> first day, day after the last
+    auto isRamadan = [&](const QDate &d) {
+        if (!hijri)
+            return false;
+        if (!ummAlQura) {
+            const HijriCalendar::HijriDate h = hijri->date(d);
+            return h.isValid() && h.month == 9;
+        }
+        for (int k = -2; k <= 2; ++k) {
+            const HijriCalendar::HijriDate h = hijri->date(d.addDays(k));
+            if (!h.isValid() || h.month != 9)
+                continue;
+            if (!ramadanOf.contains(h.year)) {
+                const QDate first = takwimMonthStart(*hijri, h.year, 9, d);
+                const QDate next = takwimMonthStart(*hijri, h.year, 10, d);
+                ramadanOf.insert(h.year, qMakePair(first.isValid() ? ummAlQuraMonthStart(first) : QDate(),
+                                                   next.isValid() ? ummAlQuraMonthStart(next) : QDate()));
+            }
+            const QPair<QDate, QDate> span = ramadanOf.value(h.year);
+            return span.first.isValid() && span.second.isValid() && d >= span.first && d < span.second;
+        }
+        return false;
+    };
+
     for (int pass = 0; pass < 2; ++pass) {
         const bool seventh = pass == 1;
         QVector<ZoneDay> days;
@@ -158,11 +217,7 @@ QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const Pl
             double fajr = utc(d, SolarCalc::Dawn, conv.fajrAngle);
             t[JakimTable::Subuh] = (std::isnan(fajr) || fajr < fajrBound) ? fajrBound : fajr;
 
-            bool ramadan = false;
-            if (hijri) {
-                const HijriCalendar::HijriDate h = hijri->date(d);
-                ramadan = h.isValid() && h.month == 9;
-            }
+            const bool ramadan = isRamadan(d);
             if (conv.ishaInterval > 0) {
                 t[JakimTable::Isyak] = set + (ramadan ? conv.ishaIntervalRamadan : conv.ishaInterval);
             } else {

@@ -46,10 +46,18 @@ public:
     static void computationPoint(const PlaceRecord &place, const PlaceCatalogue &catalogue,
                                  double *latitude, double *longitude);
 
-    // Every day of `year` for the place. `hijri` decides Ramadan for
-    // conventions whose Isyak changes in it (may be null). `error` is set and
-    // an empty vector returned when the place's time zone or convention is
-    // unknown.
+    // The first day of a Hijri month by the Umm al-Qura calendar, which
+    // Makkah's timetable follows: the day after the first evening, from the
+    // conjunction on, at which the moon sets after the sun in Makkah. The
+    // month is the one that `hijri` (JAKIM's takwim) begins on `jakimStart`;
+    // the two calendars may start it a day apart.
+    static QDate ummAlQuraMonthStart(const QDate &jakimStart);
+
+    // Every day of `year` for the place. `hijri` finds Ramadan for
+    // conventions whose Isyak changes in it (may be null); for Umm al-Qura
+    // the month's bounds are then moved to that calendar's. `error` is set
+    // and an empty vector returned when the place's time zone or convention
+    // is unknown.
     static QVector<ZoneDay> computeYear(const PlaceRecord &place, const PlaceCatalogue &catalogue,
                                         int year, const HijriCalendar *hijri, QString *error);
 };
