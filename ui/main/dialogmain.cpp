@@ -39,13 +39,6 @@ QString picture(const QString &name)
     return QStringLiteral(":/images/") + name;
 }
 
-// Calls a page's slot by name; pages that are not built yet are skipped.
-void invokePageSlot(QWidget *page, const char *slot)
-{
-    if (page)
-        QMetaObject::invokeMethod(page, slot, Qt::DirectConnection);
-}
-
 } // namespace
 
 DialogMain::DialogMain(QWidget *parent)
@@ -73,6 +66,7 @@ DialogMain::DialogMain(QWidget *parent)
     createUrlLabel();
     createButtons();
     createPages();
+    m_today = QDate::currentDate();
     createBorders();
     placeBackgroundPanel();
 
@@ -249,7 +243,8 @@ void DialogMain::createPages()
     showPage(m_pageHome);
 }
 
-QWidget *DialogMain::addPage(QWidget *page)
+template<class Page>
+Page *DialogMain::addPage(Page *page)
 {
     m_pages.append(page);
     page->resize(width() - 2, PageHeight);
@@ -321,7 +316,27 @@ void DialogMain::restoreWindow()
 
 void DialogMain::slotTimer()
 {
-    notifyDue(QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    notifyDue(now);
+    followDate(now.date());
+}
+
+void DialogMain::followDate(const QDate &today)
+{
+    const QDate previous = m_today;
+    m_today = today;
+    if (!previous.isValid() || previous == today || !isVisible())
+        return;
+    // A window left open over midnight would go on marking yesterday. The
+    // home page on the month of the day that ended moves on to today (at a
+    // month's end that is the next month); browsing another month, it only
+    // moves its mark to the new day number.
+    const QDate shown = m_pageHome->shownDate();
+    if (shown.year() == previous.year() && shown.month() == previous.month())
+        m_pageHome->slotGoToToday();
+    else
+        m_pageHome->slotUpdateAlmarik();
+    m_pageCalendar->slotRefreshToday();
 }
 
 void DialogMain::notifyDue(const QDateTime &now)
@@ -402,13 +417,13 @@ void DialogMain::slotButtonHide()
 
 void DialogMain::slotButtonHome()
 {
-    invokePageSlot(m_pageHome, "slotGoToToday");
+    m_pageHome->slotGoToToday();
     showPage(m_pageHome);
 }
 
 void DialogMain::slotButtonCalendar()
 {
-    invokePageSlot(m_pageCalendar, "slotScrollToTop");
+    m_pageCalendar->slotScrollToTop();
     showPage(m_pageCalendar);
 }
 
@@ -439,7 +454,7 @@ void DialogMain::slotButtonUpdate()
 
 void DialogMain::slotButtonConfig()
 {
-    invokePageSlot(m_pageConfig, "slotPanelGeneral");
+    m_pageConfig->slotPanelGeneral();
     showPage(m_pageConfig);
 }
 
@@ -596,14 +611,16 @@ void DialogMain::moveEvent(QMoveEvent *event)
 {
     QDialog::moveEvent(event);
     // The calendar's day pop-up would otherwise stay behind on the desktop.
-    invokePageSlot(m_pageCalendar, "slotHideTimePanel");
+    // (No page exists yet while the window is being built.)
+    if (m_pageCalendar)
+        m_pageCalendar->slotHideTimePanel();
 }
 
 void DialogMain::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // The window always comes back on the home page at today's date.
-    invokePageSlot(m_pageHome, "slotGoToToday");
+    m_pageHome->slotGoToToday();
     showPage(m_pageHome);
 }
 

@@ -1,6 +1,7 @@
 #ifndef DIALOGMAIN_H
 #define DIALOGMAIN_H
 
+#include <QDate>
 #include <QDialog>
 #include <QList>
 #include <QPoint>
@@ -14,6 +15,9 @@ class QLabel;
 class QMenu;
 class QTimer;
 class DesktopNotifier;
+class PageCalendar;
+class PageConfig;
+class PageHome;
 class XButtonMenu;
 class XPushButton;
 class XUrlLabel;
@@ -39,6 +43,11 @@ public:
     void notifyDue(const QDateTime &now);
     // Raises one notification: balloon (or desktop notification) and sound.
     void showNotice(const PrayerNotifier::Notice &notice);
+    // Called on every timer tick with the current date. When the day has
+    // changed while the window is shown, the home page and the calendars
+    // move their mark to the new day (a hidden window catches up when it
+    // is shown again).
+    void followDate(const QDate &today);
 
     PrayerNotifier &notifier() { return m_notifier; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
@@ -105,7 +114,8 @@ private:
                               const QString &toolTip, void (DialogMain::*slot)());
     // Adds a page to the end of the page list, placed in the page area and
     // hidden; returns it.
-    QWidget *addPage(QWidget *page);
+    template<class Page>
+    Page *addPage(Page *page);
     // Shows `page` and hides the others; a page not built (null) changes
     // nothing.
     void showPage(QWidget *page);
@@ -135,13 +145,12 @@ private:
     QLabel *m_labelBorderRight = nullptr;
     QWidget *m_panelBackground = nullptr;
 
-    // Pages. They are reached through their slots, so the window needs no
-    // page's header beyond the line that creates it.
-    QWidget *m_pageHome = nullptr;
-    QWidget *m_pageCalendar = nullptr;
+    // Pages; those not built yet stay null and their buttons show nothing.
+    PageHome *m_pageHome = nullptr;
+    PageCalendar *m_pageCalendar = nullptr;
     QWidget *m_pageMap = nullptr;
     QWidget *m_pageUpdate = nullptr;
-    QWidget *m_pageConfig = nullptr;
+    PageConfig *m_pageConfig = nullptr;
     QWidget *m_pageHelp = nullptr;
     QWidget *m_pageAbout = nullptr;
     QList<QWidget *> m_pages;
@@ -156,6 +165,7 @@ private:
     QTimer *m_timer = nullptr;
     PrayerNotifier m_notifier;
     DesktopNotifier *m_desktopNotifier = nullptr;
+    QDate m_today;  // the date of the last tick
 
     // Menus, built on first use.
     XButtonMenu *m_zoneMenu = nullptr;

@@ -78,11 +78,16 @@ void PageCalendar::slotScrollToTop()
 {
     // The page is about to be shown: a day that has passed since the
     // calendars were filled moves the green cell.
+    slotRefreshToday();
+    m_scrollArea->verticalScrollBar()->setSliderPosition(0);
+    m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageCalendar::slotRefreshToday()
+{
     const QDate today = QDate::currentDate();
     for (XCalendar *calendar : qAsConst(m_calendars))
         calendar->refreshIfStale(today);
-    m_scrollArea->verticalScrollBar()->setSliderPosition(0);
-    m_scrollArea->setFocus(Qt::OtherFocusReason);
 }
 
 void PageCalendar::slotHideTimePanel()

@@ -22,6 +22,8 @@ public:
 public slots:
     void slotUpdateAlmarik();
     void slotScrollToTop();
+    // Moves the green cell to today in every calendar filled on another day.
+    void slotRefreshToday();
     // Hides the day pop-up of every calendar.
     void slotHideTimePanel();
 
