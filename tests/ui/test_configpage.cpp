@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "app/appmain.h"
+#include "support/privatehome.h"
 #include "core/autostart.h"
 #include "core/configstore.h"
 #include "ui/config/pageconfig.h"
@@ -824,17 +825,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + "/cache"));
-    QDir(home.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(home.path() + "/runtime",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path() + "/runtime"));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    usePrivateHome(home.path());
 
     AppMain::registerResources();
     static int appArgc = 1;

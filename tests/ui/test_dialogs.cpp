@@ -2,6 +2,7 @@
 // results, dragging, centring and the splash's fade.
 
 #include "app/appmain.h"
+#include "support/privatehome.h"
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/dialogs/dialogbase.h"
@@ -437,18 +438,7 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    const QString root = home.path();
-    qputenv("HOME", QFile::encodeName(root));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
-    QDir(root).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(root + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    usePrivateHome(home.path());
 
     AppMain::registerResources();
     int appArgc = 1;

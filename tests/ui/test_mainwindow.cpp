@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include "app/appmain.h"
+#include "support/privatehome.h"
 #include "core/pluginbinder.h"
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
@@ -705,20 +706,10 @@ int main(int argc, char *argv[])
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    for (const char *sub : {"config", "data", "cache", "runtime", "noplugins"})
-        QDir(home.path()).mkpath(QLatin1String(sub));
-    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(QStringLiteral("cache"))));
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.filePath(QStringLiteral("runtime"))));
+    QDir(home.path()).mkpath(QStringLiteral("noplugins"));
+    usePrivateHome(home.path());
     // No session bus: nothing can reach the real desktop's notifications.
     qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
 
     // The application starts without the timetable plug-in; the first test
     // binds it later from the test's own folder.

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "app/appmain.h"
+#include "support/privatehome.h"
 #include "core/pluginbinder.h"
 
 // Closes every modal dialog as soon as it is up and records its class.
@@ -61,17 +62,7 @@ int runViewTest(int argc, char *argv[], const QString &pluginDirectory = QString
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path() + QStringLiteral("/cache")));
-    QDir(home.path()).mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(home.path() + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path() + QStringLiteral("/runtime")));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
+    usePrivateHome(home.path());
 
     if (!pluginDirectory.isEmpty())
         PluginBinder::setPluginDirectory(pluginDirectory);
