@@ -1,0 +1,298 @@
+#include "dialogonlinesupport.h"
+
+#include "app/appmain.h"
+#include "ui/controls/xgreenbutton.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTextEdit>
+
+namespace {
+
+const QString LineEditSheet = QStringLiteral(
+    "QLineEdit { background: rgb(225, 225, 225); selection-background-color: rgb(85, 164, 193); }");
+const QString TextEditSheet = QStringLiteral(
+    "QTextEdit { background: rgb(225, 225, 225); selection-background-color: rgb(85, 164, 193); }");
+// A marked field keeps its background and gets a red border.
+const QString MarkedLineEditSheet = QStringLiteral(
+    "QLineEdit { background: rgb(225, 225, 225); selection-background-color: rgb(85, 164, 193);"
+    " border: 2px solid rgb(204, 0, 0); }");
+const QString MarkedTextEditSheet = QStringLiteral(
+    "QTextEdit { background: rgb(225, 225, 225); selection-background-color: rgb(85, 164, 193);"
+    " border: 2px solid rgb(204, 0, 0); }");
+const QString MarkedComboSheet = QStringLiteral(
+    "QComboBox { background: rgb(225, 225, 225); border: 2px solid rgb(204, 0, 0); padding-left: 4px; }");
+
+const char InvalidProperty[] = "invalid";
+
+const int DialogWidth = 550;
+const int DialogHeight = 450;
+const int Margin = 25;
+const int PictureSize = 128;
+const int FieldHeight = 24;
+const int ButtonWidth = 100;
+const int ButtonHeight = 40;
+const int MinimumEnquiryHeight = 80;
+
+QLabel *makeText(QWidget *parent, const QString &name)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
+    label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
+    return label;
+}
+
+// Line breaks of any kind become CRLF, the form mail bodies use.
+QString withMailLineBreaks(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text;
+}
+
+QString encoded(const QString &text, const QByteArray &keep = QByteArray())
+{
+    // UTF-8, with everything but the unreserved characters percent-encoded,
+    // so that "&", "=", "?", "#", "+" and "%" stay part of the value.
+    return QString::fromLatin1(QUrl::toPercentEncoding(text, keep));
+}
+
+} // namespace
+
+DialogOnlineSupport::DialogOnlineSupport(QWidget *parent)
+    : DialogBase(parent)
+{
+    buildForm();
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &DialogOnlineSupport::slotUpdateLanguage);
+    centre();
+}
+
+void DialogOnlineSupport::buildForm()
+{
+    resize(DialogWidth, DialogHeight);
+
+    labelDescription = makeText(this, QStringLiteral("labelDescription"));
+    labelDescription->setTextFormat(Qt::RichText);
+    labelDescription->setWordWrap(true);
+    labelDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    labelEmail = makeText(this, QStringLiteral("labelEmail"));
+    editEmail = new QLineEdit(this);
+    editEmail->setObjectName(QStringLiteral("editEmail"));
+    editEmail->setFont(QFont(QStringLiteral("Arial"), 9));
+
+    labelEnquiryType = makeText(this, QStringLiteral("labelEnquiryType"));
+    comboEnquiryType = new QComboBox(this);
+    comboEnquiryType->setObjectName(QStringLiteral("comboEnquiryType"));
+    comboEnquiryType->setFont(QFont(QStringLiteral("Arial"), 9));
+    // The enquiry types are the same in every language.
+    comboEnquiryType->addItems({QStringLiteral("Please Select an Enquiry Type"),
+                                QStringLiteral("Please Select an Enquiry Type#1"),
+                                QStringLiteral("Please Select an Enquiry Type#2"),
+                                QStringLiteral("Please Select an Enquiry Type#3")});
+
+    labelEnquiry = makeText(this, QStringLiteral("labelEnquiry"));
+    editEnquiry = new QTextEdit(this);
+    editEnquiry->setObjectName(QStringLiteral("editEnquiry"));
+    editEnquiry->setFont(QFont(QStringLiteral("Arial"), 9));
+    // The enquiry goes out as plain text; Tab moves on instead of typing.
+    editEnquiry->setAcceptRichText(false);
+    editEnquiry->setTabChangesFocus(true);
+
+    setMarked(editEmail, false);
+    setMarked(comboEnquiryType, false);
+    setMarked(editEnquiry, false);
+
+    labelPicture = new QLabel(this);
+    labelPicture->setObjectName(QStringLiteral("labelPicture"));
+    labelPicture->setPixmap(QPixmap(QStringLiteral(":/images/OnlineSupport.png")));
+    labelPicture->resize(PictureSize, PictureSize);
+
+    buttonSubmit = new XGreenButton(this);
+    buttonSubmit->setObjectName(QStringLiteral("buttonSubmit"));
+    buttonReset = new XGreenButton(this);
+    buttonReset->setObjectName(QStringLiteral("buttonReset"));
+
+    setTabOrder(editEmail, comboEnquiryType);
+    setTabOrder(comboEnquiryType, editEnquiry);
+
+    connect(buttonSubmit, &XPanelButton::clicked, this, &DialogOnlineSupport::slotSubmit);
+    connect(buttonReset, &XPanelButton::clicked, this, &DialogOnlineSupport::slotReset);
+    // Any change to a marked field takes its mark away; Submit checks again.
+    connect(editEmail, &QLineEdit::textChanged, this, [this] { setMarked(editEmail, false); });
+    connect(comboEnquiryType, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, [this] { setMarked(comboEnquiryType, false); });
+    connect(editEnquiry, &QTextEdit::textChanged, this, [this] { setMarked(editEnquiry, false); });
+}
+
+void DialogOnlineSupport::slotUpdateLanguage()
+{
+    const Language *language = appLanguage();
+    titleLabel()->setText(language->text(QStringLiteral("Dialog.OnlineSupport")));
+    labelDescription->setText(language->text(QStringLiteral("OnlineSupport.Description")));
+    labelEmail->setText(language->text(QStringLiteral("OnlineSupport.Email")));
+    labelEnquiryType->setText(language->text(QStringLiteral("OnlineSupport.EnquiryType")));
+    labelEnquiry->setText(language->text(QStringLiteral("OnlineSupport.Enquiry")));
+    buttonSubmit->setText(language->text(QStringLiteral("OnlineSupport.Submit")));
+    buttonReset->setText(language->text(QStringLiteral("OnlineSupport.Reset")));
+    relayout();
+}
+
+void DialogOnlineSupport::relayout()
+{
+    // Description across the top, the picture on the left below it, and
+    // the fields, each under its caption, to the right of the picture.
+    // The captions have the fields' whole width, so a longer caption in
+    // another language still fits; a longer description pushes the form
+    // down and, when the enquiry box would get too small, makes the
+    // dialog taller.
+    const int textWidth = DialogWidth - 2 * Margin;
+    labelDescription->setGeometry(Margin, 55, textWidth, labelDescription->heightForWidth(textWidth));
+
+    const int top = labelDescription->geometry().bottom() + 1 + 15;
+    labelPicture->move(Margin, top);
+
+    const int fieldX = Margin + PictureSize + 20;
+    const int fieldWidth = DialogWidth - Margin - fieldX;
+    int y = top;
+    const auto placeCaption = [&](QLabel *caption) {
+        const int height = caption->sizeHint().height();
+        caption->setGeometry(fieldX, y, fieldWidth, height);
+        y += height + 3;
+    };
+    placeCaption(labelEmail);
+    editEmail->setGeometry(fieldX, y, fieldWidth, FieldHeight);
+    y += FieldHeight + 10;
+    placeCaption(labelEnquiryType);
+    comboEnquiryType->setGeometry(fieldX, y, fieldWidth, FieldHeight);
+    y += FieldHeight + 10;
+    placeCaption(labelEnquiry);
+
+    int buttonY = DialogHeight - 20 - ButtonHeight;
+    if (buttonY - 12 - y < MinimumEnquiryHeight)
+        buttonY = y + MinimumEnquiryHeight + 12;
+    editEnquiry->setGeometry(fieldX, y, fieldWidth, buttonY - 12 - y);
+
+    // Right-aligned under the fields, wide enough for their captions.
+    const auto buttonWidth = [](XGreenButton *button) {
+        return qMax(ButtonWidth, button->captionLabel()->sizeHint().width() + 24);
+    };
+    const int resetWidth = buttonWidth(buttonReset);
+    const int submitWidth = buttonWidth(buttonSubmit);
+    buttonReset->setGeometry(DialogWidth - Margin - resetWidth, buttonY, resetWidth, ButtonHeight);
+    buttonSubmit->setGeometry(buttonReset->x() - 5 - submitWidth, buttonY, submitWidth, ButtonHeight);
+
+    const QSize wanted(DialogWidth, buttonY + ButtonHeight + 20);
+    if (size() != wanted) {
+        resize(wanted);
+        centre();
+    }
+}
+
+bool DialogOnlineSupport::isValidEmailAddress(const QString &address)
+{
+    const QString trimmed = address.trimmed();
+    for (const QChar c : trimmed) {
+        if (c.isSpace() || c.category() == QChar::Other_Control)
+            return false;
+    }
+    if (trimmed.count(QLatin1Char('@')) != 1)
+        return false;
+    const int at = trimmed.indexOf(QLatin1Char('@'));
+    if (at == 0)
+        return false;
+    const QStringList parts = trimmed.mid(at + 1).split(QLatin1Char('.'));
+    if (parts.size() < 2)
+        return false;
+    for (const QString &part : parts) {
+        if (part.isEmpty())
+            return false;
+    }
+    return true;
+}
+
+void DialogOnlineSupport::setMarked(QWidget *field, bool marked)
+{
+    const QVariant before = field->property(InvalidProperty);
+    if (before.isValid() && before.toBool() == marked)
+        return;
+    field->setProperty(InvalidProperty, marked);
+    if (field == editEmail)
+        field->setStyleSheet(marked ? MarkedLineEditSheet : LineEditSheet);
+    else if (field == editEnquiry)
+        field->setStyleSheet(marked ? MarkedTextEditSheet : TextEditSheet);
+    else
+        field->setStyleSheet(marked ? MarkedComboSheet : QString());
+}
+
+QUrl DialogOnlineSupport::mailUrl() const
+{
+    const Language *language = appLanguage();
+    const QString subject = ApplicationInformation::shortName() + QStringLiteral(": ")
+            + comboEnquiryType->currentText();
+    // The enquiry, then the address to reply to and the version the user
+    // runs, which the team needs and the mail's sender may not show.
+    const QString body = withMailLineBreaks(editEnquiry->toPlainText())
+            + QStringLiteral("\r\n\r\n")
+            + language->text(QStringLiteral("OnlineSupport.Email")) + QLatin1Char(' ')
+            + editEmail->text().trimmed() + QStringLiteral("\r\n")
+            + language->text(QStringLiteral("About.Version")) + QLatin1Char(' ')
+            + appDetails()->appVersion();
+    const QString link = QStringLiteral("mailto:") + encoded(appDetails()->supportEmail(), "@")
+            + QStringLiteral("?subject=") + encoded(subject)
+            + QStringLiteral("&body=") + encoded(body);
+    return QUrl(link, QUrl::StrictMode);
+}
+
+void DialogOnlineSupport::slotSubmit()
+{
+    qDebug() << "DialogOnlineSupport::slotSubmit()";
+
+    const bool emailGood = isValidEmailAddress(editEmail->text());
+    // The first entry only asks for a choice.
+    const bool typeGood = comboEnquiryType->currentIndex() > 0;
+    const bool enquiryGood = !editEnquiry->toPlainText().trimmed().isEmpty();
+    setMarked(editEmail, !emailGood);
+    setMarked(comboEnquiryType, !typeGood);
+    setMarked(editEnquiry, !enquiryGood);
+    if (!emailGood) {
+        editEmail->setFocus();
+        return;
+    }
+    if (!typeGood) {
+        comboEnquiryType->setFocus();
+        return;
+    }
+    if (!enquiryGood) {
+        editEnquiry->setFocus();
+        return;
+    }
+
+    // Closed only when the mail program has the form; otherwise the user
+    // keeps what was typed.
+    if (QDesktopServices::openUrl(mailUrl()))
+        accept();
+    else
+        qWarning() << "DialogOnlineSupport: no mail program took the support form";
+}
+
+void DialogOnlineSupport::slotReset()
+{
+    qDebug() << "DialogOnlineSupport::slotReset()";
+    editEmail->clear();
+    comboEnquiryType->setCurrentIndex(0);
+    editEnquiry->clear();
+    setMarked(editEmail, false);
+    setMarked(comboEnquiryType, false);
+    setMarked(editEnquiry, false);
+}

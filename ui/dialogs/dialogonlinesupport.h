@@ -1,0 +1,64 @@
+#ifndef DIALOGONLINESUPPORT_H
+#define DIALOGONLINESUPPORT_H
+
+#include "ui/dialogs/dialogbase.h"
+
+#include <QString>
+#include <QUrl>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTextEdit;
+class XGreenButton;
+
+// The support form: the user's e-mail address, an enquiry type and the
+// enquiry. The program has no server of its own, so Submit hands the form
+// to the user's mail program as a "mailto:" link addressed to the support
+// team; the dialog closes once the mail program has it. A form with a
+// missing or malformed field is not handed on: the offending fields get a
+// red border (and the dynamic property "invalid" set to true) until the
+// user edits them or resets the form.
+class DialogOnlineSupport : public DialogBase
+{
+    Q_OBJECT
+public:
+    explicit DialogOnlineSupport(QWidget *parent = nullptr);
+
+    // A plain check of an address the team can reply to: exactly one "@"
+    // with text on both sides, a domain of two or more non-empty dotted
+    // parts, and no white space or control characters. Surrounding white
+    // space is ignored.
+    static bool isValidEmailAddress(const QString &address);
+
+    QLabel *descriptionLabel() const { return labelDescription; }
+    QLineEdit *emailEdit() const { return editEmail; }
+    QComboBox *enquiryTypeCombo() const { return comboEnquiryType; }
+    QTextEdit *enquiryEdit() const { return editEnquiry; }
+    XGreenButton *submitButton() const { return buttonSubmit; }
+    XGreenButton *resetButton() const { return buttonReset; }
+
+public slots:
+    void slotSubmit();
+    void slotReset();
+    void slotUpdateLanguage();
+
+private:
+    void buildForm();
+    void relayout();
+    void setMarked(QWidget *field, bool marked);
+    QUrl mailUrl() const;
+
+    QLabel *labelDescription;
+    QLabel *labelEmail;
+    QLineEdit *editEmail;
+    QLabel *labelEnquiryType;
+    QComboBox *comboEnquiryType;
+    QLabel *labelEnquiry;
+    QTextEdit *editEnquiry;
+    QLabel *labelPicture;
+    XGreenButton *buttonSubmit;
+    XGreenButton *buttonReset;
+};
+
+#endif // DIALOGONLINESUPPORT_H

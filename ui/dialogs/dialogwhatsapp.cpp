@@ -1,0 +1,98 @@
+#include "dialogwhatsapp.h"
+
+#include "app/appmain.h"
+#include "ui/controls/xgreenbutton.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPixmap>
+#include <QUrl>
+
+namespace {
+
+const int DialogWidth = 425;
+const int DialogHeight = 240;
+const int Margin = 25;
+const int PictureSize = 96;
+const int ButtonWidth = 130;
+const int ButtonHeight = 40;
+
+} // namespace
+
+DialogWhatsApp::DialogWhatsApp(QWidget *parent)
+    : DialogBase(parent)
+{
+    resize(DialogWidth, DialogHeight);
+
+    labelDescription = new QLabel(this);
+    labelDescription->setObjectName(QStringLiteral("labelDescription"));
+    QPalette palette = labelDescription->palette();
+    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
+    labelDescription->setPalette(palette);
+    labelDescription->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
+    labelDescription->setTextFormat(Qt::RichText);
+    labelDescription->setWordWrap(true);
+    labelDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    labelPicture = new QLabel(this);
+    labelPicture->setObjectName(QStringLiteral("labelPicture"));
+    labelPicture->setPixmap(QPixmap(QStringLiteral(":/images/WhatsApp.png")));
+    labelPicture->resize(PictureSize, PictureSize);
+
+    buttonRunWhatsApp = new XGreenButton(this);
+    buttonRunWhatsApp->setObjectName(QStringLiteral("buttonRunWhatsApp"));
+    connect(buttonRunWhatsApp, &XPanelButton::clicked, this, &DialogWhatsApp::slotRunWhatsApp);
+
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &DialogWhatsApp::slotUpdateLanguage);
+    centre();
+}
+
+void DialogWhatsApp::slotUpdateLanguage()
+{
+    const Language *language = appLanguage();
+    titleLabel()->setText(language->text(QStringLiteral("Dialog.WhatsApp")));
+    labelDescription->setText(language->text(QStringLiteral("WhatsApp.Description")));
+    buttonRunWhatsApp->setText(language->text(QStringLiteral("WhatsApp.RunWhatsApp")));
+    relayout();
+}
+
+void DialogWhatsApp::relayout()
+{
+    // The picture on the left, the description beside it and the button
+    // at the bottom right; a description that needs more lines than there
+    // is room for makes the dialog taller rather than being cut off.
+    const int top = 55;
+    labelPicture->move(Margin, top + 5);
+    const int textX = Margin + PictureSize + 15;
+    const int textWidth = DialogWidth - Margin - textX;
+    labelDescription->setGeometry(textX, top, textWidth, labelDescription->heightForWidth(textWidth));
+
+    const int contentBottom = qMax(labelDescription->geometry().bottom(), labelPicture->geometry().bottom()) + 1;
+    const int buttonY = qMax(DialogHeight - 20 - ButtonHeight, contentBottom + 15);
+    const int width = qMax(ButtonWidth, buttonRunWhatsApp->captionLabel()->sizeHint().width() + 24);
+    buttonRunWhatsApp->setGeometry(DialogWidth - Margin - width, buttonY, width, ButtonHeight);
+
+    const QSize wanted(DialogWidth, buttonY + ButtonHeight + 20);
+    if (size() != wanted) {
+        resize(wanted);
+        centre();
+    }
+}
+
+bool DialogWhatsApp::openLink(const QString &link)
+{
+    // An empty link would still reach the desktop as a URL without a
+    // scheme; there is nothing to open.
+    if (link.trimmed().isEmpty())
+        return false;
+    return QDesktopServices::openUrl(QUrl(link.trimmed(), QUrl::TolerantMode));
+}
+
+void DialogWhatsApp::slotRunWhatsApp()
+{
+    qDebug() << "DialogWhatsApp::slotRunWhatsApp()";
+    openLink(appDetails()->whatsAppUrl());
+}
