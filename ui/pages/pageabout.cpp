@@ -1,0 +1,219 @@
+#include "ui/pages/pageabout.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QUrl>
+
+#include "app/appmain.h"
+#include "ui/controls/xurllabel.h"
+
+namespace {
+const QColor WhiteText(255, 255, 255);
+const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
+
+constexpr int Margin = 30;
+constexpr int RowGap = 2;
+constexpr int BlockGap = 10;
+
+// Names of the libraries, shown for a link that has no host name.
+const QString QtName = QStringLiteral("Qt");
+const QString OpenSslName = QStringLiteral("OpenSSL");
+
+QPalette whitePalette(const QPalette &base)
+{
+    QPalette palette = base;
+    palette.setColor(QPalette::Active, QPalette::WindowText, WhiteText);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, WhiteText);
+    return palette;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, int pointSize, int weight = QFont::Normal)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setFont(QFont(QStringLiteral("Arial"), pointSize, weight));
+    label->setPalette(whitePalette(label->palette()));
+    return label;
+}
+
+XUrlLabel *makeLink(QWidget *parent, const QString &name, int pointSize)
+{
+    auto *label = new XUrlLabel(parent);
+    label->setObjectName(name);
+    label->setNormalPalette(whitePalette(label->palette()));
+    label->setHoverPalette(whitePalette(label->palette()));
+    label->setNormalFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Normal));
+    label->setHoverFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
+    return label;
+}
+
+// A library link in parentheses, drawn in black. The link and its text are
+// escaped, so a quote or an angle bracket in a link cannot break the notice.
+QString libraryAnchor(const QString &link, const QString &libraryName)
+{
+    const QString host = QUrl(link, QUrl::TolerantMode).host();
+    const QString shown = host.isEmpty() ? libraryName : host;
+    return QStringLiteral(" (<a href=\"%1\" style=\"color: black\">%2</a>)")
+        .arg(link.toHtmlEscaped(), shown.toHtmlEscaped());
+}
+
+// Word-wrapped label of a fixed width, as tall as its text needs.
+void placeWrapped(QLabel *label, int x, int y, int width)
+{
+    label->setGeometry(x, y, width, qMax(0, label->heightForWidth(width)));
+}
+
+int bottomOf(const QWidget *widget)
+{
+    return widget->y() + widget->height();
+}
+}
+
+PageAbout::PageAbout(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PageAbout"));
+    buildForm();
+    slotUpdateLanguage();
+    connect(appLanguage(), &Language::updated, this, &PageAbout::slotUpdateLanguage);
+}
+
+PageAbout::~PageAbout() = default;
+
+void PageAbout::buildForm()
+{
+    resize(648, 375);
+
+    m_labelAppName = makeLabel(this, QStringLiteral("labelAppName"), 14, QFont::Bold);
+    m_labelVersion = makeLabel(this, QStringLiteral("labelVersion"), 9);
+    m_labelReleaseDate = makeLabel(this, QStringLiteral("labelReleaseDate"), 9);
+    m_labelDataVersion = makeLabel(this, QStringLiteral("labelDataVersion"), 9);
+
+    m_labelLine = makeLabel(this, QStringLiteral("labelLine"), 9);
+    m_labelLine->setText(QString());
+    m_labelLine->setStyleSheet(RuleSheet);
+
+    m_labelWarning = makeLabel(this, QStringLiteral("labelWarning"), 8);
+    m_labelWarning->setTextFormat(Qt::PlainText);
+    m_labelWarning->setWordWrap(true);
+    m_labelWarning->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+
+    m_labelCompanyUrl = makeLink(this, QStringLiteral("labelCompanyUrl"), 9);
+    m_labelCompanyUrl->setAnchorAlignment(Qt::AlignRight);
+
+    m_labelTermName = makeLabel(this, QStringLiteral("labelTermName"), 9);
+    m_labelTermLink = makeLink(this, QStringLiteral("labelTermLink"), 9);
+    connect(m_labelTermLink, &XUrlLabel::clicked, this, &PageAbout::slotTermsOfService);
+    m_labelUserAgreement = makeLabel(this, QStringLiteral("labelUserAgreement"), 9);
+
+    m_labelThirdParty = makeLabel(this, QStringLiteral("labelThirdParty"), 8);
+    m_labelThirdParty->setTextFormat(Qt::RichText);
+    m_labelThirdParty->setWordWrap(true);
+    m_labelThirdParty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Every link goes through slotOpenUrl, which opens it at once and
+    // leaves an empty one alone.
+    m_labelThirdParty->setOpenExternalLinks(false);
+    m_labelThirdParty->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(m_labelThirdParty, &QLabel::linkActivated, this, &PageAbout::slotOpenUrl);
+}
+
+QString PageAbout::releaseDateText(const QString &version)
+{
+    return appLanguage()->shortDate(ApplicationInformation::releaseDateOf(version));
+}
+
+QString PageAbout::thirdPartyText(const QString &qtLink, const QString &openSslLink)
+{
+    const Language *language = appLanguage();
+    return QStringLiteral("<DIV align='justify'><p>")
+        + language->text(QStringLiteral("About.ThirdParty")) + QStringLiteral("<br>")
+        + language->text(QStringLiteral("About.QT")) + libraryAnchor(qtLink, QtName) + QStringLiteral("<br>")
+        + language->text(QStringLiteral("About.OpenSSL")) + libraryAnchor(openSslLink, OpenSslName)
+        + QStringLiteral("</p></DIV>");
+}
+
+void PageAbout::slotUpdateLanguage()
+{
+    const Language *language = appLanguage();
+    ApplicationInformation *details = appDetails();
+
+    m_labelAppName->setText(ApplicationInformation::productName());
+    m_labelVersion->setText(language->text(QStringLiteral("About.Version")) + QLatin1Char(' ') + details->appVersion());
+    m_labelReleaseDate->setText(language->text(QStringLiteral("About.ReleaseDate")) + QLatin1Char(' ')
+                                + releaseDateText(details->appVersion()));
+    m_labelDataVersion->setText(language->text(QStringLiteral("About.DataVersion")) + QLatin1Char(' ')
+                                + details->dataVersion());
+
+    m_labelCompanyUrl->setText(details->website());
+    m_labelCompanyUrl->setUrl(details->website());
+    m_labelWarning->setText(language->text(QStringLiteral("About.Warning")));
+
+    m_labelTermName->setText(language->text(QStringLiteral("About.TermsOfService")));
+    m_labelTermLink->setText(language->text(QStringLiteral("About.TermsLink")));
+    m_labelUserAgreement->setText(language->text(QStringLiteral("About.UserAgreement")));
+
+    m_labelThirdParty->setText(thirdPartyText(details->qtUrl(), details->openSslUrl()));
+    layoutPage();
+}
+
+void PageAbout::slotTermsOfService()
+{
+}
+
+void PageAbout::slotUserAgreement()
+{
+}
+
+void PageAbout::slotOpenUrl(const QString &link)
+{
+    qDebug() << "PageAbout::slotOpenUrl()";
+    const QString trimmed = link.trimmed();
+    if (trimmed.isEmpty())
+        return;
+    const QUrl url(trimmed, QUrl::TolerantMode);
+    if (!url.isValid())
+        return;
+    QDesktopServices::openUrl(url);
+}
+
+void PageAbout::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    layoutPage();
+}
+
+void PageAbout::layoutPage()
+{
+    const int textWidth = qMax(0, width() - 2 * Margin);
+
+    m_labelAppName->adjustSize();
+    m_labelAppName->move(Margin, 12);
+
+    // The maker's link at the top right, level with the name.
+    m_labelCompanyUrl->adjustSize();
+    m_labelCompanyUrl->setAnchorPosition(width() - Margin - m_labelCompanyUrl->width(),
+                                         m_labelAppName->y() + (m_labelAppName->height() - m_labelCompanyUrl->height()) / 2);
+
+    int y = bottomOf(m_labelAppName) + 4;
+    for (QLabel *row : {m_labelVersion, m_labelReleaseDate, m_labelDataVersion}) {
+        row->adjustSize();
+        row->move(Margin, y);
+        y += row->height() + RowGap;
+    }
+
+    m_labelLine->setGeometry(Margin, y + BlockGap - RowGap, textWidth, 1);
+    placeWrapped(m_labelWarning, Margin, bottomOf(m_labelLine) + BlockGap, textWidth);
+    placeWrapped(m_labelThirdParty, Margin, bottomOf(m_labelWarning) + BlockGap, textWidth);
+
+    y = bottomOf(m_labelThirdParty) + BlockGap;
+    m_labelTermName->adjustSize();
+    m_labelTermName->move(Margin, y);
+    m_labelTermLink->adjustSize();
+    const int gap = m_labelTermName->text().isEmpty() ? 0 : 6;
+    m_labelTermLink->setAnchorPosition(Margin + m_labelTermName->width() + gap,
+                                       y + (m_labelTermName->height() - m_labelTermLink->height()) / 2);
+    y += qMax(m_labelTermName->height(), m_labelTermLink->height()) + RowGap;
+    m_labelUserAgreement->adjustSize();
+    m_labelUserAgreement->move(Margin, y);
+}
