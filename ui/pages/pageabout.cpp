@@ -94,7 +94,7 @@ void PageAbout::buildForm()
     m_labelLine->setText(QString());
     m_labelLine->setStyleSheet(RuleSheet);
 
-    m_labelWarning = makeLabel(this, QStringLiteral("labelWarning"), 8);
+    m_labelWarning = makeLabel(this, QStringLiteral("labelWarning"), 9);
     m_labelWarning->setTextFormat(Qt::PlainText);
     m_labelWarning->setWordWrap(true);
     m_labelWarning->setAlignment(Qt::AlignJustify | Qt::AlignTop);
@@ -107,7 +107,7 @@ void PageAbout::buildForm()
     connect(m_labelTermLink, &XUrlLabel::clicked, this, &PageAbout::slotTermsOfService);
     m_labelUserAgreement = makeLabel(this, QStringLiteral("labelUserAgreement"), 9);
 
-    m_labelThirdParty = makeLabel(this, QStringLiteral("labelThirdParty"), 8);
+    m_labelThirdParty = makeLabel(this, QStringLiteral("labelThirdParty"), 9);
     m_labelThirdParty->setTextFormat(Qt::RichText);
     m_labelThirdParty->setWordWrap(true);
     m_labelThirdParty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
