@@ -139,6 +139,7 @@ void DialogOnlineSupport::slotUpdateLanguage()
 {
     const Language *language = appLanguage();
     titleLabel()->setText(language->text(QStringLiteral("Dialog.OnlineSupport")));
+    titleLabel()->adjustSize();
     labelDescription->setText(language->text(QStringLiteral("OnlineSupport.Description")));
     labelEmail->setText(language->text(QStringLiteral("OnlineSupport.Email")));
     labelEnquiryType->setText(language->text(QStringLiteral("OnlineSupport.EnquiryType")));

@@ -54,6 +54,7 @@ void DialogWhatsApp::slotUpdateLanguage()
 {
     const Language *language = appLanguage();
     titleLabel()->setText(language->text(QStringLiteral("Dialog.WhatsApp")));
+    titleLabel()->adjustSize();
     labelDescription->setText(language->text(QStringLiteral("WhatsApp.Description")));
     buttonRunWhatsApp->setText(language->text(QStringLiteral("WhatsApp.RunWhatsApp")));
     relayout();
