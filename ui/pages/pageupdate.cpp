@@ -187,8 +187,9 @@ void PageUpdate::layoutPage()
         valueWidth = qMax(valueWidth, values[row]->width());
     }
     const int valueX = Margin + captionWidth + CaptionGap;
-    // The button column keeps its place unless the rows would reach it.
-    const int rightX = qMax(RightColumnX, valueX + valueWidth + 20);
+    // The button column keeps its place unless the rows would reach it,
+    // and never moves so far that the button leaves the page.
+    const int rightX = qMax(RightColumnX, qMin(valueX + valueWidth + 20, width() - Margin - m_panelUpdate->width()));
     const int rightWidth = qMax(0, width() - Margin - rightX);
 
     m_labelTitle->adjustSize();
