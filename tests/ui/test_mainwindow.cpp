@@ -24,9 +24,18 @@
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
+#include "ui/config/pageconfig.h"
+#include "ui/dialogs/dialogonlinesupport.h"
+#include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/main/desktopnotifier.h"
 #include "ui/main/dialogmain.h"
+#include "ui/pages/pageabout.h"
+#include "ui/pages/pagecalendar.h"
+#include "ui/pages/pagehelp.h"
+#include "ui/pages/pagehome.h"
+#include "ui/pages/pagemap.h"
+#include "ui/pages/pageupdate.h"
 
 namespace {
 
@@ -118,6 +127,7 @@ private slots:
     void zoneChoiceIsSaved();
     void refusedZoneChangesNothing();
     void form();
+    void pageButtons();
     void trayActivation_data();
     void trayActivation();
     void trayMenu();
@@ -127,6 +137,7 @@ private slots:
     void contactMenuEntries();
     void contactMenuKeepsItsFirstLanguage();
     void contactLinks();
+    void contactDialogs();
     void singleAppShowsTheWindowNormal_data();
     void singleAppShowsTheWindowNormal();
     void hideWithAndWithoutTray();
@@ -316,6 +327,53 @@ void TestMainWindow::form()
     QVERIFY(shown <= 1);
 }
 
+void TestMainWindow::pageButtons()
+{
+    m_window = new TrayWindow(true);
+    m_window->show();
+    const QList<QWidget *> pages = m_window->pages();
+    QCOMPARE(pages.size(), 7);
+    QVERIFY(qobject_cast<PageHome *>(pages.at(0)));
+    QVERIFY(qobject_cast<PageCalendar *>(pages.at(1)));
+    QVERIFY(qobject_cast<PageMap *>(pages.at(2)));
+    QVERIFY(qobject_cast<PageUpdate *>(pages.at(3)));
+    QVERIFY(qobject_cast<PageConfig *>(pages.at(4)));
+    QVERIFY(qobject_cast<PageHelp *>(pages.at(5)));
+    QVERIFY(qobject_cast<PageAbout *>(pages.at(6)));
+    QCOMPARE(m_window->currentPage(), pages.at(0));
+
+    // Each button of the bottom row that owns a page shows that page and
+    // only that one; Zone, Facebook and Email leave the page as it is.
+    const struct {
+        const char *button;
+        int page;
+    } rows[] = {{"Map", 2}, {"Update", 3}, {"Config", 4}, {"Help", 5}, {"About", 6},
+                {"Calendar", 1}, {"Home", 0}, {"About", 6}, {"Zone", 6}};
+    for (const auto &row : rows) {
+        auto *button = m_window->findChild<XPushButton *>(QStringLiteral("button") + QLatin1String(row.button));
+        QVERIFY2(button, row.button);
+        button->click();
+        if (QWidget *menu = QApplication::activePopupWidget())
+            menu->hide();
+        QVERIFY2(pages.at(row.page)->isVisible(), row.button);
+        int shown = 0;
+        for (QWidget *page : pages)
+            shown += page->isVisible();
+        QCOMPARE(shown, 1);
+    }
+
+    // Hidden to the tray on the update page, the window comes back on the
+    // home page; "&About" brings it back on the about page.
+    m_window->findChild<XPushButton *>(QStringLiteral("buttonUpdate"))->click();
+    m_window->slotButtonHide();
+    m_window->slotActionRestore();
+    QCOMPARE(m_window->currentPage(), pages.at(0));
+    m_window->slotButtonHide();
+    m_window->slotActionAbout();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->currentPage(), pages.at(6));
+}
+
 void TestMainWindow::trayActivation_data()
 {
     QTest::addColumn<int>("reason");
@@ -365,6 +423,7 @@ void TestMainWindow::trayMenu()
     m_window->hide();
     actions.at(2)->trigger();
     QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->currentPage(), m_window->findChild<PageAbout *>());
 }
 
 void TestMainWindow::exitWithoutPromptQuits()
@@ -427,7 +486,7 @@ void TestMainWindow::contactMenuEntries()
         const char *key;
         bool enabled;
     } expectedTop[] = {
-        {"Action.Email", true}, {"Action.OnlineSupport", false}, {"Action.WhatsApp", true},
+        {"Action.Email", true}, {"Action.OnlineSupport", true}, {"Action.WhatsApp", true},
         {"Action.DownloadCenter", false}, {"Action.ShareApp", true}, {"Action.FAQ", false},
     };
     for (int i = 0; i < 6; ++i) {
@@ -516,6 +575,38 @@ void TestMainWindow::contactLinks()
     m_window->slotButtonFacebook();
     QCOMPARE(m_recorder.urls.size(), 1);
     QCOMPARE(m_recorder.urls.first(), QUrl(appDetails()->facebookPage(), QUrl::TolerantMode));
+}
+
+void TestMainWindow::contactDialogs()
+{
+    m_window = new TrayWindow(true);
+    m_window->show();
+    m_window->slotButtonEmail();
+    QMenu *menu = m_window->contactMenu();
+    menu->hide();
+    const QList<QAction *> top = menu->actions();
+
+    // The support form and the messaging dialog run modally over the
+    // window and open nothing by themselves.
+    QString seen;
+    whenModal([&seen](QWidget *modal) {
+        if (qobject_cast<DialogOnlineSupport *>(modal))
+            seen = QStringLiteral("support");
+        static_cast<QDialog *>(modal)->reject();
+    });
+    top.at(1)->trigger();
+    QCOMPARE(seen, QStringLiteral("support"));
+
+    seen.clear();
+    whenModal([&seen, this](QWidget *modal) {
+        if (qobject_cast<DialogWhatsApp *>(modal) && modal->parentWidget() == m_window)
+            seen = QStringLiteral("messaging");
+        static_cast<QDialog *>(modal)->reject();
+    });
+    top.at(2)->trigger();
+    QCOMPARE(seen, QStringLiteral("messaging"));
+    QVERIFY(m_recorder.urls.isEmpty());
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void TestMainWindow::singleAppShowsTheWindowNormal_data()

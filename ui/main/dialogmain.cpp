@@ -18,10 +18,16 @@
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
+#include "ui/dialogs/dialogonlinesupport.h"
+#include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/main/desktopnotifier.h"
+#include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
+#include "ui/pages/pagehelp.h"
 #include "ui/pages/pagehome.h"
+#include "ui/pages/pagemap.h"
+#include "ui/pages/pageupdate.h"
 
 namespace {
 
@@ -232,14 +238,16 @@ void DialogMain::createButtons()
     }
 }
 
-// The page list, in its order: PageHome, PageCalendar, PageMap, PageUpdate,
-// PageConfig, PageHelp, PageAbout. Each page is one line here, e.g.
-// "m_pageHome = addPage(new PageHome(this));", placed in that order.
+// The page list, in its order.
 void DialogMain::createPages()
 {
     m_pageHome = addPage(new PageHome(this));
     m_pageCalendar = addPage(new PageCalendar(this));
+    m_pageMap = addPage(new PageMap(this));
+    m_pageUpdate = addPage(new PageUpdate(this));
     m_pageConfig = addPage(new PageConfig(this));
+    m_pageHelp = addPage(new PageHelp(this));
+    m_pageAbout = addPage(new PageAbout(this));
     showPage(m_pageHome);
 }
 
@@ -517,7 +525,9 @@ void DialogMain::buildContactMenu()
         return action;
     };
     m_actionEmail = addAction(m_contactMenu, "Action.Email", true);
-    m_actionOnlineSupport = addAction(m_contactMenu, "Action.OnlineSupport", false);
+    // The support form hands the enquiry to the mail program, so it is
+    // offered.
+    m_actionOnlineSupport = addAction(m_contactMenu, "Action.OnlineSupport", true);
     m_actionWhatsApp = addAction(m_contactMenu, "Action.WhatsApp", true);
     m_actionDownloadCenter = addAction(m_contactMenu, "Action.DownloadCenter", false);
     m_shareMenu = m_contactMenu->addMenu(language->text(QStringLiteral("Action.ShareApp")));
@@ -544,9 +554,12 @@ void DialogMain::slotContactTriggered()
         shareByEmail();
     } else if (action == m_actionFaq) {
         openUrl(appDetails()->faqUrl());
-    } else if (action == m_actionOnlineSupport || action == m_actionWhatsApp) {
-        // The support form and the messaging dialog are not built yet.
-        qDebug() << "DialogMain::slotContactTriggered(): no dialog for" << action;
+    } else if (action == m_actionOnlineSupport) {
+        DialogOnlineSupport dialog(this);
+        dialog.exec();
+    } else if (action == m_actionWhatsApp) {
+        DialogWhatsApp dialog(this);
+        dialog.exec();
     }
     // Sharing on Facebook and Twitter does nothing.
 }

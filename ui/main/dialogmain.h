@@ -15,9 +15,13 @@ class QLabel;
 class QMenu;
 class QTimer;
 class DesktopNotifier;
+class PageAbout;
 class PageCalendar;
 class PageConfig;
+class PageHelp;
 class PageHome;
+class PageMap;
+class PageUpdate;
 class XButtonMenu;
 class XPushButton;
 class XUrlLabel;
@@ -145,14 +149,14 @@ private:
     QLabel *m_labelBorderRight = nullptr;
     QWidget *m_panelBackground = nullptr;
 
-    // Pages; those not built yet stay null and their buttons show nothing.
+    // Pages.
     PageHome *m_pageHome = nullptr;
     PageCalendar *m_pageCalendar = nullptr;
-    QWidget *m_pageMap = nullptr;
-    QWidget *m_pageUpdate = nullptr;
+    PageMap *m_pageMap = nullptr;
+    PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
-    QWidget *m_pageHelp = nullptr;
-    QWidget *m_pageAbout = nullptr;
+    PageHelp *m_pageHelp = nullptr;
+    PageAbout *m_pageAbout = nullptr;
     QList<QWidget *> m_pages;
 
     // Tray, timer and notifier.
