@@ -149,9 +149,11 @@ void PageAbout::slotUpdateLanguage()
     m_labelCompanyUrl->setUrl(details->website());
     m_labelWarning->setText(language->text(QStringLiteral("About.Warning")));
 
-    m_labelTermName->setText(language->text(QStringLiteral("About.TermsOfService")));
-    m_labelTermLink->setText(language->text(QStringLiteral("About.TermsLink")));
-    m_labelUserAgreement->setText(language->text(QStringLiteral("About.UserAgreement")));
+    // The licence terms are the warning above; there is no separate terms
+    // document or end-user agreement, so these captions stay empty.
+    m_labelTermName->clear();
+    m_labelTermLink->clear();
+    m_labelUserAgreement->clear();
 
     m_labelThirdParty->setText(thirdPartyText(details->qtUrl(), details->openSslUrl()));
     layoutPage();
