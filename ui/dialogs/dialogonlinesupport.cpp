@@ -1,6 +1,7 @@
 #include "dialogonlinesupport.h"
 
 #include "app/appmain.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
 
 #include <QComboBox>
@@ -38,18 +39,6 @@ const int ButtonWidth = 100;
 const int ButtonHeight = 40;
 const int MinimumEnquiryHeight = 80;
 
-QLabel *makeText(QWidget *parent, const QString &name)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
-    return label;
-}
-
 // Line breaks of any kind become CRLF, the form mail bodies use.
 QString withMailLineBreaks(QString text)
 {
@@ -81,17 +70,17 @@ void DialogOnlineSupport::buildForm()
 {
     resize(DialogWidth, DialogHeight);
 
-    labelDescription = makeText(this, QStringLiteral("labelDescription"));
+    labelDescription = LabelFactory::label(this, QStringLiteral("labelDescription"), 9, Qt::black);
     labelDescription->setTextFormat(Qt::RichText);
     labelDescription->setWordWrap(true);
     labelDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    labelEmail = makeText(this, QStringLiteral("labelEmail"));
+    labelEmail = LabelFactory::label(this, QStringLiteral("labelEmail"), 9, Qt::black);
     editEmail = new QLineEdit(this);
     editEmail->setObjectName(QStringLiteral("editEmail"));
     editEmail->setFont(QFont(QStringLiteral("Arial"), 9));
 
-    labelEnquiryType = makeText(this, QStringLiteral("labelEnquiryType"));
+    labelEnquiryType = LabelFactory::label(this, QStringLiteral("labelEnquiryType"), 9, Qt::black);
     comboEnquiryType = new QComboBox(this);
     comboEnquiryType->setObjectName(QStringLiteral("comboEnquiryType"));
     comboEnquiryType->setFont(QFont(QStringLiteral("Arial"), 9));
@@ -101,7 +90,7 @@ void DialogOnlineSupport::buildForm()
                                 QStringLiteral("Please Select an Enquiry Type#2"),
                                 QStringLiteral("Please Select an Enquiry Type#3")});
 
-    labelEnquiry = makeText(this, QStringLiteral("labelEnquiry"));
+    labelEnquiry = LabelFactory::label(this, QStringLiteral("labelEnquiry"), 9, Qt::black);
     editEnquiry = new QTextEdit(this);
     editEnquiry->setObjectName(QStringLiteral("editEnquiry"));
     editEnquiry->setFont(QFont(QStringLiteral("Arial"), 9));

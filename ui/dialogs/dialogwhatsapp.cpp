@@ -1,6 +1,7 @@
 #include "dialogwhatsapp.h"
 
 #include "app/appmain.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
 
 #include <QDebug>
@@ -25,13 +26,7 @@ DialogWhatsApp::DialogWhatsApp(QWidget *parent)
 {
     resize(DialogWidth, DialogHeight);
 
-    labelDescription = new QLabel(this);
-    labelDescription->setObjectName(QStringLiteral("labelDescription"));
-    QPalette palette = labelDescription->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, Qt::black);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
-    labelDescription->setPalette(palette);
-    labelDescription->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
+    labelDescription = LabelFactory::label(this, QStringLiteral("labelDescription"), 9, Qt::black);
     labelDescription->setTextFormat(Qt::RichText);
     labelDescription->setWordWrap(true);
     labelDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -6,10 +6,10 @@
 #include <QUrl>
 
 #include "app/appmain.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
 
 namespace {
-const QColor WhiteText(255, 255, 255);
 const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
 
 constexpr int Margin = 30;
@@ -19,34 +19,6 @@ constexpr int BlockGap = 10;
 // Names of the libraries, shown for a link that has no host name.
 const QString QtName = QStringLiteral("Qt");
 const QString OpenSslName = QStringLiteral("OpenSSL");
-
-QPalette whitePalette(const QPalette &base)
-{
-    QPalette palette = base;
-    palette.setColor(QPalette::Active, QPalette::WindowText, WhiteText);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, WhiteText);
-    return palette;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, int pointSize, int weight = QFont::Normal)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(QFont(QStringLiteral("Arial"), pointSize, weight));
-    label->setPalette(whitePalette(label->palette()));
-    return label;
-}
-
-XUrlLabel *makeLink(QWidget *parent, const QString &name, int pointSize)
-{
-    auto *label = new XUrlLabel(parent);
-    label->setObjectName(name);
-    label->setNormalPalette(whitePalette(label->palette()));
-    label->setHoverPalette(whitePalette(label->palette()));
-    label->setNormalFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Normal));
-    label->setHoverFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
-    return label;
-}
 
 // A library link in parentheses, drawn in black. The link and its text are
 // escaped, so a quote or an angle bracket in a link cannot break the notice.
@@ -85,29 +57,29 @@ void PageAbout::buildForm()
 {
     resize(648, 375);
 
-    m_labelAppName = makeLabel(this, QStringLiteral("labelAppName"), 14, QFont::Bold);
-    m_labelVersion = makeLabel(this, QStringLiteral("labelVersion"), 9);
-    m_labelReleaseDate = makeLabel(this, QStringLiteral("labelReleaseDate"), 9);
-    m_labelDataVersion = makeLabel(this, QStringLiteral("labelDataVersion"), 9);
+    m_labelAppName = LabelFactory::label(this, QStringLiteral("labelAppName"), 14, Qt::white, QFont::Bold);
+    m_labelVersion = LabelFactory::label(this, QStringLiteral("labelVersion"), 9);
+    m_labelReleaseDate = LabelFactory::label(this, QStringLiteral("labelReleaseDate"), 9);
+    m_labelDataVersion = LabelFactory::label(this, QStringLiteral("labelDataVersion"), 9);
 
-    m_labelLine = makeLabel(this, QStringLiteral("labelLine"), 9);
+    m_labelLine = LabelFactory::label(this, QStringLiteral("labelLine"), 9);
     m_labelLine->setText(QString());
     m_labelLine->setStyleSheet(RuleSheet);
 
-    m_labelWarning = makeLabel(this, QStringLiteral("labelWarning"), 9);
+    m_labelWarning = LabelFactory::label(this, QStringLiteral("labelWarning"), 9);
     m_labelWarning->setTextFormat(Qt::PlainText);
     m_labelWarning->setWordWrap(true);
     m_labelWarning->setAlignment(Qt::AlignJustify | Qt::AlignTop);
 
-    m_labelCompanyUrl = makeLink(this, QStringLiteral("labelCompanyUrl"), 9);
+    m_labelCompanyUrl = LabelFactory::link(this, QStringLiteral("labelCompanyUrl"), 9);
     m_labelCompanyUrl->setAnchorAlignment(Qt::AlignRight);
 
-    m_labelTermName = makeLabel(this, QStringLiteral("labelTermName"), 9);
-    m_labelTermLink = makeLink(this, QStringLiteral("labelTermLink"), 9);
+    m_labelTermName = LabelFactory::label(this, QStringLiteral("labelTermName"), 9);
+    m_labelTermLink = LabelFactory::link(this, QStringLiteral("labelTermLink"), 9);
     connect(m_labelTermLink, &XUrlLabel::clicked, this, &PageAbout::slotTermsOfService);
-    m_labelUserAgreement = makeLabel(this, QStringLiteral("labelUserAgreement"), 9);
+    m_labelUserAgreement = LabelFactory::label(this, QStringLiteral("labelUserAgreement"), 9);
 
-    m_labelThirdParty = makeLabel(this, QStringLiteral("labelThirdParty"), 9);
+    m_labelThirdParty = LabelFactory::label(this, QStringLiteral("labelThirdParty"), 9);
     m_labelThirdParty->setTextFormat(Qt::RichText);
     m_labelThirdParty->setWordWrap(true);
     m_labelThirdParty->setAlignment(Qt::AlignLeft | Qt::AlignTop);

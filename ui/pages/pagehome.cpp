@@ -8,12 +8,12 @@
 #include <QScrollBar>
 
 #include "app/appmain.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/promptnodata.h"
 #include "ui/pages/panelalmarik.h"
 
 namespace {
-const QColor WhiteText(255, 255, 255);
 const QColor DarkBand(17, 17, 17, 100);
 const QColor ClearBackground(60, 137, 165, 0);
 const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
@@ -27,34 +27,6 @@ const char *const MonthKeys[12] = {
 const char *const ColumnNames[9] = {
     "No", "Imsak", "Subuh", "Syuruk", "Duha", "Zohor", "Asar", "Maghrib", "Isyak",
 };
-
-QPalette whitePalette(const QPalette &base)
-{
-    QPalette palette = base;
-    palette.setColor(QPalette::Active, QPalette::WindowText, WhiteText);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, WhiteText);
-    return palette;
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, int pointSize, int weight = QFont::Normal)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(QFont(QStringLiteral("Arial"), pointSize, weight));
-    label->setPalette(whitePalette(label->palette()));
-    return label;
-}
-
-XUrlLabel *makeLink(QWidget *parent, const QString &name, int pointSize)
-{
-    auto *label = new XUrlLabel(parent);
-    label->setObjectName(name);
-    label->setNormalPalette(whitePalette(label->palette()));
-    label->setHoverPalette(whitePalette(label->palette()));
-    label->setNormalFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Normal));
-    label->setHoverFont(QFont(QStringLiteral("Arial"), pointSize, QFont::Bold));
-    return label;
-}
 
 void placeLink(XUrlLabel *label, int x, int y)
 {
@@ -86,22 +58,22 @@ void PageHome::buildForm()
 {
     resize(686, 496);
 
-    labelZone = makeLabel(this, QStringLiteral("labelZone"), 12, QFont::Bold);
-    labelGps = makeLink(this, QStringLiteral("labelGps"), 10);
+    labelZone = LabelFactory::label(this, QStringLiteral("labelZone"), 12, Qt::white, QFont::Bold);
+    labelGps = LabelFactory::link(this, QStringLiteral("labelGps"), 10);
     connect(labelGps, &XUrlLabel::clicked, this, &PageHome::slotShowGpsMap);
-    labelDate = makeLabel(this, QStringLiteral("labelDate"), 10);
-    labelHijri = makeLabel(this, QStringLiteral("labelHijri"), 10);
-    labelSource = makeLink(this, QStringLiteral("labelSource"), 9);
+    labelDate = LabelFactory::label(this, QStringLiteral("labelDate"), 10);
+    labelHijri = LabelFactory::label(this, QStringLiteral("labelHijri"), 10);
+    labelSource = LabelFactory::link(this, QStringLiteral("labelSource"), 9);
 
-    labelLine1 = makeLabel(this, QStringLiteral("labelLine1"), 10);
-    labelLine2 = makeLabel(this, QStringLiteral("labelLine2"), 10);
-    labelLine3 = makeLabel(this, QStringLiteral("labelLine3"), 10);
+    labelLine1 = LabelFactory::label(this, QStringLiteral("labelLine1"), 10);
+    labelLine2 = LabelFactory::label(this, QStringLiteral("labelLine2"), 10);
+    labelLine3 = LabelFactory::label(this, QStringLiteral("labelLine3"), 10);
     for (QLabel *rule : {labelLine1, labelLine2, labelLine3}) {
         rule->setText(QString());
         rule->setStyleSheet(RuleSheet);
     }
 
-    labelHeader = makeLabel(this, QStringLiteral("labelHeader"), 10);
+    labelHeader = LabelFactory::label(this, QStringLiteral("labelHeader"), 10);
     QPalette band = labelHeader->palette();
     band.setColor(QPalette::All, QPalette::Window, DarkBand);
     labelHeader->setPalette(band);
@@ -109,7 +81,7 @@ void PageHome::buildForm()
 
     // The column captions are the slot names themselves in every language.
     for (int column = 0; column < 9; ++column) {
-        labelColumn[column] = makeLabel(this, QStringLiteral("label") + QLatin1String(ColumnNames[column]), 10, QFont::Bold);
+        labelColumn[column] = LabelFactory::label(this, QStringLiteral("label") + QLatin1String(ColumnNames[column]), 10, Qt::white, QFont::Bold);
         labelColumn[column]->setText(column == 0 ? QStringLiteral("#") : prayerSlotName(column - 1));
         labelColumn[column]->adjustSize();
     }
@@ -118,25 +90,25 @@ void PageHome::buildForm()
     labelAyatQuran->setObjectName(QStringLiteral("labelAyatQuran"));
     labelAyatQuran->setPixmap(QPixmap(QStringLiteral(":/images/AyatQuran.png")));
     labelAyatQuran->adjustSize();
-    labelTafsirQuran = makeLabel(this, QStringLiteral("labelTafsirQuran"), 8);
+    labelTafsirQuran = LabelFactory::label(this, QStringLiteral("labelTafsirQuran"), 8);
     labelTafsirQuran->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     labelTafsirQuran->setWordWrap(true);
 
     for (int k = 0; k < 12; ++k) {
-        labelMonth[k] = makeLink(this, QStringLiteral("labelMonth%1").arg(k + 1), 9);
+        labelMonth[k] = LabelFactory::link(this, QStringLiteral("labelMonth%1").arg(k + 1), 9);
         connect(labelMonth[k], &XUrlLabel::clicked, this, &PageHome::slotMonthNameClicked);
     }
 
     frameNavigate = new QFrame(this);
     frameNavigate->setObjectName(QStringLiteral("frameNavigate"));
     frameNavigate->setFrameShape(QFrame::NoFrame);
-    labelPrevious = makeLink(frameNavigate, QStringLiteral("labelPrevious"), 9);
+    labelPrevious = LabelFactory::link(frameNavigate, QStringLiteral("labelPrevious"), 9);
     labelPrevious->setAnchorAlignment(Qt::AlignRight);
-    labelNow = makeLink(frameNavigate, QStringLiteral("labelNow"), 9);
+    labelNow = LabelFactory::link(frameNavigate, QStringLiteral("labelNow"), 9);
     labelNow->setAnchorAlignment(Qt::AlignCenter);
-    labelNext = makeLink(frameNavigate, QStringLiteral("labelNext"), 9);
-    labelSeparator1 = makeLabel(frameNavigate, QStringLiteral("labelSeparator1"), 9);
-    labelSeparator2 = makeLabel(frameNavigate, QStringLiteral("labelSeparator2"), 9);
+    labelNext = LabelFactory::link(frameNavigate, QStringLiteral("labelNext"), 9);
+    labelSeparator1 = LabelFactory::label(frameNavigate, QStringLiteral("labelSeparator1"), 9);
+    labelSeparator2 = LabelFactory::label(frameNavigate, QStringLiteral("labelSeparator2"), 9);
     for (QLabel *separator : {labelSeparator1, labelSeparator2}) {
         separator->setText(QStringLiteral("|"));
         separator->adjustSize();

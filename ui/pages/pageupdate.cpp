@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/appmain.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
 
 namespace {
@@ -18,19 +19,6 @@ constexpr int CaptionGap = 12;
 constexpr int RowGap = 6;
 // The button, the progress and the outcome sit in a column of their own.
 constexpr int RightColumnX = 350;
-
-QLabel *makeLabel(QWidget *parent, const QString &name, int pointSize, const QColor &colour,
-                  int weight = QFont::Normal)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(QFont(QStringLiteral("Arial"), pointSize, weight));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
 
 // Word-wrapped label of a fixed width, as tall as its text needs.
 void placeWrapped(QLabel *label, int x, int y, int width)
@@ -57,23 +45,23 @@ void PageUpdate::buildForm()
 {
     resize(648, 375);
 
-    m_labelTitle = makeLabel(this, QStringLiteral("labelTitle"), 12, WhiteText, QFont::Bold);
-    m_labelLine = makeLabel(this, QStringLiteral("labelLine"), 9, WhiteText);
+    m_labelTitle = LabelFactory::label(this, QStringLiteral("labelTitle"), 12, WhiteText, QFont::Bold);
+    m_labelLine = LabelFactory::label(this, QStringLiteral("labelLine"), 9, WhiteText);
     m_labelLine->setText(QString());
     m_labelLine->setStyleSheet(RuleSheet);
-    m_labelText = makeLabel(this, QStringLiteral("labelText"), 9, WhiteText);
+    m_labelText = LabelFactory::label(this, QStringLiteral("labelText"), 9, WhiteText);
     m_labelText->setTextFormat(Qt::RichText);
     m_labelText->setWordWrap(true);
     m_labelText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_labelLastUpdate = makeLabel(this, QStringLiteral("labelLastUpdate"), 9, WhiteText);
-    m_labelLastUpdateValue = makeLabel(this, QStringLiteral("labelLastUpdateValue"), 9, HighlightText);
-    m_labelVentabisVersion = makeLabel(this, QStringLiteral("labelVentabisVersion"), 9, WhiteText);
-    m_labelVentabisVersionValue = makeLabel(this, QStringLiteral("labelVentabisVersionValue"), 9, HighlightText);
-    m_labelAlmarikVersion = makeLabel(this, QStringLiteral("labelAlmarikVersion"), 9, WhiteText);
-    m_labelAlmarikVersionData = makeLabel(this, QStringLiteral("labelAlmarikVersionData"), 9, HighlightText);
-    m_labelMapVersion = makeLabel(this, QStringLiteral("labelMapVersion"), 9, WhiteText);
-    m_labelMapVersionValue = makeLabel(this, QStringLiteral("labelMapVersionValue"), 9, HighlightText);
+    m_labelLastUpdate = LabelFactory::label(this, QStringLiteral("labelLastUpdate"), 9, WhiteText);
+    m_labelLastUpdateValue = LabelFactory::label(this, QStringLiteral("labelLastUpdateValue"), 9, HighlightText);
+    m_labelVentabisVersion = LabelFactory::label(this, QStringLiteral("labelVentabisVersion"), 9, WhiteText);
+    m_labelVentabisVersionValue = LabelFactory::label(this, QStringLiteral("labelVentabisVersionValue"), 9, HighlightText);
+    m_labelAlmarikVersion = LabelFactory::label(this, QStringLiteral("labelAlmarikVersion"), 9, WhiteText);
+    m_labelAlmarikVersionData = LabelFactory::label(this, QStringLiteral("labelAlmarikVersionData"), 9, HighlightText);
+    m_labelMapVersion = LabelFactory::label(this, QStringLiteral("labelMapVersion"), 9, WhiteText);
+    m_labelMapVersionValue = LabelFactory::label(this, QStringLiteral("labelMapVersionValue"), 9, HighlightText);
 
     m_panelUpdate = new XGreenButton(this);
     m_panelUpdate->setObjectName(QStringLiteral("panelUpdate"));
@@ -86,12 +74,12 @@ void PageUpdate::buildForm()
     m_progressBar->setGeometry(RightColumnX, 160, 118, 23);
     m_progressBar->hide();
 
-    m_labelProgress = makeLabel(this, QStringLiteral("labelProgress"), 9, WhiteText);
+    m_labelProgress = LabelFactory::label(this, QStringLiteral("labelProgress"), 9, WhiteText);
     m_labelProgress->setWordWrap(true);
     m_labelProgress->move(RightColumnX, 130);
     m_labelProgress->hide();
 
-    m_labelResult = makeLabel(this, QStringLiteral("labelResult"), 9, HighlightText);
+    m_labelResult = LabelFactory::label(this, QStringLiteral("labelResult"), 9, HighlightText);
     m_labelResult->setWordWrap(true);
     m_labelResult->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_labelResult->move(RightColumnX, 200);
