@@ -18,6 +18,7 @@
 
 #include "app/appmain.h"
 #include "support/privatehome.h"
+#include "support/apptest.h"
 #include "core/autostart.h"
 #include "core/configstore.h"
 #include "ui/config/pageconfig.h"
@@ -821,18 +822,7 @@ void TestConfigPage::languageSwitchRelabelsAtOnce()
 
 int main(int argc, char *argv[])
 {
-    // Everything the program writes lands in a private home.
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    usePrivateHome(home.path());
-
-    AppMain::registerResources();
-    static int appArgc = 1;
-    static char *appArgv[] = {argv[0], nullptr};
-    AppMain app(appArgc, appArgv);
-    TestConfigPage test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnApplication<TestConfigPage>(argc, argv);
 }
 
 #include "test_configpage.moc"

@@ -3,6 +3,7 @@
 
 #include "app/appmain.h"
 #include "support/privatehome.h"
+#include "support/apptest.h"
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/dialogs/dialogbase.h"
@@ -434,18 +435,7 @@ void TestDialogs::splashReplacedMidFadeRestoresOpacity()
 
 int main(int argc, char *argv[])
 {
-    // Everything the program could write goes to a private home.
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    usePrivateHome(home.path());
-
-    AppMain::registerResources();
-    int appArgc = 1;
-    char *appArgv[] = {argv[0], nullptr};
-    AppMain app(appArgc, appArgv);
-    TestDialogs test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnApplication<TestDialogs>(argc, argv);
 }
 
 #include "test_dialogs.moc"

@@ -18,6 +18,7 @@
 #include "core/pluginbinder.h"
 #include "plugin-api/linkset.h"
 #include "support/privatehome.h"
+#include "support/urlrecorder.h"
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/pages/pageabout.h"
@@ -25,19 +26,9 @@
 
 namespace {
 
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
-
 void catchOpenedUrls(UrlRecorder *recorder)
 {
-    for (const char *scheme : {"mailto", "http", "https", "file"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), recorder, "open");
+    recorder->catchSchemes({"mailto", "http", "https", "file"});
 }
 
 // The size the main window gives its pages.

@@ -20,6 +20,7 @@
 
 #include "app/appmain.h"
 #include "support/privatehome.h"
+#include "support/urlrecorder.h"
 #include "core/pluginbinder.h"
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
@@ -55,16 +56,6 @@ protected:
 
 private:
     bool m_tray;
-};
-
-// Records what would have been handed to the desktop's URL handler.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
 };
 
 // Every entry of a menu and its sub-menus, depth first.
@@ -162,8 +153,7 @@ QString TestMainWindow::configFile() const
 void TestMainWindow::initTestCase()
 {
     QVERIFY(QStandardPaths::isTestModeEnabled());
-    for (const char *scheme : {"mailto", "http", "https"})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &m_recorder, "open");
+    m_recorder.catchSchemes({"mailto", "http", "https"});
 }
 
 void TestMainWindow::init()

@@ -4,6 +4,8 @@
 
 #include "app/appmain.h"
 #include "support/privatehome.h"
+#include "support/apptest.h"
+#include "support/urlrecorder.h"
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/dialogs/dialogonlinesupport.h"
@@ -25,15 +27,6 @@ namespace {
 
 // Ends a dialog that is still open when the test is done with it.
 const int LeftOpen = 42;
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 // Runs the dialog modally, does what the test asks once it is up, and then
 // ends it with LeftOpen if the action did not close it.
@@ -97,8 +90,7 @@ void TestSupportDialogs::initTestCase()
 {
     // Every URL the dialogs open, with or without a scheme, lands here and
     // never reaches the desktop.
-    for (const char *scheme : {"mailto", "http", "https", "file", ""})
-        QDesktopServices::setUrlHandler(QLatin1String(scheme), &m_recorder, "open");
+    m_recorder.catchSchemes({"mailto", "http", "https", "file", ""});
 }
 
 void TestSupportDialogs::init()
@@ -374,17 +366,7 @@ void TestSupportDialogs::textsAndLayoutPerLanguage()
 
 int main(int argc, char *argv[])
 {
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    usePrivateHome(home.path());
-
-    AppMain::registerResources();
-    int appArgc = 1;
-    char *appArgv[] = {argv[0], nullptr};
-    AppMain app(appArgc, appArgv);
-    TestSupportDialogs test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnApplication<TestSupportDialogs>(argc, argv);
 }
 
 #include "test_supportdialogs.moc"
