@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "app/appmain.h"
+#include "support/apptest.h"
 #include "support/privatehome.h"
 #include "core/pluginbinder.h"
 
@@ -59,19 +60,10 @@ inline int countObjects(const QObject *root)
 template <class Test>
 int runViewTest(int argc, char *argv[], const QString &pluginDirectory = QString())
 {
-    QTemporaryDir home;
-    if (!home.isValid())
-        return 1;
-    usePrivateHome(home.path());
-
-    if (!pluginDirectory.isEmpty())
-        PluginBinder::setPluginDirectory(pluginDirectory);
-    AppMain::registerResources();
-    static int appArgc = 1;
-    static char *appArgv[] = {argv[0], nullptr};
-    AppMain app(appArgc, appArgv);
-    Test test;
-    return QTest::qExec(&test, argc, argv);
+    return runOnApplication<Test>(argc, argv, [pluginDirectory](const QString &) {
+        if (!pluginDirectory.isEmpty())
+            PluginBinder::setPluginDirectory(pluginDirectory);
+    });
 }
 
 #endif // VIEWSHARNESS_H
