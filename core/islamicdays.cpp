@@ -99,3 +99,12 @@ QList<IslamicDays::Day> IslamicDays::on(const QList<Day> &days, const QDate &dat
     }
     return out;
 }
+
+bool IslamicDays::isRamadan(const AlmarikManager &manager, const QDate &date, int adjustmentDays)
+{
+    const QDate shifted = date.addDays(std::max(-2, std::min(2, adjustmentDays)));
+    DailyTimes day;
+    if (!shifted.isValid() || !manager.timesOfDay(shifted.day(), shifted.month(), shifted.year(), day))
+        return false;
+    return hijriMonthNumber(day.hijriMonthName) == 9;
+}

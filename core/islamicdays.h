@@ -33,6 +33,11 @@ public:
     // The days of one list that fall on a date (usually none or one).
     static QList<Day> on(const QList<Day> &days, const QDate &date);
 
+    // Whether a date falls in Ramadan on the adjusted Hijri calendar: the
+    // Hijri date of a day is the table's date of the day adjustmentDays
+    // later. False where the table has no such day.
+    static bool isRamadan(const AlmarikManager &manager, const QDate &date, int adjustmentDays);
+
     // The stored adjustment setting (0 none, 1 -1, 2 -2, 3 +1, 4 +2) in days.
     static int adjustmentFromSetting(int setting);
     // 1-12 for the Hijri month names of the tables ("Rabiul Awal" ...); 0 otherwise.

@@ -60,8 +60,12 @@ bool NextPrayer::isPrayer(int slot)
     return slot == Subuh || slot == Zohor || slot == Asar || slot == Maghrib || slot == Isyak;
 }
 
-QString NextPrayer::nameKey(int slot, const QDate &date)
+QString NextPrayer::nameKey(int slot, const QDate &date, bool ramadan)
 {
+    if (ramadan && slot == Imsak)
+        return QStringLiteral("Ramadan.Imsak");
+    if (ramadan && slot == Maghrib)
+        return QStringLiteral("Ramadan.Maghrib");
     if (slot == Zohor && date.isValid() && date.dayOfWeek() == Qt::Friday)
         return QStringLiteral("Prayer.Jumaat");
     const QString name = prayerSlotName(slot);
@@ -87,19 +91,19 @@ QString NextPrayer::durationText(int minutes, const Language &language)
     return language.text(QStringLiteral("Countdown.HoursMinutes")).arg(hours).arg(rest);
 }
 
-QString NextPrayer::countdownText(const Language &language) const
+QString NextPrayer::countdownText(const Language &language, bool ramadan) const
 {
     if (!m_valid || m_next < 0)
         return QString();
-    const QString name = language.text(nameKey(m_next, m_nextTime.date()));
+    const QString name = language.text(nameKey(m_next, m_nextTime.date(), ramadan));
     return language.text(QStringLiteral("Countdown.In")).arg(name, durationText(minutesLeft(), language));
 }
 
-QString NextPrayer::currentText(const Language &language) const
+QString NextPrayer::currentText(const Language &language, bool ramadan) const
 {
     if (!m_valid || m_current < 0)
         return QString();
     // Before Imsak the period began the evening before, never a Friday's Zohor.
     const QDate date = m_currentStart.isValid() ? m_currentStart.date() : QDate();
-    return language.text(nameKey(m_current, date));
+    return language.text(nameKey(m_current, date, ramadan));
 }

@@ -44,14 +44,15 @@ public:
 
     static bool isPrayer(int slot);
     // The catalogue name of a slot on a date: "Prayer.Jumaat" for a
-    // Friday's Zohor, "Prayer.<slot>" otherwise.
-    static QString nameKey(int slot, const QDate &date);
+    // Friday's Zohor, "Prayer.<slot>" otherwise. In Ramadan Imsak is the
+    // end of sahur ("Ramadan.Imsak") and Maghrib iftar ("Ramadan.Maghrib").
+    static QString nameKey(int slot, const QDate &date, bool ramadan = false);
 
     // "Asar in 1 h 12 min" / "Asar dalam 1 jam 12 minit"; "" without a
     // next prayer.
-    QString countdownText(const Language &language) const;
+    QString countdownText(const Language &language, bool ramadan = false) const;
     // "Zohor" / "Jumaat" / "Syuruk" ...: the current period's name.
-    QString currentText(const Language &language) const;
+    QString currentText(const Language &language, bool ramadan = false) const;
     // "1 h 12 min", "45 min", "2 h" in the language.
     static QString durationText(int minutes, const Language &language);
 

@@ -135,23 +135,30 @@ void TestNextPrayer::countdownTexts_data()
     QTest::addColumn<QString>("english");
     QTest::addColumn<QString>("malay");
     QTest::addColumn<QString>("currentEnglish");
+    QTest::addColumn<bool>("ramadan");
 
     const QDate wed(2026, 3, 11);
     const QDate fri(2026, 3, 13);
     QTest::newRow("hours and minutes") << QDateTime(wed, QTime(15, 23))
-            << "Asar in 1 h 12 min" << "Asar dalam 1 jam 12 minit" << "Zohor";
+            << "Asar in 1 h 12 min" << "Asar dalam 1 jam 12 minit" << "Zohor" << false;
     QTest::newRow("minutes only") << QDateTime(wed, QTime(19, 5))
-            << "Maghrib in 15 min" << "Maghrib dalam 15 minit" << "Asar";
+            << "Maghrib in 15 min" << "Maghrib dalam 15 minit" << "Asar" << false;
     QTest::newRow("whole hours") << QDateTime(wed, QTime(18, 20))
-            << "Maghrib in 1 h" << "Maghrib dalam 1 jam" << "Asar";
+            << "Maghrib in 1 h" << "Maghrib dalam 1 jam" << "Asar" << false;
     QTest::newRow("after Isyak to Subuh") << QDateTime(wed, QTime(23, 0))
-            << "Subuh in 7 h" << "Subuh dalam 7 jam" << "Isyak";
+            << "Subuh in 7 h" << "Subuh dalam 7 jam" << "Isyak" << false;
     QTest::newRow("Friday's Zohor is Jumaat") << QDateTime(fri, QTime(11, 45))
-            << "Jumaat in 1 h 30 min" << "Jumaat dalam 1 jam 30 minit" << "Duha";
+            << "Jumaat in 1 h 30 min" << "Jumaat dalam 1 jam 30 minit" << "Duha" << false;
     QTest::newRow("during Jumaat") << QDateTime(fri, QTime(14, 0))
-            << "Asar in 2 h 35 min" << "Asar dalam 2 jam 35 minit" << "Jumaat";
+            << "Asar in 2 h 35 min" << "Asar dalam 2 jam 35 minit" << "Jumaat" << false;
     QTest::newRow("between Syuruk and Duha") << QDateTime(wed, QTime(7, 15))
-            << "Zohor in 6 h" << "Zohor dalam 6 jam" << "Syuruk";
+            << "Zohor in 6 h" << "Zohor dalam 6 jam" << "Syuruk" << false;
+    QTest::newRow("Ramadan: Maghrib is iftar") << QDateTime(wed, QTime(19, 5))
+            << "Iftar in 15 min" << "Berbuka puasa dalam 15 minit" << "Asar" << true;
+    QTest::newRow("Ramadan: during the end of sahur") << QDateTime(wed, QTime(5, 52))
+            << "Subuh in 8 min" << "Subuh dalam 8 minit" << "End of sahur" << true;
+    QTest::newRow("Ramadan: a Friday's Zohor stays Jumaat") << QDateTime(fri, QTime(11, 45))
+            << "Jumaat in 1 h 30 min" << "Jumaat dalam 1 jam 30 minit" << "Duha" << true;
 }
 
 void TestNextPrayer::countdownTexts()
@@ -160,13 +167,14 @@ void TestNextPrayer::countdownTexts()
     QFETCH(QString, english);
     QFETCH(QString, malay);
     QFETCH(QString, currentEnglish);
+    QFETCH(bool, ramadan);
 
     const DailyTimes today = dayOf(now.date());
     const DailyTimes tomorrow = dayOf(now.date().addDays(1));
     const NextPrayer state(now, today, &tomorrow);
-    QCOMPARE(state.countdownText(*m_english), english);
-    QCOMPARE(state.countdownText(*m_malay), malay);
-    QCOMPARE(state.currentText(*m_english), currentEnglish);
+    QCOMPARE(state.countdownText(*m_english, ramadan), english);
+    QCOMPARE(state.countdownText(*m_malay, ramadan), malay);
+    QCOMPARE(state.currentText(*m_english, ramadan), currentEnglish);
 }
 
 QTEST_GUILESS_MAIN(TestNextPrayer)

@@ -17,6 +17,8 @@ private slots:
     void takwimDays_data();
     void takwimDays();
     void daysOfOneDate();
+    void ramadan_data();
+    void ramadan();
     void adjustmentSetting_data();
     void adjustmentSetting();
 
@@ -92,6 +94,30 @@ void TestIslamicDays::daysOfOneDate()
     QCOMPARE(fitri.first().nameKey, QStringLiteral("Event.Aidilfitri"));
     QCOMPARE(fitri.first().hijriMonth, 10);
     QVERIFY(IslamicDays::on(all, QDate(2026, 3, 22)).isEmpty());
+}
+
+void TestIslamicDays::ramadan_data()
+{
+    // The takwim: 1 Ramadan 1447 is 2026-02-19, 1 Syawal 2026-03-21.
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<int>("adjustment");
+    QTest::addColumn<bool>("ramadan");
+    QTest::newRow("the day before") << QDate(2026, 2, 18) << 0 << false;
+    QTest::newRow("the first day") << QDate(2026, 2, 19) << 0 << true;
+    QTest::newRow("the last day") << QDate(2026, 3, 20) << 0 << true;
+    QTest::newRow("Aidilfitri") << QDate(2026, 3, 21) << 0 << false;
+    QTest::newRow("a day later with +1: starts a day earlier") << QDate(2026, 2, 18) << 1 << true;
+    QTest::newRow("+1 ends a day earlier") << QDate(2026, 3, 20) << 1 << false;
+    QTest::newRow("-2 runs two days longer") << QDate(2026, 3, 22) << -2 << true;
+    QTest::newRow("outside the table") << QDate(2031, 1, 1) << 0 << false;
+}
+
+void TestIslamicDays::ramadan()
+{
+    QFETCH(QDate, date);
+    QFETCH(int, adjustment);
+    QFETCH(bool, ramadan);
+    QCOMPARE(IslamicDays::isRamadan(*m_manager, date, adjustment), ramadan);
 }
 
 void TestIslamicDays::adjustmentSetting_data()
