@@ -7,7 +7,12 @@
 
 #include <QtTest>
 
+#include "core/appconfig.h"
+#include "core/language.h"
 #include "core/qibla.h"
+#include "core/qiblareport.h"
+
+static void registerCatalogues() { Q_INIT_RESOURCE(languages); }
 
 namespace {
 
@@ -144,6 +149,8 @@ private slots:
     void shadowTimes();
     void kaabaOverhead_data();
     void kaabaOverhead();
+    void report_data();
+    void report();
 };
 
 void TestQibla::bearingAndDistance_data()
@@ -279,6 +286,80 @@ void TestQibla::kaabaOverhead()
         almanacSun(moment.addSecs(60), KaabaLat, KaabaLon, &dummy, &after);
         QVERIFY(before < alt && after < alt);
     }
+}
+
+void TestQibla::report_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<double>("lat");
+    QTest::addColumn<double>("lon");
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("bearing");
+    QTest::addColumn<QStringList>("shadows");
+
+    // Each expected time is the independent almanac's, to the minute.
+    QTest::newRow("English, Kuala Lumpur on an overhead day")
+            << "English" << 3.131920 << 101.684059 << QByteArray("Asia/Kuala_Lumpur") << QDate(2026, 5, 28)
+            << QStringLiteral("Qibla direction: %1\u00b0 from true north")
+            << QStringList{QStringLiteral("At %1 the sun stands in the Qibla direction: a vertical stick's shadow "
+                                          "points directly away from the Qibla.")};
+    QTest::newRow("Malay, London in midwinter: none")
+            << "Bahasa Malaysia" << 51.5074 << -0.1278 << QByteArray("Europe/London") << QDate(2026, 12, 21)
+            << QStringLiteral("Arah kiblat: %1\u00b0 dari utara benar")
+            << QStringList{QStringLiteral("Hari ini matahari tidak berada di arah kiblat atau bertentangan "
+                                          "dengannya ketika di atas ufuk.")};
+    QTest::newRow("Malay, due south of Makkah: 0.0, not 360.0")
+            << "Bahasa Malaysia" << -20.0 << 39.8262 << QByteArray("Africa/Maputo") << QDate(2026, 6, 21)
+            << QStringLiteral("Arah kiblat: %1\u00b0 dari utara benar")
+            << QStringList{QStringLiteral("Pada %1 matahari berada tepat di arah kiblat: bayang-bayang kayu tegak "
+                                          "menunjuk tepat ke arah bertentangan dengan kiblat.")};
+}
+
+void TestQibla::report()
+{
+    QFETCH(QString, language);
+    QFETCH(double, lat);
+    QFETCH(double, lon);
+    QFETCH(QByteArray, zone);
+    QFETCH(QDate, day);
+    QFETCH(QString, bearing);
+    QFETCH(QStringList, shadows);
+
+    registerCatalogues();
+    AppConfig config;
+    config.language = language;
+    Language texts(config);
+    QVERIFY(texts.load(false));
+    const QTimeZone tz(zone);
+    const Qibla qibla(lat, lon);
+    const QiblaReport report(qibla, tz, texts);
+
+    double expectedBearing = std::round(vectorBearing(lat, lon) * 10) / 10;
+    if (expectedBearing >= 360)
+        expectedBearing -= 360;
+    QCOMPARE(report.bearingText(), bearing.arg(QString::number(expectedBearing, 'f', 1)));
+    QVERIFY(report.distanceText().contains(QString::number(qRound64(vectorDistance(lat, lon))) + QStringLiteral(" km")));
+
+    const double b = vectorBearing(lat, lon);
+    const QList<QDateTime> towards = almanacCrossings(day, tz, lat, lon, b);
+    QStringList expected;
+    for (const QString &line : shadows)
+        expected << (line.contains(QLatin1String("%1")) ? line.arg(towards.value(0).toTimeZone(tz).toString(QStringLiteral("HH:mm"))) : line);
+    const QStringList got = report.shadowTexts(day);
+    QCOMPARE(got.size(), expected.size());
+    for (int i = 0; i < got.size(); ++i) {
+        // The almanac may round to the neighbouring minute.
+        if (got.at(i) != expected.at(i)) {
+            const QTime shown = QTime::fromString(got.at(i).mid(got.at(i).indexOf(QRegularExpression(QStringLiteral("\\d\\d:\\d\\d"))), 5), QStringLiteral("HH:mm"));
+            QVERIFY2(shown.isValid() && std::abs(shown.secsTo(towards.value(0).toTimeZone(tz).time())) <= 90,
+                     qPrintable(got.at(i)));
+        }
+    }
+
+    const QStringList overhead = report.overheadTexts(2026);
+    QCOMPARE(overhead.size(), 2);
+    QVERIFY(!overhead.first().contains(QLatin1String("%")));
 }
 
 QTEST_GUILESS_MAIN(TestQibla)
