@@ -36,7 +36,11 @@ NextPrayer::NextPrayer(const QDateTime &now, const DailyTimes &today, const Dail
         if (start <= now) {
             m_current = slot;
             m_currentStart = start;
-        } else if (m_next < 0 && isPrayer(slot)) {
+            continue;
+        }
+        if (!m_nextPeriod.isValid())
+            m_nextPeriod = start;
+        if (m_next < 0 && isPrayer(slot)) {
             m_next = slot;
             m_nextTime = start;
         }
@@ -51,6 +55,7 @@ NextPrayer::NextPrayer(const QDateTime &now, const DailyTimes &today, const Dail
         if (next.isValid() && next > date) {
             m_next = Subuh;
             m_nextTime = slotMoment(*tomorrow, Subuh, now);
+            m_nextPeriod = slotMoment(*tomorrow, Imsak, now);
         }
     }
 }
@@ -76,8 +81,25 @@ int NextPrayer::minutesLeft() const
 {
     if (m_next < 0)
         return -1;
-    const qint64 seconds = m_now.secsTo(m_nextTime);
-    return int((seconds + 59) / 60);
+    const qint64 ms = m_now.msecsTo(m_nextTime);
+    return int((ms + 59999) / 60000);
+}
+
+QDateTime NextPrayer::nextChange() const
+{
+    if (!m_valid)
+        return QDateTime();
+    QDateTime change = m_nextPeriod;
+    if (m_next >= 0) {
+        // The shown count is the seconds left rounded up to minutes: it
+        // drops when the seconds left reach the next lower multiple of 60.
+        const qint64 msLeft = m_now.msecsTo(m_nextTime);
+        const qint64 step = msLeft % 60000 == 0 ? 60000 : msLeft % 60000;
+        const QDateTime tick = m_now.addMSecs(step);
+        if (!change.isValid() || tick < change)
+            change = tick;
+    }
+    return change;
 }
 
 QString NextPrayer::durationText(int minutes, const Language &language)

@@ -42,6 +42,12 @@ public:
     // while it is still to come); -1 when there is none.
     int minutesLeft() const;
 
+    // When what this object tells next changes: the next whole minute of
+    // the countdown or the start of the next period, whichever comes
+    // first (at most a minute away while a next prayer is known). A view
+    // sets one single-shot timer to it instead of polling.
+    QDateTime nextChange() const;
+
     static bool isPrayer(int slot);
     // The catalogue name of a slot on a date: "Prayer.Jumaat" for a
     // Friday's Zohor, "Prayer.<slot>" otherwise. In Ramadan Imsak is the
@@ -62,6 +68,7 @@ private:
     QDateTime m_currentStart;
     int m_next = -1;
     QDateTime m_nextTime;
+    QDateTime m_nextPeriod;  // start of the next slot of any kind
     QDateTime m_now;
 };
 

@@ -39,6 +39,8 @@ private slots:
     void periods_data();
     void periods();
     void noTomorrowAfterIsyak();
+    void nextChange_data();
+    void nextChange();
     void countdownTexts_data();
     void countdownTexts();
 
@@ -127,6 +129,37 @@ void TestNextPrayer::noTomorrowAfterIsyak()
     QCOMPARE(state.nextSlot(), -1);
     QCOMPARE(state.minutesLeft(), -1);
     QCOMPARE(state.countdownText(*m_english), QString());
+}
+
+void TestNextPrayer::nextChange_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDateTime>("change");
+    const QDate wed(2026, 3, 11);
+    const QDate thu(2026, 3, 12);
+    QTest::newRow("mid-minute: at the next whole minute")
+            << QDateTime(wed, QTime(15, 23, 20)) << QDateTime(wed, QTime(15, 24, 0));
+    QTest::newRow("on the minute: a full minute on")
+            << QDateTime(wed, QTime(15, 23, 0)) << QDateTime(wed, QTime(15, 24, 0));
+    QTest::newRow("just before Syuruk: the period ends first")
+            << QDateTime(wed, QTime(7, 9, 40, 500)) << QDateTime(wed, QTime(7, 10, 0));
+    QTest::newRow("after Isyak, the countdown to tomorrow's Subuh")
+            << QDateTime(wed, QTime(23, 59, 59)) << QDateTime(thu, QTime(0, 0, 0));
+}
+
+void TestNextPrayer::nextChange()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QDateTime, change);
+    const DailyTimes today = dayOf(now.date());
+    const DailyTimes tomorrow = dayOf(now.date().addDays(1));
+    const NextPrayer state(now, today, &tomorrow);
+    QCOMPARE(state.nextChange(), change);
+    // The shown minutes do not change before that moment, and do at it.
+    const NextPrayer before(change.addMSecs(-1), today, &tomorrow);
+    const NextPrayer at(change, today, &tomorrow);
+    QCOMPARE(before.minutesLeft(), state.minutesLeft());
+    QVERIFY(at.minutesLeft() != state.minutesLeft() || at.currentSlot() != state.currentSlot());
 }
 
 void TestNextPrayer::countdownTexts_data()
