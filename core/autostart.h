@@ -15,6 +15,16 @@ public:
     // written or removed, or when enabling with an empty path.
     static bool apply(bool enabled, const QString &programPath);
 
+    // The file the entry should start for the program at programPath:
+    // the installed launcher when the file at launcherRelative (relative
+    // to the program's folder) resolves to this very program, otherwise
+    // programPath itself, as when the program runs from its build folder.
+    static QString startFilePath(const QString &programPath, const QString &launcherRelative);
+    // The same with the launcher's place in this build's install layout
+    // (bindir/almarikzenhar seen from libdir/almarikzenhar); programPath
+    // alone where the build installs no launcher.
+    static QString startFilePath(const QString &programPath);
+
     // The text of the Windows Run value: the path in double quotes with
     // every "/" turned into "\", then " /minimized". Pure text, available
     // on every platform.

@@ -249,5 +249,5 @@ void ConfigStore::initialise(AppConfig &config)
 
 void ConfigStore::applyAutoStart(bool enabled)
 {
-    AutoStart::apply(enabled, QCoreApplication::applicationFilePath());
+    AutoStart::apply(enabled, AutoStart::startFilePath(QCoreApplication::applicationFilePath()));
 }

@@ -32,7 +32,8 @@ public:
     // then apply the auto-start setting.
     static void initialise(AppConfig &config);
 
-    // Creates or removes the auto-start entry for this program file.
+    // Creates or removes the auto-start entry for this program file, or
+    // for its launcher in bindir when the program runs installed.
     static void applyAutoStart(bool enabled);
 
     // The plain XML document for config (declaration, root "AppConfig",

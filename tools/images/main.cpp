@@ -1,11 +1,16 @@
 // Writes the program's pictures. Usage:
 //
 //   almarik-images OUTDIR [QRCFILE] [--sheet SHEETFILE]
+//   almarik-images --icons THEMEDIR APPID
 //
 // OUTDIR receives every picture as PNG; QRCFILE, when given, is rewritten
 // to list them under the prefix "/images" with paths relative to the
 // resource file. --sheet paints all pictures onto one contact sheet
 // (with the application icon at several sizes) for a quick look.
+// --icons writes the application icon into a hicolor icon theme tree:
+// THEMEDIR/hicolor/scalable/apps/APPID.svg and THEMEDIR/hicolor/NxN/apps/
+// APPID.png for the sizes desktops look for, from the same drawing as
+// AppIcon.png and the tray icon.
 
 #include "picturebook.h"
 
@@ -14,6 +19,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 namespace {
@@ -69,12 +75,74 @@ QImage contactSheet(const QStringList &names)
     return sheet;
 }
 
+const int themeIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+bool writeIconTheme(const QString &themeDir, const QString &appId)
+{
+    const QDir hicolor(QDir(themeDir).absoluteFilePath(QStringLiteral("hicolor")));
+    const QString scalableDir = QStringLiteral("scalable/apps");
+    if (!hicolor.mkpath(scalableDir))
+        return false;
+    QSvgGenerator svg;
+    svg.setFileName(hicolor.filePath(scalableDir + QLatin1Char('/') + appId + QLatin1String(".svg")));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Almarik Zenhar"));
+    svg.setDescription(QStringLiteral("Written by tools/images (almarik-images)."));
+    {
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return false;
+        PictureBook::paintAppMark(painter, 256, true);
+    }
+    // QSvgGenerator gives the size in millimetres; an icon is measured in
+    // pixels.
+    QFile svgFile(svg.fileName());
+    if (!svgFile.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray text = svgFile.readAll();
+    svgFile.close();
+    const int header = text.indexOf("viewBox");
+    const int width = text.indexOf("width=\"");
+    if (header < 0 || width < 0 || width > header)
+        return false;
+    text.replace(width, header - width, "width=\"256\" height=\"256\"\n ");
+    if (!svgFile.open(QIODevice::WriteOnly | QIODevice::Truncate) || svgFile.write(text) != text.size())
+        return false;
+    svgFile.close();
+    for (int size : themeIconSizes) {
+        const QString dir = QStringLiteral("%1x%1/apps").arg(size);
+        if (!hicolor.mkpath(dir))
+            return false;
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            PictureBook::paintAppMark(painter, size, true);
+        }
+        if (!image.save(hicolor.filePath(dir + QLatin1Char('/') + appId + QLatin1String(".png")), "PNG"))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
+    if (arguments.value(0) == QLatin1String("--icons")) {
+        if (arguments.size() != 3) {
+            QTextStream(stderr) << "usage: almarik-images --icons THEMEDIR APPID\n";
+            return 2;
+        }
+        if (!writeIconTheme(arguments.at(1), arguments.at(2))) {
+            QTextStream(stderr) << "cannot write the icon theme into " << arguments.at(1) << '\n';
+            return 1;
+        }
+        return 0;
+    }
     QString sheetPath;
     const int sheetIndex = arguments.indexOf(QStringLiteral("--sheet"));
     if (sheetIndex >= 0) {

@@ -316,6 +316,12 @@ QImage PictureBook::appMark(int size, bool framed)
 {
     QImage image = blankImage(QSize(size, size));
     QPainter painter(&image);
+    paintAppMark(painter, size, framed);
+    return image;
+}
+
+void PictureBook::paintAppMark(QPainter &painter, int size, bool framed)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 100.0, size / 100.0);
     const bool tiny = size <= 16;
@@ -332,13 +338,16 @@ QImage PictureBook::appMark(int size, bool framed)
             painter.setBrush(Qt::NoBrush);
             painter.setPen(QPen(QColor(255, 255, 255, 90), 1.5));
             painter.drawRoundedRect(tile.adjusted(1, 1, -1, -1), 21, 21);
-            // A green foot, as along the main window's button strip.
-            QPainterPath foot;
-            foot.addRoundedRect(tile, 22, 22);
-            painter.save();
-            painter.setClipPath(foot);
-            painter.fillRect(QRectF(tile.left(), tile.bottom() - 9, tile.width(), 9), green);
-            painter.restore();
+            // A green foot, as along the main window's button strip: the
+            // strip cut to the tile's shape as a path rather than a clip,
+            // so that the scalable drawing carries it too.
+            QPainterPath body;
+            body.addRoundedRect(tile, 22, 22);
+            QPainterPath strip;
+            strip.addRect(QRectF(tile.left(), tile.bottom() - 9, tile.width(), 9));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(green);
+            painter.drawPath(body.intersected(strip));
         }
     }
 
@@ -367,7 +376,6 @@ QImage PictureBook::appMark(int size, bool framed)
     painter.setPen(QPen(tealDark, tiny ? 7 : 4.5, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(clock, clock + QPointF(0, -r * 0.62));
     painter.drawLine(clock, clock + QPointF(r * 0.5, r * 0.18));
-    return image;
 }
 
 QImage PictureBook::appTitle()

@@ -29,6 +29,11 @@ public:
     // also every dialog's close button).
     static QSize cornerButtonSize() { return QSize(30, 30); }
 
+    // Paints the application icon (tray icon, window icon, desktop icons)
+    // onto a size x size surface, a raster image or a scalable drawing.
+    // Sizes of 16 and below get a bolder, frameless-edge variant.
+    static void paintAppMark(QPainter &painter, int size, bool framed);
+
     static const QColor teal;
     static const QColor tealDark;
     static const QColor green;
