@@ -1,3 +1,4 @@
+#include <QScopedPointer>
 #include <QString>
 
 #include "app/appmain.h"
@@ -28,11 +29,11 @@ int main(int argc, char *argv[])
     const bool minimized = hasMinimizedSwitch(argc, argv);
     int exitCode = 0;
     {
-        DialogMain window;
-        QObject::connect(&app, &SingleApplication::messageReceived, &window, &DialogMain::slotSingleApp);
+        QScopedPointer<DialogMain> window(app.createMainWindow());
+        QObject::connect(&app, &SingleApplication::messageReceived, window.data(), &DialogMain::slotSingleApp);
         // Without a system tray "/minimized" starts minimized instead of
         // hidden, so the window can be found again.
-        window.showAtStart(minimized);
+        window->showAtStart(minimized);
         exitCode = app.exec();
     }
     return exitCode;

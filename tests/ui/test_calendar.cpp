@@ -109,7 +109,7 @@ QList<QPair<int, int>> TestCalendar::coveredMonths() const
 
 void TestCalendar::timePanelShowsADay()
 {
-    XTimePanel panel;
+    XTimePanel panel(appMain()->uiContext());
     QVERIFY(panel.width() >= 150);
     QVERIFY(panel.windowFlags() & Qt::ToolTip);
     QVERIFY(panel.isHidden());
@@ -141,7 +141,7 @@ void TestCalendar::timePanelShowsADay()
 
 void TestCalendar::timePanelLaysOutItsRows()
 {
-    XTimePanel panel;
+    XTimePanel panel(appMain()->uiContext());
     DailyTimes day;
     day.day = 28;
     day.month = 12;
@@ -206,7 +206,7 @@ void TestCalendar::calendarPlacesEveryDay()
 {
     QFETCH(int, month);
     QFETCH(int, year);
-    XCalendar calendar(month, year);
+    XCalendar calendar(appMain()->uiContext(), month, year);
     const QList<DailyTimes *> days = monthOf(month, year);
     const QDate first(year, month, 1);
     QCOMPARE(days.size(), first.daysInMonth());
@@ -248,7 +248,7 @@ void TestCalendar::calendarWeekStartsOnSunday()
     bool sunday = false, saturday = false, sixthRow = false;
     for (const auto &month : coveredMonths()) {
         const QDate first(month.second, month.first, 1);
-        XCalendar calendar(month.first, month.second);
+        XCalendar calendar(appMain()->uiContext(), month.first, month.second);
         if (first.dayOfWeek() == Qt::Sunday) {
             sunday = true;
             QVERIFY(calendar.cell(0)->record());
@@ -274,7 +274,7 @@ void TestCalendar::calendarMarksTodayOnly()
     const QDate today = QDate::currentDate();
     if (monthOf(today.month(), today.year()).isEmpty())
         QSKIP("Today's month is not covered");
-    XCalendar calendar(today.month(), today.year());
+    XCalendar calendar(appMain()->uiContext(), today.month(), today.year());
     int green = 0;
     for (int index = 0; index < XCalendar::CellCount; ++index) {
         XDateFrame *cell = calendar.cell(index);
@@ -299,7 +299,7 @@ void TestCalendar::calendarMarksTodayOnly()
     // Another month has no green cell.
     const QDate other = today.addMonths(today.month() == 1 ? 1 : -1);
     if (!monthOf(other.month(), other.year()).isEmpty()) {
-        XCalendar otherCalendar(other.month(), other.year());
+        XCalendar otherCalendar(appMain()->uiContext(), other.month(), other.year());
         for (int index = 0; index < XCalendar::CellCount; ++index)
             QVERIFY(!isGreen(otherCalendar.cell(index)));
     }
@@ -311,7 +311,7 @@ void TestCalendar::calendarMovesTheGreenCellOnANewDay()
     const QDate tomorrow = today.addDays(1);
     if (tomorrow.month() != today.month() || monthOf(today.month(), today.year()).isEmpty())
         QSKIP("Today's month is not covered or ends today");
-    XCalendar calendar(today.month(), today.year());
+    XCalendar calendar(appMain()->uiContext(), today.month(), today.year());
     QCOMPARE(calendar.filledOn(), today);
     const int firstCell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7;
     XDateFrame *todayCell = calendar.cell(firstCell + today.day() - 1);
@@ -337,7 +337,7 @@ void TestCalendar::calendarMovesTheGreenCellOnANewDay()
 
 void TestCalendar::calendarTexts()
 {
-    XCalendar calendar(2, m_lastYear);
+    XCalendar calendar(appMain()->uiContext(), 2, m_lastYear);
     QCOMPARE(calendar.titleLabel()->text(), appLanguage()->monthName(2) + QLatin1Char(' ') + QString::number(m_lastYear));
     QVERIFY(qAbs(calendar.titleLabel()->x() + calendar.titleLabel()->width() / 2 - 150) <= 1);
     QCOMPARE(calendar.weekdayLabel(0)->text(), appLanguage()->text(QStringLiteral("DateTime.ShortSunday")));
@@ -355,7 +355,7 @@ void TestCalendar::calendarTexts()
 
 void TestCalendar::popUpFollowsThePointer()
 {
-    XCalendar calendar(m_lastMonth, m_lastYear);
+    XCalendar calendar(appMain()->uiContext(), m_lastMonth, m_lastYear);
     calendar.show();
     const int firstCell = QDate(m_lastYear, m_lastMonth, 1).dayOfWeek() % 7;
     XDateFrame *a = calendar.cell(firstCell + 9);
@@ -385,7 +385,7 @@ void TestCalendar::popUpFollowsThePointer()
 
 void TestCalendar::emptyCellShowsNoPopUp()
 {
-    XCalendar calendar(m_lastMonth, m_lastYear);
+    XCalendar calendar(appMain()->uiContext(), m_lastMonth, m_lastYear);
     calendar.show();
     XDateFrame *last = calendar.cell(XCalendar::CellCount - 1);
     if (last->record())
@@ -396,7 +396,7 @@ void TestCalendar::emptyCellShowsNoPopUp()
 
 void TestCalendar::pageHoldsEveryCoveredMonth()
 {
-    PageCalendar page;
+    PageCalendar page(appMain()->uiContext());
     const QList<QPair<int, int>> months = coveredMonths();
     QCOMPARE(page.calendars().size(), months.size());
     int y = 10;
@@ -423,7 +423,7 @@ void TestCalendar::pageHoldsEveryCoveredMonth()
 
 void TestCalendar::pageScrollsToTopAndHidesPopUps()
 {
-    PageCalendar page;
+    PageCalendar page(appMain()->uiContext());
     page.resize(648, 375);
     page.show();
     QScrollBar *bar = page.scrollArea()->verticalScrollBar();
@@ -442,8 +442,8 @@ void TestCalendar::pageScrollsToTopAndHidesPopUps()
 
 void TestCalendar::zoneChangesDoNotPileUp()
 {
-    PageCalendar calendarPage;
-    PageHome homePage;
+    PageCalendar calendarPage(appMain()->uiContext());
+    PageHome homePage(appMain()->uiContext());
     const QStringList zones = {QStringLiteral("Kota Kinabalu"), QStringLiteral("Kuala Lumpur")};
 
     QVERIFY(appAlmarikManager()->setZone(zones.at(0), false));
@@ -477,7 +477,7 @@ void TestCalendar::zoneChangesDoNotPileUp()
 void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
 {
     appConfig().showSplashScreen = false;
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     auto *page = window.findChild<PageCalendar *>();
     QVERIFY(page);
     QCOMPARE(window.pages().value(1), page);

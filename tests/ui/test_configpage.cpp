@@ -197,7 +197,7 @@ void TestConfigPage::cleanup()
 PageConfig *TestConfigPage::makePage()
 {
     delete m_page.data();
-    m_page = new PageConfig;
+    m_page = new PageConfig(appMain()->uiContext());
     m_page->resize(648, 375);
     m_page->show();
     return m_page;
@@ -706,7 +706,7 @@ void TestConfigPage::noOverlapsInEitherLanguage()
     // language, without the page's help.
     QWidget parent;
     parent.resize(469, 355);
-    const QList<QWidget *> panels = {new PanelConfGeneral(&parent), new PanelConfZohor(&parent)};
+    const QList<QWidget *> panels = {new PanelConfGeneral(appMain()->uiContext(), &parent), new PanelConfZohor(appMain()->uiContext(), &parent)};
     parent.show();
     for (const QString &name : {QStringLiteral("Bahasa Malaysia"), QStringLiteral("English")}) {
         for (QWidget *panel : panels) {
@@ -736,7 +736,7 @@ PageConfig *configPageOf(DialogMain &window)
 
 void TestConfigPage::configButtonOpensGeneralPanel()
 {
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     window.show();
     PageConfig *page = configPageOf(window);
     QVERIFY(page);
@@ -760,7 +760,7 @@ void TestConfigPage::configButtonOpensGeneralPanel()
 
 void TestConfigPage::languageSwitchRelabelsAtOnce()
 {
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     window.show();
     PageConfig *page = configPageOf(window);
     QVERIFY(page);

@@ -105,7 +105,7 @@ void TestHomePage::initTestCase()
     if (!covered(today.month(), today.year()))
         QSKIP("The shipped data does not cover today's month");
     m_prompts = new PromptWatcher;
-    m_page = new PageHome;
+    m_page = new PageHome(appMain()->uiContext());
     m_page->resize(648, 375);
     m_page->show();
 }
@@ -456,7 +456,7 @@ void TestHomePage::layoutStaysInsideThePage()
 void TestHomePage::mainWindowComesBackOnToday()
 {
     appConfig().showSplashScreen = false;
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     auto *home = window.findChild<PageHome *>();
     QVERIFY(home);
     QCOMPARE(window.pages().value(0), home);

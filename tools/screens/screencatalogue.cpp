@@ -1,5 +1,9 @@
 #include "screencatalogue.h"
 
+#include <type_traits>
+
+#include "app/appmain.h"
+
 #include "ui/config/pageconfig.h"
 #include "ui/dialogs/dialogbase.h"
 #include "ui/dialogs/dialogonlinesupport.h"
@@ -24,23 +28,37 @@
 
 namespace {
 
+// A widget built the way the program builds it: with the application
+// object's context, with its catalogue, or with only a parent.
+template <class Widget>
+Widget *make(QWidget *parent)
+{
+    const UiContext &ctx = appMain()->uiContext();
+    if constexpr (std::is_constructible_v<Widget, const UiContext &, QWidget *>)
+        return new Widget(ctx, parent);
+    else if constexpr (std::is_constructible_v<Widget, const Language &, QWidget *>)
+        return new Widget(*ctx.language, parent);
+    else
+        return new Widget(parent);
+}
+
 template <class Widget>
 QWidget *topLevel(QWidget *)
 {
-    return new Widget(nullptr);
+    return make<Widget>(nullptr);
 }
 
 template <class Widget>
 QWidget *onHost(QWidget *host)
 {
-    return new Widget(host);
+    return make<Widget>(host);
 }
 
 // The main window, shown, after `step` has put it in the state to picture.
 std::function<QWidget *(QWidget *)> mainWindow(std::function<void(DialogMain *)> step)
 {
     return [step](QWidget *) -> QWidget * {
-        auto *window = new DialogMain;
+        auto *window = make<DialogMain>(nullptr);
         window->show();
         step(window);
         return window;
@@ -61,7 +79,7 @@ template <class Dialog>
 std::function<QWidget *(QWidget *)> dialog(std::function<void(Dialog *)> step = {})
 {
     return [step](QWidget *) -> QWidget * {
-        auto *shown = new Dialog(nullptr);
+        auto *shown = make<Dialog>(nullptr);
         shown->show();
         if (step)
             step(shown);
@@ -84,7 +102,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("home-today"), mainWindow([](DialogMain *) {})},
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
-        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } QEvent enter(QEvent::Enter); QApplication::sendEvent(c->cell(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13), &enter); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
+        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } QEvent enter(QEvent::Enter); QApplication::sendEvent(c->cell(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13), &enter); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
         {QStringLiteral("config-general"), configPanel("slotPanelGeneral")},
         {QStringLiteral("config-theme"), configPanel("slotPanelTheme")},
         {QStringLiteral("config-update"), configPanel("slotPanelUpdate")},

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "app/appmain.h"
+#include "core/language.h"
 #include "ui/config/panelconfalmarikdata.h"
 #include "ui/config/panelconfasar.h"
 #include "ui/config/panelconfbase.h"
@@ -49,8 +49,9 @@ const int RuleY = 15;
 
 } // namespace
 
-PageConfig::PageConfig(QWidget *parent)
+PageConfig::PageConfig(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
+    , m_ctx(ctx)
 {
     void (PageConfig::*const menuSlots[])() = {
         &PageConfig::slotPanelGeneral, &PageConfig::slotPanelTheme,
@@ -69,19 +70,19 @@ PageConfig::PageConfig(QWidget *parent)
     labelLine->setObjectName(QStringLiteral("labelLine"));
     labelLine->setStyleSheet(QStringLiteral("QLabel { background-color : white; color : white; }"));
 
-    panelGeneral = new PanelConfGeneral(this);
-    panelTheme = new PanelConfTheme(this);
-    panelUpdate = new PanelConfUpdate(this);
-    panelAlmarikData = new PanelConfAlmarikData(this);
-    panelImsak = new PanelConfImsak(this);
-    panelSubuh = new PanelConfSubuh(this);
-    panelSyuruk = new PanelConfSyuruk(this);
-    panelDuha = new PanelConfDuha(this);
-    panelZohor = new PanelConfZohor(this);
-    panelAsar = new PanelConfAsar(this);
-    panelMaghrib = new PanelConfMaghrib(this);
-    panelIsyak = new PanelConfIsyak(this);
-    panelDeveloper = new PanelConfDeveloper(this);
+    panelGeneral = new PanelConfGeneral(m_ctx, this);
+    panelTheme = new PanelConfTheme(m_ctx, this);
+    panelUpdate = new PanelConfUpdate(m_ctx, this);
+    panelAlmarikData = new PanelConfAlmarikData(m_ctx, this);
+    panelImsak = new PanelConfImsak(m_ctx, this);
+    panelSubuh = new PanelConfSubuh(m_ctx, this);
+    panelSyuruk = new PanelConfSyuruk(m_ctx, this);
+    panelDuha = new PanelConfDuha(m_ctx, this);
+    panelZohor = new PanelConfZohor(m_ctx, this);
+    panelAsar = new PanelConfAsar(m_ctx, this);
+    panelMaghrib = new PanelConfMaghrib(m_ctx, this);
+    panelIsyak = new PanelConfIsyak(m_ctx, this);
+    panelDeveloper = new PanelConfDeveloper(m_ctx, this);
     m_panels = {panelGeneral, panelTheme, panelUpdate, panelAlmarikData, panelImsak,
                 panelSubuh, panelSyuruk, panelDuha, panelZohor, panelAsar, panelMaghrib,
                 panelIsyak, panelDeveloper};
@@ -94,7 +95,7 @@ PageConfig::PageConfig(QWidget *parent)
     showPanel(panelGeneral);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PageConfig::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PageConfig::slotUpdateLanguage);
 }
 
 XUrlLabel *PageConfig::makeMenuLabel(const QString &objectName, void (PageConfig::*slot)())
@@ -131,7 +132,7 @@ void PageConfig::showPanel(QWidget *panel)
 void PageConfig::slotUpdateLanguage()
 {
     for (int i = 0; i < m_menu.size(); ++i)
-        m_menu.at(i)->setText(appLanguage()->text(QString::fromLatin1(Menu[i].key)));
+        m_menu.at(i)->setText(m_ctx.language->text(QString::fromLatin1(Menu[i].key)));
     relayout();
 }
 

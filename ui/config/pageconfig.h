@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QWidget>
+#include "ui/uicontext.h"
 
 class QLabel;
 class XUrlLabel;
@@ -26,7 +27,7 @@ class PageConfig : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageConfig(QWidget *parent = nullptr);
+    explicit PageConfig(const UiContext &ctx, QWidget *parent = nullptr);
 
     // The panels in menu order.
     const QList<QWidget *> &panels() const { return m_panels; }
@@ -74,6 +75,9 @@ private:
     PanelConfMaghrib *panelMaghrib;
     PanelConfIsyak *panelIsyak;
     PanelConfDeveloper *panelDeveloper;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PAGECONFIG_H

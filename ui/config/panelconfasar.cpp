@@ -1,6 +1,6 @@
 #include "ui/config/panelconfasar.h"
 
-PanelConfAsar::PanelConfAsar(QWidget *parent)
-    : PanelConfNotifier(Asar, parent)
+PanelConfAsar::PanelConfAsar(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Asar, parent)
 {
 }

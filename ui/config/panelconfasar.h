@@ -8,7 +8,7 @@ class PanelConfAsar : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfAsar(QWidget *parent = nullptr);
+    explicit PanelConfAsar(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFASAR_H

@@ -1,6 +1,6 @@
 #include "ui/config/panelconfduha.h"
 
-PanelConfDuha::PanelConfDuha(QWidget *parent)
-    : PanelConfNotifier(Duha, parent)
+PanelConfDuha::PanelConfDuha(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Duha, parent)
 {
 }

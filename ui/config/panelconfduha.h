@@ -8,7 +8,7 @@ class PanelConfDuha : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfDuha(QWidget *parent = nullptr);
+    explicit PanelConfDuha(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFDUHA_H

@@ -1,6 +1,6 @@
 #include "ui/config/panelconfimsak.h"
 
-PanelConfImsak::PanelConfImsak(QWidget *parent)
-    : PanelConfNotifier(Imsak, parent)
+PanelConfImsak::PanelConfImsak(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Imsak, parent)
 {
 }

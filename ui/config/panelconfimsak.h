@@ -8,7 +8,7 @@ class PanelConfImsak : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfImsak(QWidget *parent = nullptr);
+    explicit PanelConfImsak(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFIMSAK_H

@@ -1,6 +1,6 @@
 #include "ui/config/panelconfisyak.h"
 
-PanelConfIsyak::PanelConfIsyak(QWidget *parent)
-    : PanelConfNotifier(Isyak, parent)
+PanelConfIsyak::PanelConfIsyak(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Isyak, parent)
 {
 }

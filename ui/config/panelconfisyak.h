@@ -8,7 +8,7 @@ class PanelConfIsyak : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfIsyak(QWidget *parent = nullptr);
+    explicit PanelConfIsyak(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFISYAK_H

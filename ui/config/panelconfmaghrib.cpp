@@ -1,6 +1,6 @@
 #include "ui/config/panelconfmaghrib.h"
 
-PanelConfMaghrib::PanelConfMaghrib(QWidget *parent)
-    : PanelConfNotifier(Maghrib, parent)
+PanelConfMaghrib::PanelConfMaghrib(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Maghrib, parent)
 {
 }

@@ -8,7 +8,7 @@ class PanelConfMaghrib : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfMaghrib(QWidget *parent = nullptr);
+    explicit PanelConfMaghrib(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFMAGHRIB_H

@@ -1,6 +1,6 @@
 #include "ui/config/panelconfsubuh.h"
 
-PanelConfSubuh::PanelConfSubuh(QWidget *parent)
-    : PanelConfNotifier(Subuh, parent)
+PanelConfSubuh::PanelConfSubuh(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Subuh, parent)
 {
 }

@@ -8,7 +8,7 @@ class PanelConfSubuh : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfSubuh(QWidget *parent = nullptr);
+    explicit PanelConfSubuh(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFSUBUH_H

@@ -1,6 +1,6 @@
 #include "ui/config/panelconfsyuruk.h"
 
-PanelConfSyuruk::PanelConfSyuruk(QWidget *parent)
-    : PanelConfNotifier(Syuruk, parent)
+PanelConfSyuruk::PanelConfSyuruk(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Syuruk, parent)
 {
 }

@@ -8,7 +8,7 @@ class PanelConfSyuruk : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfSyuruk(QWidget *parent = nullptr);
+    explicit PanelConfSyuruk(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFSYURUK_H

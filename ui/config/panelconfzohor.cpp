@@ -1,6 +1,6 @@
 #include "ui/config/panelconfzohor.h"
 
-PanelConfZohor::PanelConfZohor(QWidget *parent)
-    : PanelConfNotifier(Zohor, parent)
+PanelConfZohor::PanelConfZohor(const UiContext &ctx, QWidget *parent)
+    : PanelConfNotifier(ctx, Zohor, parent)
 {
 }

@@ -8,7 +8,7 @@ class PanelConfZohor : public PanelConfNotifier
 {
     Q_OBJECT
 public:
-    explicit PanelConfZohor(QWidget *parent = nullptr);
+    explicit PanelConfZohor(const UiContext &ctx, QWidget *parent = nullptr);
 };
 
 #endif // PANELCONFZOHOR_H

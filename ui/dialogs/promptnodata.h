@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/dialogbase.h"
 
+class Language;
 class QLabel;
 class XGreenButton;
 
@@ -12,7 +13,7 @@ class PromptNoData : public DialogBase
 {
     Q_OBJECT
 public:
-    explicit PromptNoData(QWidget *parent = nullptr);
+    explicit PromptNoData(const Language &language, QWidget *parent = nullptr);
 
 public slots:
     void slotClose();

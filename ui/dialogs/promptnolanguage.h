@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/dialogbase.h"
 
+class Language;
 class QLabel;
 class XGreenButton;
 
@@ -12,7 +13,7 @@ class PromptNoLanguage : public DialogBase
 {
     Q_OBJECT
 public:
-    explicit PromptNoLanguage(QWidget *parent = nullptr);
+    explicit PromptNoLanguage(const Language &language, QWidget *parent = nullptr);
 
 public slots:
     void slotClose();

@@ -8,13 +8,13 @@
 #include <QSystemTrayIcon>
 
 #include "core/prayernotifier.h"
+#include "ui/uicontext.h"
 
 class QAction;
 class QDateTime;
 class QLabel;
 class QMenu;
 class QTimer;
-class DesktopNotifier;
 class PageAbout;
 class PageCalendar;
 class PageConfig;
@@ -35,7 +35,7 @@ class DialogMain : public QDialog
 {
     Q_OBJECT
 public:
-    explicit DialogMain(QWidget *parent = nullptr);
+    explicit DialogMain(const UiContext &ctx, QWidget *parent = nullptr);
     ~DialogMain() override;
 
     // Shows the window at start, or with `minimized` leaves only the tray
@@ -168,7 +168,6 @@ private:
     QAction *m_actionExit = nullptr;
     QTimer *m_timer = nullptr;
     PrayerNotifier m_notifier;
-    DesktopNotifier *m_desktopNotifier = nullptr;
     QDate m_today;  // the date of the last tick
 
     // Menus, built on first use.
@@ -188,6 +187,9 @@ private:
     bool m_dragging = false;
     QPoint m_pressPosition;
     QPoint m_windowPosition;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // DIALOGMAIN_H

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/dailytimes.h"
+#include "ui/uicontext.h"
 
 class QFrame;
 class QLabel;
@@ -20,7 +21,7 @@ class PageHome : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageHome(QWidget *parent = nullptr);
+    explicit PageHome(const UiContext &ctx, QWidget *parent = nullptr);
     ~PageHome() override;
 
     QDate shownDate() const { return m_date; }
@@ -82,6 +83,9 @@ private:
     QDate m_date;
     QList<DailyTimes> m_days;
     bool m_initialised = false;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PAGEHOME_H

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/prayerslot.h"
+#include "ui/uicontext.h"
 
 class QLabel;
 struct DailyTimes;
@@ -16,7 +17,7 @@ class XTimePanel : public QWidget
 {
     Q_OBJECT
 public:
-    explicit XTimePanel(QWidget *parent = nullptr);
+    explicit XTimePanel(const UiContext &ctx, QWidget *parent = nullptr);
 
     // Fills every label from the record and lays the panel out.
     void setDay(const DailyTimes &day);
@@ -44,6 +45,9 @@ private:
     QLabel *labelBorderBottom = nullptr;
     QLabel *labelBorderLeft = nullptr;
     QLabel *labelBorderRight = nullptr;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // XTIMEPANEL_H
