@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
+
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/applicationinformation.h"
@@ -165,7 +167,6 @@ void DialogMain::createTrayIcon()
     m_trayIcon->setIcon(QIcon(picture(SystemUtilities::isWindows7()
                                               ? QStringLiteral("TrayIconWin7.png")
                                               : QStringLiteral("TrayIcon.png"))));
-    connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::trayMessageClicked);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
     m_trayIcon->show();
 
@@ -379,10 +380,6 @@ void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
         restoreWindow();
 }
 
-void DialogMain::trayMessageClicked()
-{
-}
-
 void DialogMain::slotActionRestore()
 {
     restoreWindow();
@@ -465,7 +462,7 @@ void DialogMain::slotButtonUpdate()
 
 void DialogMain::slotButtonConfig()
 {
-    m_pageConfig->slotPanelGeneral();
+    m_pageConfig->showPanel(0);
     showPage(m_pageConfig);
 }
 
@@ -510,61 +507,44 @@ void DialogMain::slotZoneTriggered(QString name)
     m_ctx.config->save();
 }
 
-void DialogMain::slotMapTriggered(QString name)
-{
-    Q_UNUSED(name)
-}
-
 // The entry texts are read once: the menu keeps the language in force when
-// it was first opened.
+// it was first opened. The entries shown disabled keep their targets,
+// should they be enabled; sharing on Facebook and Twitter has none.
 void DialogMain::buildContactMenu()
 {
     const Language *language = m_ctx.language;
     m_contactMenu = new QMenu(this);
-    auto addAction = [this, language](QMenu *menu, const char *key, bool enabled) {
+    auto addAction = [this, language](QMenu *menu, const char *key, bool enabled,
+                                      std::function<void()> handler) {
         QAction *action = menu->addAction(language->text(QLatin1String(key)));
         action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, &DialogMain::slotContactTriggered);
-        return action;
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
     };
-    m_actionEmail = addAction(m_contactMenu, "Action.Email", true);
-    // The support form hands the enquiry to the mail program, so it is
-    // offered.
-    m_actionOnlineSupport = addAction(m_contactMenu, "Action.OnlineSupport", true);
-    m_actionWhatsApp = addAction(m_contactMenu, "Action.WhatsApp", true);
-    m_actionDownloadCenter = addAction(m_contactMenu, "Action.DownloadCenter", false);
-    m_shareMenu = m_contactMenu->addMenu(language->text(QStringLiteral("Action.ShareApp")));
-    m_actionShareEmail = addAction(m_shareMenu, "Action.ShareEmail", true);
-    m_actionShareFacebook = addAction(m_shareMenu, "Action.ShareFacebook", false);
-    m_actionShareTwitter = addAction(m_shareMenu, "Action.ShareTwitter", false);
-    m_actionFaq = addAction(m_contactMenu, "Action.FAQ", false);
-}
-
-void DialogMain::slotContactTriggered()
-{
-    const QObject *action = sender();
-    if (!action)
-        return;
-    if (action == m_actionEmail) {
+    addAction(m_contactMenu, "Action.Email", true, [this] {
         QString link = m_ctx.details->supportMailLink();
         const QString version = m_ctx.details->appVersion();
         if (!version.isEmpty())
             link += QLatin1Char(' ') + version;
         openUrl(link);
-    } else if (action == m_actionDownloadCenter) {
-        openUrl(m_ctx.details->downloadCenterUrl());
-    } else if (action == m_actionShareEmail) {
-        shareByEmail();
-    } else if (action == m_actionFaq) {
-        openUrl(m_ctx.details->faqUrl());
-    } else if (action == m_actionOnlineSupport) {
+    });
+    // The support form hands the enquiry to the mail program, so it is
+    // offered.
+    addAction(m_contactMenu, "Action.OnlineSupport", true, [this] {
         DialogOnlineSupport dialog(m_ctx, this);
         dialog.exec();
-    } else if (action == m_actionWhatsApp) {
+    });
+    addAction(m_contactMenu, "Action.WhatsApp", true, [this] {
         DialogWhatsApp dialog(m_ctx, this);
         dialog.exec();
-    }
-    // Sharing on Facebook and Twitter does nothing.
+    });
+    addAction(m_contactMenu, "Action.DownloadCenter", false,
+              [this] { openUrl(m_ctx.details->downloadCenterUrl()); });
+    QMenu *shareMenu = m_contactMenu->addMenu(language->text(QStringLiteral("Action.ShareApp")));
+    addAction(shareMenu, "Action.ShareEmail", true, [this] { shareByEmail(); });
+    addAction(shareMenu, "Action.ShareFacebook", false, {});
+    addAction(shareMenu, "Action.ShareTwitter", false, {});
+    addAction(m_contactMenu, "Action.FAQ", false, [this] { openUrl(m_ctx.details->faqUrl()); });
 }
 
 void DialogMain::shareByEmail()

@@ -66,7 +66,6 @@ public:
 public slots:
     void slotTimer();
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
-    void trayMessageClicked();
     void slotActionRestore();
     void slotActionStopAlarm();
     void slotActionAbout();
@@ -86,8 +85,6 @@ public slots:
     void slotButtonAbout();
     void slotActionExit();
     void slotZoneTriggered(QString name);
-    void slotMapTriggered(QString name);
-    void slotContactTriggered();
     void slotUpdateLanguage();
 
 protected:
@@ -173,15 +170,6 @@ private:
     // Menus, built on first use.
     XButtonMenu *m_zoneMenu = nullptr;
     QMenu *m_contactMenu = nullptr;
-    QMenu *m_shareMenu = nullptr;
-    QAction *m_actionEmail = nullptr;
-    QAction *m_actionOnlineSupport = nullptr;
-    QAction *m_actionWhatsApp = nullptr;
-    QAction *m_actionDownloadCenter = nullptr;
-    QAction *m_actionShareEmail = nullptr;
-    QAction *m_actionShareFacebook = nullptr;
-    QAction *m_actionShareTwitter = nullptr;
-    QAction *m_actionFaq = nullptr;
 
     // Dragging the frameless window.
     bool m_dragging = false;

@@ -21,11 +21,6 @@ const QColor ClearBackground(60, 137, 165, 0);
 const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
 const QString MapTemplate = QStringLiteral("https://www.openstreetmap.org/?mlat=%1&mlon=%2#map=12/%1/%2");
 
-const char *const MonthKeys[12] = {
-    "DateTime.January", "DateTime.February", "DateTime.March", "DateTime.April",
-    "DateTime.May", "DateTime.June", "DateTime.July", "DateTime.August",
-    "DateTime.September", "DateTime.October", "DateTime.November", "DateTime.December",
-};
 const char *const ColumnNames[9] = {
     "No", "Imsak", "Subuh", "Syuruk", "Duha", "Zohor", "Asar", "Maghrib", "Isyak",
 };
@@ -99,7 +94,7 @@ void PageHome::buildForm()
 
     for (int k = 0; k < 12; ++k) {
         labelMonth[k] = LabelFactory::link(this, QStringLiteral("labelMonth%1").arg(k + 1), 9);
-        connect(labelMonth[k], &XUrlLabel::clicked, this, &PageHome::slotMonthNameClicked);
+        connect(labelMonth[k], &XUrlLabel::clicked, this, [this, k] { showMonthOfThisYear(k + 1); });
     }
 
     frameNavigate = new QFrame(this);
@@ -138,7 +133,7 @@ void PageHome::slotUpdateLanguage()
     if (m_initialised)
         refreshHeader();
     for (int k = 0; k < 12; ++k) {
-        labelMonth[k]->setText(m_ctx.language->text(QLatin1String(MonthKeys[k])));
+        labelMonth[k]->setText(m_ctx.language->monthName(k + 1));
         labelMonth[k]->adjustSize();
     }
     labelPrevious->setText(m_ctx.language->text(QStringLiteral("Almarik.Previous")));
@@ -197,16 +192,9 @@ void PageHome::slotShowNow()
     showMonth(QDate::currentDate());
 }
 
-void PageHome::slotMonthNameClicked()
+void PageHome::showMonthOfThisYear(int month)
 {
-    int month = 0;
-    for (int k = 0; k < 12; ++k) {
-        if (sender() == labelMonth[k])
-            month = k + 1;
-    }
     const int year = QDate::currentDate().year();
-    if (month == 0)
-        return;
     // The shown day is carried over, but never past the chosen month's end
     // (the 31st in a 30-day month would make the date invalid).
     const int day = qMin(m_date.isValid() ? m_date.day() : 1, QDate(year, month, 1).daysInMonth());

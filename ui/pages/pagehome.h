@@ -43,7 +43,6 @@ public slots:
     void slotShowNow();
     void slotShowNext();
     void slotUpdateAlmarik();
-    void slotMonthNameClicked();
     // Shows the month of today and scrolls today's row near the top.
     void slotGoToToday();
 
@@ -53,6 +52,8 @@ protected:
 private:
     void buildForm();
     bool loadMonth(int month, int year, QList<DailyTimes> &days) const;
+    // The month's name was clicked: shows that month of this year.
+    void showMonthOfThisYear(int month);
     void showNoDataPrompt();
     void refreshHeader();
     void layoutPage();

@@ -130,7 +130,7 @@ void XCalendar::slotShowTime(XDateFrame *frame)
         return;
     m_timePanel->setDay(*frame->record());
     m_timePanel->move(frame->mapToGlobal(QPoint(frame->width(), 0)));
-    m_timePanel->show();
+    m_timePanel->showKept();
 }
 
 void XCalendar::slotHideTime(XDateFrame *frame)

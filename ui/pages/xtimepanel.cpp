@@ -102,7 +102,7 @@ void XTimePanel::startHiding()
     m_timer.start(HideDelay);
 }
 
-void XTimePanel::show()
+void XTimePanel::showKept()
 {
     m_keepVisible = true;
     QWidget::show();

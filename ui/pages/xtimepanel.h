@@ -21,14 +21,14 @@ public:
 
     // Fills every label from the record and lays the panel out.
     void setDay(const DailyTimes &day);
-    // Hides the panel 50 ms from now unless show() comes first.
+    // Hides the panel 50 ms from now unless showKept() comes first.
     void startHiding();
     bool isHidePending() const { return m_timer.isActive(); }
 
 public slots:
-    // Shadows QWidget::show(): marks the panel as wanted before showing it,
-    // so that a pending hide is called off.
-    void show();
+    // Marks the panel as wanted before showing it, so that a pending hide
+    // is called off.
+    void showKept();
     void slotTimer();
 
 private:

@@ -1,6 +1,0 @@
-#include "ui/config/panelconfasar.h"
-
-PanelConfAsar::PanelConfAsar(const UiContext &ctx, QWidget *parent)
-    : PanelConfNotifier(ctx, Asar, parent)
-{
-}

@@ -1,6 +1,0 @@
-#include "ui/config/panelconfisyak.h"
-
-PanelConfIsyak::PanelConfIsyak(const UiContext &ctx, QWidget *parent)
-    : PanelConfNotifier(ctx, Isyak, parent)
-{
-}

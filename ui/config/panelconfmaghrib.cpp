@@ -1,6 +1,0 @@
-#include "ui/config/panelconfmaghrib.h"
-
-PanelConfMaghrib::PanelConfMaghrib(const UiContext &ctx, QWidget *parent)
-    : PanelConfNotifier(ctx, Maghrib, parent)
-{
-}
