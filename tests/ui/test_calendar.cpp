@@ -28,9 +28,9 @@ struct ConnectionCounter : public QObject
     }
 };
 
-QList<DailyTimes *> monthOf(int month, int year)
+QList<DailyTimes> monthOf(int month, int year)
 {
-    QList<DailyTimes *> days;
+    QList<DailyTimes> days;
     appAlmarikManager()->timesOfMonth(month, year, days);
     return days;
 }
@@ -207,7 +207,7 @@ void TestCalendar::calendarPlacesEveryDay()
     QFETCH(int, month);
     QFETCH(int, year);
     XCalendar calendar(appMain()->uiContext(), month, year);
-    const QList<DailyTimes *> days = monthOf(month, year);
+    const QList<DailyTimes> days = monthOf(month, year);
     const QDate first(year, month, 1);
     QCOMPARE(days.size(), first.daysInMonth());
     const int firstCell = first.dayOfWeek() % 7;
@@ -221,8 +221,11 @@ void TestCalendar::calendarPlacesEveryDay()
             QVERIFY(cell->findChildren<QLabel *>().isEmpty());
             continue;
         }
-        const DailyTimes *day = days.at(dayIndex);
-        QCOMPARE(cell->record(), day);
+        const DailyTimes *day = &days.at(dayIndex);
+        QVERIFY(cell->record());
+        QCOMPARE(cell->record()->day, day->day);
+        QCOMPARE(cell->record()->month, day->month);
+        QCOMPARE(cell->record()->timeText(Zohor), day->timeText(Zohor));
         QCOMPARE(day->day, dayIndex + 1);
         QLabel *number = childLabel(cell, QStringLiteral("labelDay"));
         QLabel *hijri = childLabel(cell, QStringLiteral("labelHijriDay"));
@@ -234,8 +237,8 @@ void TestCalendar::calendarPlacesEveryDay()
         QCOMPARE(cell->findChildren<QLabel *>().size(), 2);
     }
 
-    const DailyTimes *firstDay = days.first();
-    const DailyTimes *lastDay = days.last();
+    const DailyTimes *firstDay = &days.first();
+    const DailyTimes *lastDay = &days.last();
     const QString expected = firstDay->hijriMonthName == lastDay->hijriMonthName
             ? QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear)
             : QStringLiteral("%1 - %2 %3").arg(firstDay->hijriMonthName, lastDay->hijriMonthName).arg(lastDay->hijriYear);

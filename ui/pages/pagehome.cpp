@@ -151,13 +151,10 @@ void PageHome::slotShowGpsMap()
 
 bool PageHome::loadMonth(int month, int year, QList<DailyTimes> &days) const
 {
-    QList<DailyTimes *> found;
+    QList<DailyTimes> found;
     if (!m_ctx.almarikManager->timesOfMonth(month, year, found))
         return false;
-    days.clear();
-    days.reserve(found.size());
-    for (const DailyTimes *day : qAsConst(found))
-        days.append(*day);
+    days = found;
     return true;
 }
 
@@ -342,9 +339,5 @@ void PageHome::layoutPage()
         caption->raise();
     }
 
-    QList<DailyTimes *> records;
-    records.reserve(m_days.size());
-    for (DailyTimes &day : m_days)
-        records.append(&day);
-    m_panel->fill(w - 80, centres, 9, records);
+    m_panel->fill(w - 80, centres, 9, m_days);
 }

@@ -169,10 +169,10 @@ void XCalendar::clearCell(XDateFrame *cell)
 
 void XCalendar::fill(const QDate &today)
 {
-    QList<DailyTimes *> days;
+    QList<DailyTimes> days;
     if (!m_ctx.almarikManager->timesOfMonth(m_month, m_year, days)) {
-        // The look stays as it was, but the records of the previous zone are
-        // gone with the zone change: no cell may point at them any more.
+        // The look stays as it was, but the records of the previous zone
+        // no longer apply: no cell may show them any more.
         for (XDateFrame *cell : m_cells)
             cell->setRecord(nullptr);
         hideTimePanel();
@@ -183,12 +183,12 @@ void XCalendar::fill(const QDate &today)
         clearCell(cell);
 
     m_filledOn = today;
-    const int first = days.first()->dayOfWeek;
+    const int first = days.first().dayOfWeek;
     for (int i = 0; i < days.size(); ++i) {
         const int index = first + i;
         if (index < 0 || index >= CellCount)
             continue;
-        DailyTimes *day = days.at(i);
+        const DailyTimes *day = &days.at(i);
         XDateFrame *cell = m_cells[index];
         const bool isToday = day->day == today.day() && day->month == today.month() && day->year == today.year();
         setBackground(cell, isToday ? TodayColour : DayColour);
@@ -217,8 +217,8 @@ void XCalendar::fill(const QDate &today)
         labelHijriDay->show();
     }
 
-    const DailyTimes *firstDay = days.first();
-    const DailyTimes *lastDay = days.last();
+    const DailyTimes *firstDay = &days.first();
+    const DailyTimes *lastDay = &days.last();
     if (firstDay->hijriMonthName == lastDay->hijriMonthName)
         labelHijri->setText(QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear));
     else
