@@ -1,9 +1,9 @@
 #include "app/appmain.h"
 
-#include <QDebug>
-
+#include "core/logcategories.h"
 #include "resources/resourceregistry.h"
 #include "ui/dialogs/splashscreen.h"
+#include "ui/main/dialogmain.h"
 
 AppMain::AppMain(int &argc, char **argv)
     : SingleApplication(argc, argv)
@@ -16,8 +16,15 @@ AppMain::AppMain(int &argc, char **argv)
         details.setDataVersion(almarikManager.version().left(14));
     config.initialise();
     language.load(false);
-    qDebug().noquote() << "Almarik Zenhar" << details.appVersion();
-    qDebug().noquote() << "Build time:" << details.buildTime();
+    m_uiContext.config = &config;
+    m_uiContext.language = &language;
+    m_uiContext.almarikManager = &almarikManager;
+    m_uiContext.mapManager = &mapManager;
+    m_uiContext.details = &details;
+    m_uiContext.soundPlayer = &soundPlayer;
+    m_uiContext.desktopNotifier = &desktopNotifier;
+    qCDebug(lcUi).noquote() << "Almarik Zenhar" << details.appVersion();
+    qCDebug(lcUi).noquote() << "Build time:" << details.buildTime();
 }
 
 AppMain::~AppMain()
@@ -30,10 +37,19 @@ void AppMain::registerResources()
     registerAlmarikResources();
 }
 
+DialogMain *AppMain::createMainWindow()
+{
+    auto *window = new DialogMain(m_uiContext);
+    // The splash fades in while the window is still hidden.
+    if (config.showSplashScreen)
+        showSplash(window);
+    return window;
+}
+
 void AppMain::showSplash(QWidget *parent)
 {
     delete m_splash.data();
-    auto *splash = new SplashScreen(parent);
+    auto *splash = new SplashScreen(m_uiContext, parent);
     m_splash = splash;
     splash->show();
 }
@@ -71,9 +87,4 @@ SoundPlayer *appSoundPlayer()
 ApplicationInformation *appDetails()
 {
     return &appMain()->details;
-}
-
-SystemUtilities *appSystemUtilities()
-{
-    return &appMain()->systemUtilities;
 }

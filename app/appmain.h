@@ -5,23 +5,30 @@
 
 #include "app/singleapplication.h"
 #include "app/soundplayer.h"
-#include "app/systemutilities.h"
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/applicationinformation.h"
 #include "core/language.h"
 #include "core/mapmanager.h"
+#include "ui/main/desktopnotifier.h"
+#include "ui/uicontext.h"
 
 class QWidget;
+class DialogMain;
 
 // The application object: owns the settings, the catalogue, the plug-in
-// clients, the sound player and the application information for the whole
-// run. Everything else reaches them through the accessors below.
+// clients, the sound player, the desktop notifier and the application
+// information for the whole run, and hands them to the windows it builds
+// through one UiContext.
 class AppMain : public SingleApplication
 {
 public:
     AppMain(int &argc, char **argv);
     ~AppMain() override;
+
+    // The main window, with the splash fading in over it when the settings
+    // ask for one. The caller owns the window.
+    DialogMain *createMainWindow();
 
     // Replaces any splash screen shown before with a new one.
     void showSplash(QWidget *parent);
@@ -30,18 +37,25 @@ public:
     // Registers the compiled-in pictures, sounds and catalogues.
     static void registerResources();
 
+    // What the windows are given.
+    const UiContext &uiContext() const { return m_uiContext; }
+
     AppConfig config;
     Language language;
     AlmarikManager almarikManager;
     MapManager mapManager;
-    SystemUtilities systemUtilities;
     SoundPlayer soundPlayer;
+    DesktopNotifier desktopNotifier;
     ApplicationInformation details;
 
 private:
+    UiContext m_uiContext;
     QPointer<QWidget> m_splash;
 };
 
+// The running application object, for main() and the tools and tests that
+// drive the whole program. The windows never call it: they are given a
+// UiContext.
 AppMain *appMain();
 AppConfig &appConfig();
 Language *appLanguage();
@@ -49,6 +63,5 @@ AlmarikManager *appAlmarikManager();
 MapManager *appMapManager();
 SoundPlayer *appSoundPlayer();
 ApplicationInformation *appDetails();
-SystemUtilities *appSystemUtilities();
 
 #endif // APPMAIN_H

@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QScopedPointer>
 #include <QString>
 #include <QTimer>
 
@@ -60,11 +61,11 @@ int main(int argc, char *argv[])
     const bool exitWhenShown = hasSwitch(argc, argv, "--exit-when-shown");
     int exitCode = 0;
     {
-        DialogMain window;
-        QObject::connect(&app, &SingleApplication::messageReceived, &window, &DialogMain::slotSingleApp);
+        QScopedPointer<DialogMain> window(app.createMainWindow());
+        QObject::connect(&app, &SingleApplication::messageReceived, window.data(), &DialogMain::slotSingleApp);
         // Without a system tray "/minimized" starts minimized instead of
         // hidden, so the window can be found again.
-        window.showAtStart(minimized);
+        window->showAtStart(minimized);
         if (exitWhenShown) {
             QTimer::singleShot(0, &app, [&app] { app.exit(startCheckStatus(app)); });
         }

@@ -11,6 +11,8 @@
 #include <QStandardPaths>
 #include <QThread>
 
+#include "core/logcategories.h"
+
 namespace {
 // Messages are sent as one length-prefixed UTF-16 string; the receiver
 // answers with one byte once it has emitted the message.
@@ -84,7 +86,7 @@ void SingleApplication::startServer()
     // hold the lock, so no live copy owns it.
     QLocalServer::removeServer(m_key);
     if (!m_server->listen(m_key))
-        qWarning("Single instance: cannot listen on %s", qPrintable(m_key));
+        qCWarning(lcInstance, "Cannot listen on %s", qPrintable(m_key));
     connect(m_server, &QLocalServer::newConnection, this, &SingleApplication::readConnection);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QMediaPlayer>
 
+#include "core/logcategories.h"
+
 SoundPlayer::~SoundPlayer()
 {
     delete m_player;
@@ -16,8 +18,17 @@ QUrl SoundPlayer::urlFor(const QString &path)
 
 QMediaPlayer *SoundPlayer::player()
 {
-    if (!m_player)
+    if (!m_player) {
         m_player = new QMediaPlayer;
+        // Errors arrive later than play() returns: a missing file, a format
+        // the back end cannot decode, no audio device.
+        QObject::connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), m_player,
+                         [player = m_player](QMediaPlayer::Error error) {
+                             qCWarning(lcSound).noquote()
+                                     << "Cannot play" << player->media().request().url().toString()
+                                     << "- error" << int(error) << player->errorString();
+                         });
+    }
     return m_player;
 }
 
@@ -28,6 +39,11 @@ bool SoundPlayer::play(const QString &path, int volume)
     mediaPlayer->setMedia(urlFor(path));
     mediaPlayer->setVolume(volume);
     mediaPlayer->play();
+    if (mediaPlayer->error() != QMediaPlayer::NoError) {
+        qCWarning(lcSound).noquote() << "Cannot play" << path << '-' << mediaPlayer->errorString();
+        return false;
+    }
+    qCDebug(lcSound).noquote() << "Playing" << path << "at volume" << volume;
     return true;
 }
 

@@ -1,23 +1,27 @@
 #ifndef SOUNDPLAYER_H
 #define SOUNDPLAYER_H
 
-#include <QString>
 #include <QUrl>
+
+#include "ui/main/abstractsoundplayer.h"
 
 class QMediaPlayer;
 
-// The program's one audio player: plays a compiled-in sound ("qrc:/...")
-// or a local file, cutting off whatever was playing.
-class SoundPlayer
+// The program's one audio player on Qt Multimedia: plays a compiled-in
+// sound ("qrc:/...") or a local file, cutting off whatever was playing. A
+// sound that fails to play is logged (almarik.sound) with the player's
+// reason. It lives in app/ so that only the application object links the
+// multimedia back end; the windows see AbstractSoundPlayer.
+class SoundPlayer : public AbstractSoundPlayer
 {
 public:
     SoundPlayer() = default;
-    ~SoundPlayer();
+    ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
-    bool play(const QString &path, int volume);
-    bool stop();
+    bool play(const QString &path, int volume) override;
+    bool stop() override;
 
     // The URL play() hands to the player for a path.
     static QUrl urlFor(const QString &path);

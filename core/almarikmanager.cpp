@@ -14,7 +14,6 @@ AlmarikManager::AlmarikManager(QObject *parent)
 
 AlmarikManager::~AlmarikManager()
 {
-    qDeleteAll(m_days);
     delete m_zone;
     // The plug-in object lives until the process ends.
 }
@@ -50,22 +49,20 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
 
     QList<AlmarikDay *> delivered;
     m_api->dayTimes(m_zone->zoneCode, delivered);
-    // Pointers handed out by timesOfMonth() for the previous zone end here.
-    qDeleteAll(m_days);
     m_days.clear();
     m_days.reserve(delivered.size());
     for (const AlmarikDay *source : qAsConst(delivered)) {
-        auto *day = new DailyTimes;
-        day->day = source->day;
-        day->month = source->month;
-        day->year = source->year;
-        day->dayOfWeek = QDate(source->year, source->month, source->day).dayOfWeek() % 7;
-        day->hijriDay = source->hijriDay;
-        day->hijriMonthName = source->hijriMonthName;
-        day->hijriYear = source->hijriYear;
+        DailyTimes day;
+        day.day = source->day;
+        day.month = source->month;
+        day.year = source->year;
+        day.dayOfWeek = QDate(source->year, source->month, source->day).dayOfWeek() % 7;
+        day.hijriDay = source->hijriDay;
+        day.hijriMonthName = source->hijriMonthName;
+        day.hijriYear = source->hijriYear;
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-            day->times[slot][0] = source->times[slot][0];
-            day->times[slot][1] = source->times[slot][1];
+            day.times[slot][0] = source->times[slot][0];
+            day.times[slot][1] = source->times[slot][1];
         }
         m_days.append(day);
     }
@@ -113,20 +110,20 @@ QString AlmarikManager::coordinatesText() const
 
 bool AlmarikManager::timesOfDay(int day, int month, int year, DailyTimes &out) const
 {
-    for (const DailyTimes *stored : m_days) {
-        if (stored->day == day && stored->month == month && stored->year == year) {
-            out = *stored;
+    for (const DailyTimes &stored : m_days) {
+        if (stored.day == day && stored.month == month && stored.year == year) {
+            out = stored;
             return true;
         }
     }
     return false;
 }
 
-bool AlmarikManager::timesOfMonth(int month, int year, QList<DailyTimes *> &out) const
+bool AlmarikManager::timesOfMonth(int month, int year, QList<DailyTimes> &out) const
 {
     out.clear();
-    for (DailyTimes *stored : m_days) {
-        if (stored->month == month && stored->year == year)
+    for (const DailyTimes &stored : m_days) {
+        if (stored.month == month && stored.year == year)
             out.append(stored);
     }
     return !out.isEmpty();

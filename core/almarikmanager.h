@@ -35,8 +35,8 @@ public:
     QString coordinatesText() const;
 
     bool timesOfDay(int day, int month, int year, DailyTimes &out) const;
-    // Pointers stay valid until the next zone change.
-    bool timesOfMonth(int month, int year, QList<DailyTimes *> &out) const;
+    // Copies of the month's records, in day order.
+    bool timesOfMonth(int month, int year, QList<DailyTimes> &out) const;
     bool dateRange(int &firstYear, int &firstMonth, int &lastYear, int &lastMonth) const;
     bool locationTree(QDomElement &root) const;
     QString hijriMonthTitle(int year, int month) const;
@@ -47,7 +47,7 @@ signals:
 private:
     IAlmarikObject *m_api = nullptr;
     AlmarikLocation *m_zone = nullptr;
-    QList<DailyTimes *> m_days;
+    QList<DailyTimes> m_days;
 };
 
 #endif // ALMARIKMANAGER_H

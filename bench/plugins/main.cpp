@@ -126,7 +126,7 @@ int main(int argc, char *argv[])
     const Resident rssAllZones = residentKb();
 
     std::vector<double> monthUs;
-    QList<DailyTimes *> days;
+    QList<DailyTimes> days;
     for (int round = 0; round < 50; ++round) {
         for (int year = 2026; year <= 2027; ++year) {
             for (int month = 1; month <= 12; ++month) {

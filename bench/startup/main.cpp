@@ -72,7 +72,7 @@ int runProgram(int argc, char **argv)
     AppMain app(argc, argv);
     if (app.isRunning())
         return 2;
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     window.showAtStart(false);
     reportWhenShown();
     return app.exec();

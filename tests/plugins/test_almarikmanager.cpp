@@ -82,7 +82,7 @@ void TestAlmarikManager::bindsAtConstruction()
     QCOMPARE(manager.latitude(), 0.0);
     DailyTimes out;
     QVERIFY(!manager.timesOfDay(1, 1, 2026, out));
-    QList<DailyTimes *> month;
+    QList<DailyTimes> month;
     QVERIFY(!manager.timesOfMonth(1, 2026, month));
 }
 
@@ -104,7 +104,7 @@ void TestAlmarikManager::emptyNameWithoutDefaultKeepsZone()
     QVERIFY(!manager.setZone(QString(), false));
     QCOMPARE(updated.count(), 0);
     QCOMPARE(manager.zoneName(), QStringLiteral("Ipoh"));
-    QList<DailyTimes *> month;
+    QList<DailyTimes> month;
     QVERIFY(manager.timesOfMonth(1, 2026, month));
     QCOMPARE(month.size(), 31);
 }
@@ -137,7 +137,7 @@ void TestAlmarikManager::zoneChangeReloadsDays()
     // its dawn comes close to an hour earlier.
     const int earlier = kl.hour(Subuh) * 60 + kl.minute(Subuh) - kk.hour(Subuh) * 60 - kk.minute(Subuh);
     QVERIFY2(earlier > 45 && earlier < 75, qPrintable(QString::number(earlier)));
-    QList<DailyTimes *> month;
+    QList<DailyTimes> month;
     QVERIFY(manager.timesOfMonth(2, 2027, month));
     QCOMPARE(month.size(), 28);  // replaced, not added to
     // Switching back gives the first zone's days again.
@@ -194,31 +194,36 @@ void TestAlmarikManager::timesOfMonth()
     int total = 0;
     for (int year = 2026; year <= 2027; ++year) {
         for (int month = 1; month <= 12; ++month) {
-            QList<DailyTimes *> days;
+            QList<DailyTimes> days;
             QVERIFY(manager.timesOfMonth(month, year, days));
             QCOMPARE(days.size(), QDate(year, month, 1).daysInMonth());
             for (int i = 0; i < days.size(); ++i) {
-                QCOMPARE(days.at(i)->day, i + 1);
-                QCOMPARE(days.at(i)->month, month);
-                QCOMPARE(days.at(i)->year, year);
+                QCOMPARE(days.at(i).day, i + 1);
+                QCOMPARE(days.at(i).month, month);
+                QCOMPARE(days.at(i).year, year);
             }
             total += days.size();
         }
     }
     QCOMPARE(total, 730);
-    // The same stored records are handed out each time.
-    QList<DailyTimes *> first;
-    QList<DailyTimes *> second;
+    // The same records are handed out each time.
+    QList<DailyTimes> first;
+    QList<DailyTimes> second;
     QVERIFY(manager.timesOfMonth(3, 2026, first));
     QVERIFY(manager.timesOfMonth(3, 2026, second));
-    QCOMPARE(first, second);
+    QCOMPARE(first.size(), second.size());
+    for (int i = 0; i < first.size(); ++i) {
+        QCOMPARE(first.at(i).day, second.at(i).day);
+        for (int slot = 0; slot < PrayerSlotCount; ++slot)
+            QCOMPARE(first.at(i).timeText(slot), second.at(i).timeText(slot));
+    }
 }
 
 void TestAlmarikManager::timesOfMonthClearsOut()
 {
     AlmarikManager manager;
     QVERIFY(manager.setZone(QStringLiteral("Kuala Lumpur"), false));
-    QList<DailyTimes *> out;
+    QList<DailyTimes> out;
     QVERIFY(manager.timesOfMonth(1, 2026, out));
     QCOMPARE(out.size(), 31);
     QVERIFY(!manager.timesOfMonth(12, 2025, out));
@@ -242,10 +247,10 @@ void TestAlmarikManager::dayOfWeek()
     QCOMPARE(out.dayOfWeek, 1);
     // Every stored day agrees with the calendar.
     for (int month = 1; month <= 12; ++month) {
-        QList<DailyTimes *> days;
+        QList<DailyTimes> days;
         QVERIFY(manager.timesOfMonth(month, 2027, days));
-        for (const DailyTimes *day : qAsConst(days))
-            QCOMPARE(day->dayOfWeek, QDate(day->year, day->month, day->day).dayOfWeek() % 7);
+        for (const DailyTimes &day : qAsConst(days))
+            QCOMPARE(day.dayOfWeek, QDate(day.year, day.month, day.day).dayOfWeek() % 7);
     }
 }
 
@@ -300,11 +305,11 @@ void TestAlmarikManager::zoneWithoutTable()
     QVERIFY(!manager.setZone(QString(), true));
 
     QVERIFY(manager.setZone(QStringLiteral("Somewhere"), false));
-    QList<DailyTimes *> month;
+    QList<DailyTimes> month;
     QVERIFY(manager.timesOfMonth(3, 2026, month));
     QCOMPARE(month.size(), 2);
-    QCOMPARE(month.at(0)->dayOfWeek, 0);  // 1 March 2026 is a Sunday
-    QCOMPARE(month.at(1)->timeText(Isyak), QStringLiteral("19:27"));
+    QCOMPARE(month.at(0).dayOfWeek, 0);  // 1 March 2026 is a Sunday
+    QCOMPARE(month.at(1).timeText(Isyak), QStringLiteral("19:27"));
 
     QSignalSpy updated(&manager, &AlmarikManager::updated);
     QVERIFY(manager.setZone(QStringLiteral("Nowhere"), false));
@@ -377,7 +382,7 @@ void TestAlmarikManager::withoutPlugin()
     QCOMPARE(manager.hijriMonthTitle(2017, 1), QString());
     DailyTimes out;
     QVERIFY(!manager.timesOfDay(1, 1, 2026, out));
-    QList<DailyTimes *> month;
+    QList<DailyTimes> month;
     QVERIFY(!manager.timesOfMonth(1, 2026, month));
 }
 

@@ -28,9 +28,9 @@ struct ConnectionCounter : public QObject
     }
 };
 
-QList<DailyTimes *> monthOf(int month, int year)
+QList<DailyTimes> monthOf(int month, int year)
 {
-    QList<DailyTimes *> days;
+    QList<DailyTimes> days;
     appAlmarikManager()->timesOfMonth(month, year, days);
     return days;
 }
@@ -109,7 +109,7 @@ QList<QPair<int, int>> TestCalendar::coveredMonths() const
 
 void TestCalendar::timePanelShowsADay()
 {
-    XTimePanel panel;
+    XTimePanel panel(appMain()->uiContext());
     QVERIFY(panel.width() >= 150);
     QVERIFY(panel.windowFlags() & Qt::ToolTip);
     QVERIFY(panel.isHidden());
@@ -141,7 +141,7 @@ void TestCalendar::timePanelShowsADay()
 
 void TestCalendar::timePanelLaysOutItsRows()
 {
-    XTimePanel panel;
+    XTimePanel panel(appMain()->uiContext());
     DailyTimes day;
     day.day = 28;
     day.month = 12;
@@ -206,8 +206,8 @@ void TestCalendar::calendarPlacesEveryDay()
 {
     QFETCH(int, month);
     QFETCH(int, year);
-    XCalendar calendar(month, year);
-    const QList<DailyTimes *> days = monthOf(month, year);
+    XCalendar calendar(appMain()->uiContext(), month, year);
+    const QList<DailyTimes> days = monthOf(month, year);
     const QDate first(year, month, 1);
     QCOMPARE(days.size(), first.daysInMonth());
     const int firstCell = first.dayOfWeek() % 7;
@@ -221,8 +221,11 @@ void TestCalendar::calendarPlacesEveryDay()
             QVERIFY(cell->findChildren<QLabel *>().isEmpty());
             continue;
         }
-        const DailyTimes *day = days.at(dayIndex);
-        QCOMPARE(cell->record(), day);
+        const DailyTimes *day = &days.at(dayIndex);
+        QVERIFY(cell->record());
+        QCOMPARE(cell->record()->day, day->day);
+        QCOMPARE(cell->record()->month, day->month);
+        QCOMPARE(cell->record()->timeText(Zohor), day->timeText(Zohor));
         QCOMPARE(day->day, dayIndex + 1);
         QLabel *number = childLabel(cell, QStringLiteral("labelDay"));
         QLabel *hijri = childLabel(cell, QStringLiteral("labelHijriDay"));
@@ -234,8 +237,8 @@ void TestCalendar::calendarPlacesEveryDay()
         QCOMPARE(cell->findChildren<QLabel *>().size(), 2);
     }
 
-    const DailyTimes *firstDay = days.first();
-    const DailyTimes *lastDay = days.last();
+    const DailyTimes *firstDay = &days.first();
+    const DailyTimes *lastDay = &days.last();
     const QString expected = firstDay->hijriMonthName == lastDay->hijriMonthName
             ? QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear)
             : QStringLiteral("%1 - %2 %3").arg(firstDay->hijriMonthName, lastDay->hijriMonthName).arg(lastDay->hijriYear);
@@ -248,7 +251,7 @@ void TestCalendar::calendarWeekStartsOnSunday()
     bool sunday = false, saturday = false, sixthRow = false;
     for (const auto &month : coveredMonths()) {
         const QDate first(month.second, month.first, 1);
-        XCalendar calendar(month.first, month.second);
+        XCalendar calendar(appMain()->uiContext(), month.first, month.second);
         if (first.dayOfWeek() == Qt::Sunday) {
             sunday = true;
             QVERIFY(calendar.cell(0)->record());
@@ -274,7 +277,7 @@ void TestCalendar::calendarMarksTodayOnly()
     const QDate today = QDate::currentDate();
     if (monthOf(today.month(), today.year()).isEmpty())
         QSKIP("Today's month is not covered");
-    XCalendar calendar(today.month(), today.year());
+    XCalendar calendar(appMain()->uiContext(), today.month(), today.year());
     int green = 0;
     for (int index = 0; index < XCalendar::CellCount; ++index) {
         XDateFrame *cell = calendar.cell(index);
@@ -299,7 +302,7 @@ void TestCalendar::calendarMarksTodayOnly()
     // Another month has no green cell.
     const QDate other = today.addMonths(today.month() == 1 ? 1 : -1);
     if (!monthOf(other.month(), other.year()).isEmpty()) {
-        XCalendar otherCalendar(other.month(), other.year());
+        XCalendar otherCalendar(appMain()->uiContext(), other.month(), other.year());
         for (int index = 0; index < XCalendar::CellCount; ++index)
             QVERIFY(!isGreen(otherCalendar.cell(index)));
     }
@@ -311,7 +314,7 @@ void TestCalendar::calendarMovesTheGreenCellOnANewDay()
     const QDate tomorrow = today.addDays(1);
     if (tomorrow.month() != today.month() || monthOf(today.month(), today.year()).isEmpty())
         QSKIP("Today's month is not covered or ends today");
-    XCalendar calendar(today.month(), today.year());
+    XCalendar calendar(appMain()->uiContext(), today.month(), today.year());
     QCOMPARE(calendar.filledOn(), today);
     const int firstCell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7;
     XDateFrame *todayCell = calendar.cell(firstCell + today.day() - 1);
@@ -337,7 +340,7 @@ void TestCalendar::calendarMovesTheGreenCellOnANewDay()
 
 void TestCalendar::calendarTexts()
 {
-    XCalendar calendar(2, m_lastYear);
+    XCalendar calendar(appMain()->uiContext(), 2, m_lastYear);
     QCOMPARE(calendar.titleLabel()->text(), appLanguage()->monthName(2) + QLatin1Char(' ') + QString::number(m_lastYear));
     QVERIFY(qAbs(calendar.titleLabel()->x() + calendar.titleLabel()->width() / 2 - 150) <= 1);
     QCOMPARE(calendar.weekdayLabel(0)->text(), appLanguage()->text(QStringLiteral("DateTime.ShortSunday")));
@@ -355,7 +358,7 @@ void TestCalendar::calendarTexts()
 
 void TestCalendar::popUpFollowsThePointer()
 {
-    XCalendar calendar(m_lastMonth, m_lastYear);
+    XCalendar calendar(appMain()->uiContext(), m_lastMonth, m_lastYear);
     calendar.show();
     const int firstCell = QDate(m_lastYear, m_lastMonth, 1).dayOfWeek() % 7;
     XDateFrame *a = calendar.cell(firstCell + 9);
@@ -385,7 +388,7 @@ void TestCalendar::popUpFollowsThePointer()
 
 void TestCalendar::emptyCellShowsNoPopUp()
 {
-    XCalendar calendar(m_lastMonth, m_lastYear);
+    XCalendar calendar(appMain()->uiContext(), m_lastMonth, m_lastYear);
     calendar.show();
     XDateFrame *last = calendar.cell(XCalendar::CellCount - 1);
     if (last->record())
@@ -396,7 +399,7 @@ void TestCalendar::emptyCellShowsNoPopUp()
 
 void TestCalendar::pageHoldsEveryCoveredMonth()
 {
-    PageCalendar page;
+    PageCalendar page(appMain()->uiContext());
     const QList<QPair<int, int>> months = coveredMonths();
     QCOMPARE(page.calendars().size(), months.size());
     int y = 10;
@@ -423,7 +426,7 @@ void TestCalendar::pageHoldsEveryCoveredMonth()
 
 void TestCalendar::pageScrollsToTopAndHidesPopUps()
 {
-    PageCalendar page;
+    PageCalendar page(appMain()->uiContext());
     page.resize(648, 375);
     page.show();
     QScrollBar *bar = page.scrollArea()->verticalScrollBar();
@@ -442,8 +445,8 @@ void TestCalendar::pageScrollsToTopAndHidesPopUps()
 
 void TestCalendar::zoneChangesDoNotPileUp()
 {
-    PageCalendar calendarPage;
-    PageHome homePage;
+    PageCalendar calendarPage(appMain()->uiContext());
+    PageHome homePage(appMain()->uiContext());
     const QStringList zones = {QStringLiteral("Kota Kinabalu"), QStringLiteral("Kuala Lumpur")};
 
     QVERIFY(appAlmarikManager()->setZone(zones.at(0), false));
@@ -477,7 +480,7 @@ void TestCalendar::zoneChangesDoNotPileUp()
 void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
 {
     appConfig().showSplashScreen = false;
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     auto *page = window.findChild<PageCalendar *>();
     QVERIFY(page);
     QCOMPARE(window.pages().value(1), page);

@@ -22,16 +22,8 @@
 #include "core/autostart.h"
 #include "core/configstore.h"
 #include "ui/config/pageconfig.h"
-#include "ui/config/panelconfasar.h"
-#include "ui/config/panelconfduha.h"
 #include "ui/config/panelconfgeneral.h"
-#include "ui/config/panelconfimsak.h"
-#include "ui/config/panelconfisyak.h"
-#include "ui/config/panelconfmaghrib.h"
 #include "ui/config/panelconfnotifier.h"
-#include "ui/config/panelconfsubuh.h"
-#include "ui/config/panelconfsyuruk.h"
-#include "ui/config/panelconfzohor.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xpathlabel.h"
 #include "ui/controls/xpushbutton.h"
@@ -197,7 +189,7 @@ void TestConfigPage::cleanup()
 PageConfig *TestConfigPage::makePage()
 {
     delete m_page.data();
-    m_page = new PageConfig;
+    m_page = new PageConfig(appMain()->uiContext());
     m_page->resize(648, 375);
     m_page->show();
     return m_page;
@@ -256,7 +248,7 @@ void TestConfigPage::menuEntriesShowTheirPanels()
         for (QWidget *panel : page->panels())
             shown += panel->isVisible() ? 1 : 0;
         QCOMPARE(shown, 1);
-        page->slotPanelGeneral();
+        page->showPanel(0);
         QCOMPARE(page->currentPanel(), page->panels().first());
     }
 }
@@ -389,7 +381,7 @@ void TestConfigPage::enableBoxSavesForItsSlotOnly()
 void TestConfigPage::volumeDragSavesEveryValue()
 {
     PageConfig *page = makePage();
-    page->slotPanelMaghrib();
+    page->showPanel(PageConfig::FirstPrayerPanel + Maghrib);
     QWidget *panel = page->panels().at(4 + Maghrib);
     auto *slider = child<QSlider>(panel, "sliderVolume");
     auto *percent = child<QLabel>(panel, "labelVolumePercent");
@@ -427,7 +419,7 @@ void TestConfigPage::fileDialogFilterAndCancel()
     appConfig().prayer[Subuh].customSoundPath = QStringLiteral("/music/old.mp3");
     QVERIFY(appConfig().save());
     PageConfig *page = makePage();
-    page->slotPanelSubuh();
+    page->showPanel(PageConfig::FirstPrayerPanel + Subuh);
     auto *panel = qobject_cast<PanelConfNotifier *>(page->panels().at(4 + Subuh));
     QVERIFY(panel);
     auto *pathLabel = child<XPathLabel>(panel, "labelPathValue");
@@ -474,7 +466,7 @@ void TestConfigPage::fileDialogFilterAndCancel()
 void TestConfigPage::customPathRoundTrip()
 {
     PageConfig *page = makePage();
-    page->slotPanelIsyak();
+    page->showPanel(PageConfig::FirstPrayerPanel + Isyak);
     auto *panel = qobject_cast<PanelConfNotifier *>(page->panels().at(4 + Isyak));
     QVERIFY(panel);
     auto *pathLabel = child<XPathLabel>(panel, "labelPathValue");
@@ -509,7 +501,7 @@ void TestConfigPage::longPathIsShortenedInTheMiddle()
     path += QStringLiteral("/Azan Subuh.mp3");
     appConfig().prayer[Syuruk].customSoundPath = path;
     PageConfig *page = makePage();
-    page->slotPanelSyuruk();
+    page->showPanel(PageConfig::FirstPrayerPanel + Syuruk);
     QWidget *panel = page->panels().at(4 + Syuruk);
     auto *pathLabel = child<XPathLabel>(panel, "labelPathValue");
     QVERIFY(pathLabel);
@@ -706,7 +698,7 @@ void TestConfigPage::noOverlapsInEitherLanguage()
     // language, without the page's help.
     QWidget parent;
     parent.resize(469, 355);
-    const QList<QWidget *> panels = {new PanelConfGeneral(&parent), new PanelConfZohor(&parent)};
+    const QList<QWidget *> panels = {new PanelConfGeneral(appMain()->uiContext(), &parent), new PanelConfNotifier(appMain()->uiContext(), Zohor, &parent)};
     parent.show();
     for (const QString &name : {QStringLiteral("Bahasa Malaysia"), QStringLiteral("English")}) {
         for (QWidget *panel : panels) {
@@ -736,7 +728,7 @@ PageConfig *configPageOf(DialogMain &window)
 
 void TestConfigPage::configButtonOpensGeneralPanel()
 {
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     window.show();
     PageConfig *page = configPageOf(window);
     QVERIFY(page);
@@ -747,7 +739,7 @@ void TestConfigPage::configButtonOpensGeneralPanel()
     QCOMPARE(window.currentPage(), page);
     QCOMPARE(page->currentPanel(), page->panels().first());
     // Leave it on another panel and page, come back through the button.
-    page->slotPanelIsyak();
+    page->showPanel(PageConfig::FirstPrayerPanel + Isyak);
     QCOMPARE(page->currentPanel(), page->panels().at(4 + Isyak));
     window.slotButtonHome();
     QVERIFY(window.currentPage() != page);
@@ -760,7 +752,7 @@ void TestConfigPage::configButtonOpensGeneralPanel()
 
 void TestConfigPage::languageSwitchRelabelsAtOnce()
 {
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     window.show();
     PageConfig *page = configPageOf(window);
     QVERIFY(page);

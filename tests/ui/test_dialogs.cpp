@@ -167,10 +167,10 @@ void TestDialogs::promptFormsFollowTheirTables_data()
 static std::unique_ptr<DialogBase> makePrompt(const QString &kind, QWidget *parent = nullptr)
 {
     if (kind == QLatin1String("exit"))
-        return std::make_unique<PromptExit>(parent);
+        return std::make_unique<PromptExit>(*appLanguage(), parent);
     if (kind == QLatin1String("nodata"))
-        return std::make_unique<PromptNoData>(parent);
-    return std::make_unique<PromptNoLanguage>(parent);
+        return std::make_unique<PromptNoData>(*appLanguage(), parent);
+    return std::make_unique<PromptNoLanguage>(*appLanguage(), parent);
 }
 
 void TestDialogs::promptFormsFollowTheirTables()
@@ -220,13 +220,13 @@ void TestDialogs::promptFormsFollowTheirTables()
 
 void TestDialogs::promptTextsFollowLanguage()
 {
-    PromptExit english;
+    PromptExit english(*appLanguage());
     auto *englishText = english.findChild<QLabel *>(QStringLiteral("labelDescription"));
     const QString englishTitle = english.titleLabel()->text();
     const QPoint englishButton = english.findChild<XGreenButton *>(QStringLiteral("buttonYes"))->pos();
 
     useLanguage(QStringLiteral("Bahasa Malaysia"));
-    PromptExit malay;
+    PromptExit malay(*appLanguage());
     QCOMPARE(malay.titleLabel()->text(), appLanguage()->text(QStringLiteral("Prompt.ExitApp")));
     QVERIFY(malay.titleLabel()->text() != englishTitle);
     auto *malayText = malay.findChild<QLabel *>(QStringLiteral("labelDescription"));
@@ -262,7 +262,7 @@ void TestDialogs::exitPromptOnlyYesAccepts()
 
     QWidget window;
     window.show();
-    PromptExit prompt(&window);
+    PromptExit prompt(*appLanguage(), &window);
     const int result = execWith(prompt, [how](QDialog &dialog) {
         auto &exitPrompt = static_cast<PromptExit &>(dialog);
         if (how == QLatin1String("yes"))
@@ -296,7 +296,7 @@ void TestDialogs::singleButtonPromptsReject()
 
 void TestDialogs::draggingByControlsDoesNotMove()
 {
-    PromptExit prompt;
+    PromptExit prompt(*appLanguage());
     prompt.show();
     QVERIFY(QTest::qWaitForWindowExposed(&prompt));
     const QPoint start = prompt.pos();
@@ -319,7 +319,7 @@ void TestDialogs::draggingByControlsDoesNotMove()
 
 void TestDialogs::draggingByFreeSpotMoves()
 {
-    PromptNoData prompt;
+    PromptNoData prompt(*appLanguage());
     prompt.show();
     QVERIFY(QTest::qWaitForWindowExposed(&prompt));
 
@@ -348,12 +348,12 @@ void TestDialogs::centresOverVisibleParentElseDesktop()
     parent.show();
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
 
-    PromptExit overParent(&parent);
+    PromptExit overParent(*appLanguage(), &parent);
     const QPoint parentCentre = parent.mapToGlobal(QPoint(0, 0)) + QPoint(parent.width() / 2, parent.height() / 2);
     QCOMPARE(overParent.pos(), parentCentre - QPoint(overParent.width() / 2, overParent.height() / 2));
 
     parent.hide();
-    PromptNoData overDesktop(&parent);
+    PromptNoData overDesktop(*appLanguage(), &parent);
     QCOMPARE(overDesktop.pos(), desktopCentre() - QPoint(overDesktop.width() / 2, overDesktop.height() / 2));
 
     DialogBase orphan;
@@ -369,7 +369,7 @@ void TestDialogs::splashFadesAndRestoresHiddenWindow()
     mainWindow.setWindowOpacity(0.8);
     const qreal before = mainWindow.windowOpacity();
 
-    auto *splash = new SplashScreen(&mainWindow);
+    auto *splash = new SplashScreen(appMain()->uiContext(), &mainWindow);
     QVERIFY(splash->isWindow());
     QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
     QVERIFY(splash->windowFlags() & Qt::FramelessWindowHint);
@@ -418,7 +418,7 @@ void TestDialogs::splashReplacedMidFadeRestoresOpacity()
     const qreal before = mainWindow.windowOpacity();
 
     // Deleted while fading: the window gets its opacity back at once.
-    auto *first = new SplashScreen(&mainWindow);
+    auto *first = new SplashScreen(appMain()->uiContext(), &mainWindow);
     QCOMPARE(mainWindow.windowOpacity(), 0.0);
     delete first;
     QCOMPARE(mainWindow.windowOpacity(), before);

@@ -25,9 +25,9 @@ QString clock(int hour, int minute)
     return QString::asprintf("%02d:%02d", hour, minute);
 }
 
-QList<DailyTimes *> monthOf(int month, int year)
+QList<DailyTimes> monthOf(int month, int year)
 {
-    QList<DailyTimes *> days;
+    QList<DailyTimes> days;
     appAlmarikManager()->timesOfMonth(month, year, days);
     return days;
 }
@@ -105,7 +105,7 @@ void TestHomePage::initTestCase()
     if (!covered(today.month(), today.year()))
         QSKIP("The shipped data does not cover today's month");
     m_prompts = new PromptWatcher;
-    m_page = new PageHome;
+    m_page = new PageHome(appMain()->uiContext());
     m_page->resize(648, 375);
     m_page->show();
 }
@@ -144,7 +144,7 @@ void TestHomePage::panelFillsAMonth()
 {
     QFETCH(int, month);
     QFETCH(int, year);
-    const QList<DailyTimes *> days = monthOf(month, year);
+    const QList<DailyTimes> days = monthOf(month, year);
     QCOMPARE(days.size(), QDate(year, month, 1).daysInMonth());
 
     PanelAlmarik panel;
@@ -161,7 +161,7 @@ void TestHomePage::panelFillsAMonth()
         QCOMPARE(panel.cellLabel(row, 0)->text(), QString::number(row + 1));
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
             QLabel *label = panel.cellLabel(row, slot + 1);
-            QCOMPARE(label->text(), clock(days.at(row)->times[slot][0], days.at(row)->times[slot][1]));
+            QCOMPARE(label->text(), clock(days.at(row).times[slot][0], days.at(row).times[slot][1]));
             QVERIFY(qAbs(label->x() + label->width() / 2 - centres[slot + 1]) <= 1);
         }
         // Rows are stacked one pixel apart.
@@ -178,7 +178,7 @@ void TestHomePage::panelMarksTodaysDayNumber()
 {
     const QDate today = QDate::currentDate();
     // Any month at least as long as today's day number marks that row.
-    const QList<DailyTimes *> days = monthOf(12, m_firstYear);
+    const QList<DailyTimes> days = monthOf(12, m_firstYear);
     PanelAlmarik panel;
     const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
     panel.fill(518, centres, 9, days);
@@ -203,14 +203,14 @@ void TestHomePage::panelHidesTheBarWhenTheMonthIsShort()
     const QDate today = QDate::currentDate();
     if (today.day() == 1)
         QSKIP("Every month has a row for the 1st");
-    const QList<DailyTimes *> full = monthOf(12, m_firstYear);
+    const QList<DailyTimes> full = monthOf(12, m_firstYear);
     PanelAlmarik panel;
     const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
     panel.fill(518, centres, 9, full);
     QVERIFY(!panel.highlightBar()->isHidden());
 
     // A month that ends before today's day number has no row to mark.
-    const QList<DailyTimes *> shorter = full.mid(0, today.day() - 1);
+    const QList<DailyTimes> shorter = full.mid(0, today.day() - 1);
     panel.fill(518, centres, 9, shorter);
     QVERIFY(panel.highlightBar()->isHidden());
     QCOMPARE(panel.highlightY(), 0);
@@ -373,11 +373,11 @@ void TestHomePage::zoneChangeRefreshesThePage()
     QCOMPARE(m_page->findChild<XUrlLabel *>(QStringLiteral("labelGps"))->text(), appAlmarikManager()->coordinatesText());
     // The same month, now with the other zone's times.
     QCOMPARE(m_page->shownDate(), QDate(m_lastYear, 2, 1));
-    const QList<DailyTimes *> days = monthOf(2, m_lastYear);
+    const QList<DailyTimes> days = monthOf(2, m_lastYear);
     QCOMPARE(m_page->days().size(), days.size());
     for (int row = 0; row < days.size(); ++row) {
         QCOMPARE(m_page->panel()->cellLabel(row, 5)->text(),
-                 clock(days.at(row)->times[Zohor][0], days.at(row)->times[Zohor][1]));
+                 clock(days.at(row).times[Zohor][0], days.at(row).times[Zohor][1]));
     }
     QVERIFY(m_prompts->seen().isEmpty());
 }
@@ -456,7 +456,7 @@ void TestHomePage::layoutStaysInsideThePage()
 void TestHomePage::mainWindowComesBackOnToday()
 {
     appConfig().showSplashScreen = false;
-    DialogMain window;
+    DialogMain window(appMain()->uiContext());
     auto *home = window.findChild<PageHome *>();
     QVERIFY(home);
     QCOMPARE(window.pages().value(0), home);

@@ -170,7 +170,7 @@ void TestInfoPages::init()
 
 void TestInfoPages::updateRunsShowsTheOutcomeAndRestarts()
 {
-    PageUpdate page;
+    PageUpdate page(appMain()->uiContext());
     page.resize(PageSize);
     page.show();
     QCOMPARE(shownParts(page), QStringLiteral("B"));
@@ -227,7 +227,7 @@ void TestInfoPages::updateRunsShowsTheOutcomeAndRestarts()
 
 void TestInfoPages::updateListsThePluginVersions()
 {
-    PageUpdate page;
+    PageUpdate page(appMain()->uiContext());
     QCOMPARE(page.labelLastUpdateValue()->text(), appDetails()->buildTime());
     QCOMPARE(page.labelVentabisVersionValue()->text(), appDetails()->ventabisVersion());
     QCOMPARE(page.labelAlmarikVersionData()->text(), appAlmarikManager()->version());
@@ -239,7 +239,7 @@ void TestInfoPages::updateListsThePluginVersions()
 
 void TestInfoPages::updateFollowsTheLanguage()
 {
-    PageUpdate page;
+    PageUpdate page(appMain()->uiContext());
     page.resize(PageSize);
     page.show();
     const char *const keys[] = {"Update.Title", "Update.Description", "Update.LastUpdate", "Update.VentabisVersion",
@@ -288,7 +288,7 @@ void TestInfoPages::updateFollowsTheLanguage()
 
 void TestInfoPages::aboutShowsTheProgramFacts()
 {
-    PageAbout page;
+    PageAbout page(appMain()->uiContext());
     page.resize(PageSize);
     page.show();
     ApplicationInformation *details = appDetails();
@@ -327,12 +327,12 @@ void TestInfoPages::aboutReleaseDateText()
     QFETCH(QString, version);
     QFETCH(QString, shown);
     QVERIFY(switchLanguage(language));
-    QCOMPARE(PageAbout::releaseDateText(version), shown);
+    QCOMPARE(PageAbout::releaseDateText(*appLanguage(), version), shown);
 }
 
 void TestInfoPages::aboutNoticeLinksAndEscapes()
 {
-    PageAbout page;
+    PageAbout page(appMain()->uiContext());
     const QString notice = page.labelThirdParty()->text();
     QVERIFY(notice.startsWith(QLatin1String("<DIV align='justify'><p>")));
     QString plain;
@@ -357,13 +357,13 @@ void TestInfoPages::aboutNoticeLinksAndEscapes()
     // Quotes and angle brackets stay inside the anchor; a link without a
     // host, or none at all, shows the library's name.
     const QString awkward = QStringLiteral("https://libs.example/q?a=\"x\"&b=<i>y</i>'z");
-    anchors = anchorsOf(PageAbout::thirdPartyText(awkward, QStringLiteral("no host")), &plain);
+    anchors = anchorsOf(PageAbout::thirdPartyText(*appLanguage(), awkward, QStringLiteral("no host")), &plain);
     QCOMPARE(anchors.size(), 2);
     QCOMPARE(anchors[0].href, awkward);
     QCOMPARE(anchors[0].text, QStringLiteral("libs.example"));
     QCOMPARE(anchors[1].text, QStringLiteral("OpenSSL"));
     QVERIFY(!plain.contains(QLatin1String("<i>")));
-    anchors = anchorsOf(PageAbout::thirdPartyText(QString(), QString()), &plain);
+    anchors = anchorsOf(PageAbout::thirdPartyText(*appLanguage(), QString(), QString()), &plain);
     QCOMPARE(anchors.size(), 2);
     QVERIFY(anchors[0].href.isEmpty());
     QVERIFY(plain.contains(QLatin1String("(Qt)")) && plain.contains(QLatin1String("(OpenSSL)")));
@@ -371,7 +371,7 @@ void TestInfoPages::aboutNoticeLinksAndEscapes()
 
 void TestInfoPages::aboutFollowsTheLanguage()
 {
-    PageAbout page;
+    PageAbout page(appMain()->uiContext());
     page.resize(PageSize);
     page.show();
     const QStringList english{page.labelVersion()->text(), page.labelReleaseDate()->text(),
@@ -423,7 +423,7 @@ void TestInfoPagesNoPlugin::initTestCase()
 
 void TestInfoPagesNoPlugin::updateOpensWithEmptyVersions()
 {
-    PageUpdate page;
+    PageUpdate page(appMain()->uiContext());
     page.resize(PageSize);
     page.show();
     QVERIFY(page.labelVentabisVersionValue()->text().isEmpty());
@@ -441,7 +441,7 @@ void TestInfoPagesNoPlugin::updateOpensWithEmptyVersions()
 void TestInfoPagesNoPlugin::aboutUsesTheBuiltInLinks()
 {
     const LinkSet builtIn = LinkSet::builtIn();
-    PageAbout page;
+    PageAbout page(appMain()->uiContext());
     page.resize(PageSize);
     page.show();
     QCOMPARE(page.labelCompanyUrl()->url(), builtIn.website);

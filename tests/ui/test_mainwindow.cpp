@@ -29,6 +29,8 @@
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
+#include "ui/main/abstractdesktopnotifier.h"
+#include "ui/main/abstractsoundplayer.h"
 #include "ui/main/desktopnotifier.h"
 #include "ui/main/dialogmain.h"
 #include "ui/pages/pageabout.h"
@@ -44,8 +46,9 @@ namespace {
 class TrayWindow : public DialogMain
 {
 public:
-    explicit TrayWindow(bool tray)
-        : m_tray(tray)
+    explicit TrayWindow(bool tray, const UiContext &ctx = appMain()->uiContext())
+        : DialogMain(ctx)
+        , m_tray(tray)
     {
         // The test drives the clock itself.
         timer()->stop();
@@ -100,6 +103,41 @@ int runEventLoop()
     return QCoreApplication::exec();
 }
 
+// Stands in for the sound device: records what it was asked to play.
+class FakeSoundPlayer : public AbstractSoundPlayer
+{
+public:
+    bool play(const QString &path, int volume) override
+    {
+        played.append({path, volume});
+        return true;
+    }
+    bool stop() override
+    {
+        ++stops;
+        return true;
+    }
+    QList<QPair<QString, int>> played;
+    int stops = 0;
+};
+
+// Stands in for the desktop's notification service.
+class FakeDesktopNotifier : public AbstractDesktopNotifier
+{
+public:
+    struct Message {
+        QString title;
+        QString body;
+        int milliseconds;
+    };
+    bool show(const QString &title, const QString &body, int milliseconds) override
+    {
+        shown.append({title, body, milliseconds});
+        return true;
+    }
+    QList<Message> shown;
+};
+
 QString pluginFolder;
 
 } // namespace
@@ -135,6 +173,8 @@ private slots:
     void startMinimizedWithAndWithoutTray();
     void dragging();
     void notifierPlaysTheSlotSound();
+    void showNoticeWithFakes_data();
+    void showNoticeWithFakes();
     void notifierCustomSounds_data();
     void notifierCustomSounds();
     void desktopNotificationCall();
@@ -724,6 +764,97 @@ void TestMainWindow::notifierPlaysTheSlotSound()
     m_window->trayMenu()->actions().at(1)->trigger();
     QCOMPARE(player->state(), QMediaPlayer::StoppedState);
     appConfig().prayer[Asar] = saved;
+}
+
+void TestMainWindow::showNoticeWithFakes_data()
+{
+    QTest::addColumn<int>("sound");
+    QTest::addColumn<int>("duration");
+    QTest::addColumn<int>("alarmTime");
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<int>("milliseconds");
+    QTest::addColumn<QString>("messageKey");
+    // Sound 5 is the ding-dong chime, 7 the bell; duration 1 is 5 s, 4 is
+    // 30 s, 0 "Turn off"; alarm time 1 is five minutes before.
+    QTest::newRow("chime, five minutes before")
+            << 5 << 1 << 1 << QStringLiteral("qrc:/sounds/NotifyDingDong.mp3") << 5000
+            << QStringLiteral("Notification.MsgBeforeTime");
+    QTest::newRow("at the time") << 5 << 4 << 0 << QStringLiteral("qrc:/sounds/NotifyDingDong.mp3") << 30000
+                                 << QStringLiteral("Notification.MsgOnTime");
+    QTest::newRow("sound turned off") << 0 << 1 << 0 << QString() << 5000
+                                      << QStringLiteral("Notification.MsgOnTime");
+    QTest::newRow("message turned off") << 5 << 0 << 0 << QStringLiteral("qrc:/sounds/NotifyDingDong.mp3") << 0
+                                        << QString();
+}
+
+// The notice of a due slot reaches the sound player and the desktop's
+// notification service given to the window, with the slot's sound, volume
+// and texts; "Turn off" keeps each of them silent.
+void TestMainWindow::showNoticeWithFakes()
+{
+    QFETCH(int, sound);
+    QFETCH(int, duration);
+    QFETCH(int, alarmTime);
+    QFETCH(QString, url);
+    QFETCH(int, milliseconds);
+    QFETCH(QString, messageKey);
+
+    FakeSoundPlayer player;
+    FakeDesktopNotifier desktop;
+    UiContext ctx = appMain()->uiContext();
+    ctx.soundPlayer = &player;
+    ctx.desktopNotifier = &desktop;
+    // Without a tray every message goes to the notification service.
+    m_window = new TrayWindow(false, ctx);
+
+    int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
+    QVERIFY(appAlmarikManager()->dateRange(firstYear, firstMonth, lastYear, lastMonth));
+    const QDate date(firstYear, firstMonth, 12);
+    DailyTimes day;
+    QVERIFY(appAlmarikManager()->timesOfDay(date.day(), date.month(), date.year(), day));
+
+    const PrayerSettings saved = appConfig().prayer[Zohor];
+    PrayerSettings &zohor = appConfig().prayer[Zohor];
+    zohor.notificationSound = sound;
+    zohor.messageDuration = duration;
+    zohor.alarmTime = alarmTime;
+    zohor.audioVolume = 37;
+    const int lead = alarmTime == 1 ? 5 : 0;
+    const QDateTime due(date, QTime(day.hour(Zohor), day.minute(Zohor)).addSecs(-lead * 60));
+
+    m_window->notifyDue(due.addSecs(-40));
+    QVERIFY(player.played.isEmpty());
+    QVERIFY(desktop.shown.isEmpty());
+    m_window->notifyDue(due.addMSecs(400));
+    appConfig().prayer[Zohor] = saved;
+
+    if (url.isEmpty()) {
+        QVERIFY(player.played.isEmpty());
+    } else {
+        QCOMPARE(player.played.size(), 1);
+        QCOMPARE(player.played.first().first, url);
+        QCOMPARE(player.played.first().second, 37);
+    }
+    if (messageKey.isEmpty()) {
+        QVERIFY(desktop.shown.isEmpty());
+    } else {
+        QCOMPARE(desktop.shown.size(), 1);
+        const Language *language = appLanguage();
+        QCOMPARE(desktop.shown.first().title, language->text(QStringLiteral("Notification.Zohor")));
+        const QString prayer = language->text(QStringLiteral("Prayer.Zohor"));
+        QString body = language->text(messageKey).arg(prayer, appAlmarikManager()->zoneName());
+        if (lead)
+            body = body.arg(lead);
+        QCOMPARE(desktop.shown.first().body, body);
+        QCOMPARE(desktop.shown.first().milliseconds, milliseconds);
+    }
+
+    // "&Stop Alarm" reaches the same player.
+    m_window->trayMenu()->actions().at(1)->trigger();
+    QCOMPARE(player.stops, 1);
+    // The fakes go with this function; the window must go first.
+    delete m_window;
+    m_window = nullptr;
 }
 
 void TestMainWindow::notifierCustomSounds_data()

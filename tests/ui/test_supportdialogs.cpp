@@ -121,7 +121,7 @@ void TestSupportDialogs::submitRefusesIncompleteForm()
     QFETCH(QString, enquiry);
     QFETCH(QStringList, marked);
 
-    DialogOnlineSupport dialog;
+    DialogOnlineSupport dialog(appMain()->uiContext());
     dialog.emailEdit()->setText(email);
     dialog.enquiryTypeCombo()->setCurrentIndex(type);
     dialog.enquiryEdit()->setPlainText(enquiry);
@@ -176,7 +176,7 @@ void TestSupportDialogs::emailAddressCheck()
 
 void TestSupportDialogs::marksClearOnEditAndReset()
 {
-    DialogOnlineSupport dialog;
+    DialogOnlineSupport dialog(appMain()->uiContext());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.enquiryEdit()->setPlainText(QStringLiteral("Soalan panjang\nbaris dua"));
@@ -206,7 +206,7 @@ void TestSupportDialogs::submitHandsEncodedMailToMailProgram()
 {
     const QString enquiry = QStringLiteral("Waktu Subuh salah di Kuala Terengganu \u2014 mohon semak?\r\n"
                                            "a&b=c?d#e+f%20g 100% \u00e9\r\nbaris=3&body=x");
-    DialogOnlineSupport dialog;
+    DialogOnlineSupport dialog(appMain()->uiContext());
     dialog.emailEdit()->setText(QStringLiteral("  ali+zenhar@example.com.my "));
     dialog.enquiryTypeCombo()->setCurrentIndex(2);
     dialog.enquiryEdit()->setPlainText(enquiry);
@@ -249,7 +249,7 @@ void TestSupportDialogs::submitKeepsFormWhenNoMailProgram()
 {
     // A handler without the named slot: the desktop reports failure.
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "missing");
-    DialogOnlineSupport dialog;
+    DialogOnlineSupport dialog(appMain()->uiContext());
     dialog.emailEdit()->setText(QStringLiteral("ali@example.com"));
     dialog.enquiryTypeCombo()->setCurrentIndex(1);
     dialog.enquiryEdit()->setPlainText(QStringLiteral("Soalan"));
@@ -267,7 +267,7 @@ void TestSupportDialogs::messagingOpensPluginLinkAndStaysOpen()
 {
     QVERIFY(!appDetails()->ventabisVersion().isEmpty());
     QVERIFY(!appDetails()->whatsAppUrl().isEmpty());
-    DialogWhatsApp dialog;
+    DialogWhatsApp dialog(appMain()->uiContext());
     QCOMPARE(execWith(dialog, [&dialog] { click(dialog.runButton()); }), LeftOpen);
     QCOMPARE(m_recorder.urls, QList<QUrl>{QUrl(appDetails()->whatsAppUrl(), QUrl::TolerantMode)});
 }
@@ -295,8 +295,8 @@ void TestSupportDialogs::textsAndLayoutPerLanguage()
 {
     QFETCH(QString, language);
     const Language *texts = appLanguage();
-    DialogOnlineSupport support;
-    DialogWhatsApp messaging;
+    DialogOnlineSupport support(appMain()->uiContext());
+    DialogWhatsApp messaging(appMain()->uiContext());
     support.show();
     messaging.show();
     QVERIFY(QTest::qWaitForWindowExposed(&messaging));
@@ -358,7 +358,7 @@ void TestSupportDialogs::textsAndLayoutPerLanguage()
     window.setGeometry(100, 80, 700, 560);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    DialogWhatsApp centred(&window);
+    DialogWhatsApp centred(appMain()->uiContext(), &window);
     QVERIFY((centred.geometry().center() - window.geometry().center()).manhattanLength() <= 2);
     QCOMPARE(execWith(centred, [&centred] { QVERIFY(centred.isModal()); centred.closeButton()->click(); }),
              int(QDialog::Rejected));

@@ -76,7 +76,7 @@ void TestViewsFakeData::cleanupTestCase()
 
 void TestViewsFakeData::rangeAcrossYearEndGivesFourCalendars()
 {
-    PageCalendar page;
+    PageCalendar page(appMain()->uiContext());
     const QList<XCalendar *> &calendars = page.calendars();
     QCOMPARE(calendars.size(), 4);
     const QList<QPair<int, int>> expected = {{11, m_year}, {12, m_year}, {1, m_year + 1}, {2, m_year + 1}};
@@ -94,14 +94,14 @@ void TestViewsFakeData::rangeAcrossYearEndGivesFourCalendars()
 
 void TestViewsFakeData::hijriLineNamesBothMonths()
 {
-    XCalendar calendar(12, m_year);
+    XCalendar calendar(appMain()->uiContext(), 12, m_year);
     QCOMPARE(calendar.hijriLabel()->text(), QStringLiteral("Jamadil Awal - Jamadil Akhir 1448"));
 }
 
 void TestViewsFakeData::monthWithoutDataKeepsAnEmptyGrid()
 {
     // March is past the test data.
-    XCalendar calendar(3, m_year + 1);
+    XCalendar calendar(appMain()->uiContext(), 3, m_year + 1);
     QCOMPARE(calendar.titleLabel()->text(), appLanguage()->monthName(3) + QLatin1Char(' ') + QString::number(m_year + 1));
     for (int index = 0; index < XCalendar::CellCount; ++index) {
         QVERIFY(!calendar.cell(index)->record());
@@ -115,11 +115,11 @@ void TestViewsFakeData::monthWithoutDataKeepsAnEmptyGrid()
 
 void TestViewsFakeData::zoneWithoutTableLeavesTheViewsAsTheyWere()
 {
-    PageHome home;
+    PageHome home(appMain()->uiContext());
     home.resize(648, 375);
     home.show();
     QVERIFY(home.showMonth(QDate(m_year, 12, 10)));
-    PageCalendar calendarPage;
+    PageCalendar calendarPage(appMain()->uiContext());
     XCalendar *december = calendarPage.calendars().at(1);
     const QStringList homeBefore = textsOf(&home);
     const QStringList calendarBefore = textsOf(&calendarPage);
@@ -168,7 +168,7 @@ void TestViewsFakeData::zoneWithoutTableLeavesTheViewsAsTheyWere()
 
 void TestViewsFakeData::zoneNameOnTwoLinesIsSmaller()
 {
-    PageHome home;
+    PageHome home(appMain()->uiContext());
     auto *zone = home.findChild<QLabel *>(QStringLiteral("labelZone"));
     QCOMPARE(zone->text(), QStringLiteral("Alpha"));
     QCOMPARE(zone->font().pointSize(), 12);
@@ -189,7 +189,7 @@ void TestViewsFakeData::zoneNameOnTwoLinesIsSmaller()
 
 void TestViewsFakeData::unknownPositionGivesNoMapLink()
 {
-    PageHome home;
+    PageHome home(appMain()->uiContext());
     auto *gps = home.findChild<XUrlLabel *>(QStringLiteral("labelGps"));
     QVERIFY(gps->url().contains(QStringLiteral("mlat=3.5&mlon=101.25")));
 

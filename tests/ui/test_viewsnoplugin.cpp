@@ -49,7 +49,7 @@ void TestViewsNoPlugin::cleanupTestCase()
 
 void TestViewsNoPlugin::homePageIsEmpty()
 {
-    PageHome page;
+    PageHome page(appMain()->uiContext());
     page.resize(648, 375);
     page.show();
     QCOMPARE(page.findChild<QLabel *>(QStringLiteral("labelZone"))->text(), QString());
@@ -80,7 +80,7 @@ void TestViewsNoPlugin::navigationShowsTheNoDataPrompt_data()
 void TestViewsNoPlugin::navigationShowsTheNoDataPrompt()
 {
     QFETCH(QString, action);
-    PageHome page;
+    PageHome page(appMain()->uiContext());
     page.resize(648, 375);
     page.show();
     const QString dateText = page.findChild<QLabel *>(QStringLiteral("labelDate"))->text();
@@ -100,7 +100,7 @@ void TestViewsNoPlugin::navigationShowsTheNoDataPrompt()
 
 void TestViewsNoPlugin::calendarPageIsEmpty()
 {
-    PageCalendar page;
+    PageCalendar page(appMain()->uiContext());
     QVERIFY(page.calendars().isEmpty());
     QCOMPARE(page.contentWidget()->height(), 20);
     page.resize(648, 375);
@@ -111,7 +111,7 @@ void TestViewsNoPlugin::calendarPageIsEmpty()
 
 void TestViewsNoPlugin::timePanelWithoutZone()
 {
-    XTimePanel panel;
+    XTimePanel panel(appMain()->uiContext());
     DailyTimes day;
     day.day = 9;
     day.month = 3;

@@ -1,5 +1,9 @@
 #include "screencatalogue.h"
 
+#include <type_traits>
+
+#include "app/appmain.h"
+
 #include "ui/config/pageconfig.h"
 #include "ui/dialogs/dialogbase.h"
 #include "ui/dialogs/dialogonlinesupport.h"
@@ -24,23 +28,37 @@
 
 namespace {
 
+// A widget built the way the program builds it: with the application
+// object's context, with its catalogue, or with only a parent.
+template <class Widget>
+Widget *make(QWidget *parent)
+{
+    const UiContext &ctx = appMain()->uiContext();
+    if constexpr (std::is_constructible_v<Widget, const UiContext &, QWidget *>)
+        return new Widget(ctx, parent);
+    else if constexpr (std::is_constructible_v<Widget, const Language &, QWidget *>)
+        return new Widget(*ctx.language, parent);
+    else
+        return new Widget(parent);
+}
+
 template <class Widget>
 QWidget *topLevel(QWidget *)
 {
-    return new Widget(nullptr);
+    return make<Widget>(nullptr);
 }
 
 template <class Widget>
 QWidget *onHost(QWidget *host)
 {
-    return new Widget(host);
+    return make<Widget>(host);
 }
 
 // The main window, shown, after `step` has put it in the state to picture.
 std::function<QWidget *(QWidget *)> mainWindow(std::function<void(DialogMain *)> step)
 {
     return [step](QWidget *) -> QWidget * {
-        auto *window = new DialogMain;
+        auto *window = make<DialogMain>(nullptr);
         window->show();
         step(window);
         return window;
@@ -48,11 +66,11 @@ std::function<QWidget *(QWidget *)> mainWindow(std::function<void(DialogMain *)>
 }
 
 // The main window on the configuration page with one of its panels.
-std::function<QWidget *(QWidget *)> configPanel(const char *slot)
+std::function<QWidget *(QWidget *)> configPanel(int index)
 {
-    return mainWindow([slot](DialogMain *window) {
+    return mainWindow([index](DialogMain *window) {
         window->slotButtonConfig();
-        QMetaObject::invokeMethod(window->findChild<PageConfig *>(), slot);
+        window->findChild<PageConfig *>()->showPanel(index);
     });
 }
 
@@ -61,7 +79,7 @@ template <class Dialog>
 std::function<QWidget *(QWidget *)> dialog(std::function<void(Dialog *)> step = {})
 {
     return [step](QWidget *) -> QWidget * {
-        auto *shown = new Dialog(nullptr);
+        auto *shown = make<Dialog>(nullptr);
         shown->show();
         if (step)
             step(shown);
@@ -84,20 +102,20 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("home-today"), mainWindow([](DialogMain *) {})},
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
-        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = new DialogMain; w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } QEvent enter(QEvent::Enter); QApplication::sendEvent(c->cell(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13), &enter); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
-        {QStringLiteral("config-general"), configPanel("slotPanelGeneral")},
-        {QStringLiteral("config-theme"), configPanel("slotPanelTheme")},
-        {QStringLiteral("config-update"), configPanel("slotPanelUpdate")},
-        {QStringLiteral("config-almarikdata"), configPanel("slotPanelAlmarikData")},
-        {QStringLiteral("config-imsak"), configPanel("slotPanelImsak")},
-        {QStringLiteral("config-subuh"), configPanel("slotPanelSubuh")},
-        {QStringLiteral("config-syuruk"), configPanel("slotPanelSyuruk")},
-        {QStringLiteral("config-duha"), configPanel("slotPanelDuha")},
-        {QStringLiteral("config-zohor"), configPanel("slotPanelZohor")},
-        {QStringLiteral("config-asar"), configPanel("slotPanelAsar")},
-        {QStringLiteral("config-maghrib"), configPanel("slotPanelMaghrib")},
-        {QStringLiteral("config-isyak"), configPanel("slotPanelIsyak")},
-        {QStringLiteral("config-developer"), configPanel("slotPanelDeveloper")},
+        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } QEvent enter(QEvent::Enter); QApplication::sendEvent(c->cell(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13), &enter); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
+        {QStringLiteral("config-general"), configPanel(0)},
+        {QStringLiteral("config-theme"), configPanel(1)},
+        {QStringLiteral("config-update"), configPanel(2)},
+        {QStringLiteral("config-almarikdata"), configPanel(3)},
+        {QStringLiteral("config-imsak"), configPanel(4)},
+        {QStringLiteral("config-subuh"), configPanel(5)},
+        {QStringLiteral("config-syuruk"), configPanel(6)},
+        {QStringLiteral("config-duha"), configPanel(7)},
+        {QStringLiteral("config-zohor"), configPanel(8)},
+        {QStringLiteral("config-asar"), configPanel(9)},
+        {QStringLiteral("config-maghrib"), configPanel(10)},
+        {QStringLiteral("config-isyak"), configPanel(11)},
+        {QStringLiteral("config-developer"), configPanel(12)},
         {QStringLiteral("map"), mainWindow([](DialogMain *w) { w->slotButtonMap(); })},
         {QStringLiteral("update"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); })},
         {QStringLiteral("update-running"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); auto *page = w->findChild<PageUpdate *>(); page->slotUpdateNow(); for (int tick = 0; tick < 8; ++tick) page->slotTimer(); })},

@@ -2,46 +2,56 @@
 
 #include <QLabel>
 
-#include "app/appmain.h"
+#include "core/language.h"
+#include "core/prayerslot.h"
 #include "ui/config/panelconfalmarikdata.h"
-#include "ui/config/panelconfasar.h"
 #include "ui/config/panelconfbase.h"
 #include "ui/config/panelconfdeveloper.h"
-#include "ui/config/panelconfduha.h"
 #include "ui/config/panelconfgeneral.h"
-#include "ui/config/panelconfimsak.h"
-#include "ui/config/panelconfisyak.h"
-#include "ui/config/panelconfmaghrib.h"
-#include "ui/config/panelconfsubuh.h"
-#include "ui/config/panelconfsyuruk.h"
+#include "ui/config/panelconfnotifier.h"
 #include "ui/config/panelconftheme.h"
 #include "ui/config/panelconfupdate.h"
-#include "ui/config/panelconfzohor.h"
 #include "ui/controls/xurllabel.h"
 
 namespace {
 
-// Menu entries: object name of the label and catalogue key of its text,
-// in menu order.
+using PanelFactory = QWidget *(*)(const UiContext &ctx, QWidget *parent);
+
+template <class Panel>
+QWidget *makePanel(const UiContext &ctx, QWidget *parent)
+{
+    return new Panel(ctx, parent);
+}
+
+template <PrayerSlot Slot>
+QWidget *makeNotifierPanel(const UiContext &ctx, QWidget *parent)
+{
+    return new PanelConfNotifier(ctx, Slot, parent);
+}
+
+// The menu in its order: the entry's name (its label is "label" + name,
+// its panel "panel" + name), the catalogue key of its caption and the
+// panel it shows.
 struct MenuEntry {
-    const char *label;
+    const char *name;
     const char *key;
+    PanelFactory factory;
 };
 
 const MenuEntry Menu[] = {
-    {"labelGeneral", "ConfMain.General"},
-    {"labelTheme", "ConfMain.Theme"},
-    {"labelUpdate", "ConfMain.Update"},
-    {"labelAlmarikData", "ConfMain.AlmarikData"},
-    {"labelImsak", "ConfMain.Imsak"},
-    {"labelSubuh", "ConfMain.Subuh"},
-    {"labelSyuruk", "ConfMain.Syuruk"},
-    {"labelDuha", "ConfMain.Duha"},
-    {"labelZohor", "ConfMain.Zohor"},
-    {"labelAsar", "ConfMain.Asar"},
-    {"labelMaghrib", "ConfMain.Maghrib"},
-    {"labelIsyak", "ConfMain.Isyak"},
-    {"labelDeveloper", "ConfMain.Developer"},
+    {"General", "ConfMain.General", makePanel<PanelConfGeneral>},
+    {"Theme", "ConfMain.Theme", makePanel<PanelConfTheme>},
+    {"Update", "ConfMain.Update", makePanel<PanelConfUpdate>},
+    {"AlmarikData", "ConfMain.AlmarikData", makePanel<PanelConfAlmarikData>},
+    {"Imsak", "ConfMain.Imsak", makeNotifierPanel<Imsak>},
+    {"Subuh", "ConfMain.Subuh", makeNotifierPanel<Subuh>},
+    {"Syuruk", "ConfMain.Syuruk", makeNotifierPanel<Syuruk>},
+    {"Duha", "ConfMain.Duha", makeNotifierPanel<Duha>},
+    {"Zohor", "ConfMain.Zohor", makeNotifierPanel<Zohor>},
+    {"Asar", "ConfMain.Asar", makeNotifierPanel<Asar>},
+    {"Maghrib", "ConfMain.Maghrib", makeNotifierPanel<Maghrib>},
+    {"Isyak", "ConfMain.Isyak", makeNotifierPanel<Isyak>},
+    {"Developer", "ConfMain.Developer", makePanel<PanelConfDeveloper>},
 };
 
 const int RuleX = 175;
@@ -49,55 +59,29 @@ const int RuleY = 15;
 
 } // namespace
 
-PageConfig::PageConfig(QWidget *parent)
+PageConfig::PageConfig(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
+    , m_ctx(ctx)
 {
-    void (PageConfig::*const menuSlots[])() = {
-        &PageConfig::slotPanelGeneral, &PageConfig::slotPanelTheme,
-        &PageConfig::slotPanelUpdate, &PageConfig::slotPanelAlmarikData,
-        &PageConfig::slotPanelImsak, &PageConfig::slotPanelSubuh,
-        &PageConfig::slotPanelSyuruk, &PageConfig::slotPanelDuha,
-        &PageConfig::slotPanelZohor, &PageConfig::slotPanelAsar,
-        &PageConfig::slotPanelMaghrib, &PageConfig::slotPanelIsyak,
-        &PageConfig::slotPanelDeveloper,
-    };
-    int i = 0;
     for (const MenuEntry &entry : Menu)
-        m_menu.append(makeMenuLabel(QString::fromLatin1(entry.label), menuSlots[i++]));
+        m_menu.append(makeMenuLabel(QStringLiteral("label") + QLatin1String(entry.name), m_menu.size()));
 
     labelLine = new QLabel(this);
     labelLine->setObjectName(QStringLiteral("labelLine"));
     labelLine->setStyleSheet(QStringLiteral("QLabel { background-color : white; color : white; }"));
 
-    panelGeneral = new PanelConfGeneral(this);
-    panelTheme = new PanelConfTheme(this);
-    panelUpdate = new PanelConfUpdate(this);
-    panelAlmarikData = new PanelConfAlmarikData(this);
-    panelImsak = new PanelConfImsak(this);
-    panelSubuh = new PanelConfSubuh(this);
-    panelSyuruk = new PanelConfSyuruk(this);
-    panelDuha = new PanelConfDuha(this);
-    panelZohor = new PanelConfZohor(this);
-    panelAsar = new PanelConfAsar(this);
-    panelMaghrib = new PanelConfMaghrib(this);
-    panelIsyak = new PanelConfIsyak(this);
-    panelDeveloper = new PanelConfDeveloper(this);
-    m_panels = {panelGeneral, panelTheme, panelUpdate, panelAlmarikData, panelImsak,
-                panelSubuh, panelSyuruk, panelDuha, panelZohor, panelAsar, panelMaghrib,
-                panelIsyak, panelDeveloper};
-    const QStringList names = {
-        "panelGeneral", "panelTheme", "panelUpdate", "panelAlmarikData", "panelImsak",
-        "panelSubuh", "panelSyuruk", "panelDuha", "panelZohor", "panelAsar", "panelMaghrib",
-        "panelIsyak", "panelDeveloper"};
-    for (int p = 0; p < m_panels.size(); ++p)
-        m_panels.at(p)->setObjectName(names.at(p));
-    showPanel(panelGeneral);
+    for (const MenuEntry &entry : Menu) {
+        QWidget *panel = entry.factory(m_ctx, this);
+        panel->setObjectName(QStringLiteral("panel") + QLatin1String(entry.name));
+        m_panels.append(panel);
+    }
+    showPanel(0);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PageConfig::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PageConfig::slotUpdateLanguage);
 }
 
-XUrlLabel *PageConfig::makeMenuLabel(const QString &objectName, void (PageConfig::*slot)())
+XUrlLabel *PageConfig::makeMenuLabel(const QString &objectName, int index)
 {
     auto *label = new XUrlLabel(this);
     label->setObjectName(objectName);
@@ -109,7 +93,7 @@ XUrlLabel *PageConfig::makeMenuLabel(const QString &objectName, void (PageConfig
     label->setNormalFont(QFont(QStringLiteral("Arial"), 11));
     label->setHoverFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     label->setCursor(Qt::PointingHandCursor);
-    connect(label, &XUrlLabel::clicked, this, slot);
+    connect(label, &XUrlLabel::clicked, this, [this, index] { showPanel(index); });
     return label;
 }
 
@@ -122,16 +106,18 @@ QWidget *PageConfig::currentPanel() const
     return nullptr;
 }
 
-void PageConfig::showPanel(QWidget *panel)
+void PageConfig::showPanel(int index)
 {
-    for (QWidget *each : qAsConst(m_panels))
-        each->setVisible(each == panel);
+    if (index < 0 || index >= m_panels.size())
+        return;
+    for (int i = 0; i < m_panels.size(); ++i)
+        m_panels.at(i)->setVisible(i == index);
 }
 
 void PageConfig::slotUpdateLanguage()
 {
     for (int i = 0; i < m_menu.size(); ++i)
-        m_menu.at(i)->setText(appLanguage()->text(QString::fromLatin1(Menu[i].key)));
+        m_menu.at(i)->setText(m_ctx.language->text(QString::fromLatin1(Menu[i].key)));
     relayout();
 }
 
@@ -159,17 +145,3 @@ void PageConfig::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     relayout();
 }
-
-void PageConfig::slotPanelGeneral() { showPanel(panelGeneral); }
-void PageConfig::slotPanelTheme() { showPanel(panelTheme); }
-void PageConfig::slotPanelUpdate() { showPanel(panelUpdate); }
-void PageConfig::slotPanelAlmarikData() { showPanel(panelAlmarikData); }
-void PageConfig::slotPanelImsak() { showPanel(panelImsak); }
-void PageConfig::slotPanelSubuh() { showPanel(panelSubuh); }
-void PageConfig::slotPanelSyuruk() { showPanel(panelSyuruk); }
-void PageConfig::slotPanelDuha() { showPanel(panelDuha); }
-void PageConfig::slotPanelZohor() { showPanel(panelZohor); }
-void PageConfig::slotPanelAsar() { showPanel(panelAsar); }
-void PageConfig::slotPanelMaghrib() { showPanel(panelMaghrib); }
-void PageConfig::slotPanelIsyak() { showPanel(panelIsyak); }
-void PageConfig::slotPanelDeveloper() { showPanel(panelDeveloper); }

@@ -4,76 +4,48 @@
 #include <QList>
 #include <QWidget>
 
+#include "ui/uicontext.h"
+
 class QLabel;
 class XUrlLabel;
-class PanelConfGeneral;
-class PanelConfTheme;
-class PanelConfUpdate;
-class PanelConfAlmarikData;
-class PanelConfImsak;
-class PanelConfSubuh;
-class PanelConfSyuruk;
-class PanelConfDuha;
-class PanelConfZohor;
-class PanelConfAsar;
-class PanelConfMaghrib;
-class PanelConfIsyak;
-class PanelConfDeveloper;
 
 // The settings page of the main window: a menu of thirteen entries on the
-// left and, right of a thin white rule, the panel of the chosen entry.
+// left and, right of a thin white rule, the panel of the chosen entry. The
+// entries and their panels come from one table in pageconfig.cpp: general,
+// theme, update, timetable, the eight prayer slots, developer.
 class PageConfig : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageConfig(QWidget *parent = nullptr);
+    // Menu position of the first prayer slot's panel; slot s is at
+    // FirstPrayerPanel + s.
+    static constexpr int FirstPrayerPanel = 4;
+
+    explicit PageConfig(const UiContext &ctx, QWidget *parent = nullptr);
 
     // The panels in menu order.
     const QList<QWidget *> &panels() const { return m_panels; }
     // The panel on show.
     QWidget *currentPanel() const;
+    // Shows the panel at a menu position; a position outside the menu
+    // changes nothing.
+    void showPanel(int index);
 
 public slots:
     void slotUpdateLanguage();
-    void slotPanelGeneral();
-    void slotPanelTheme();
-    void slotPanelUpdate();
-    void slotPanelAlmarikData();
-    void slotPanelImsak();
-    void slotPanelSubuh();
-    void slotPanelSyuruk();
-    void slotPanelDuha();
-    void slotPanelZohor();
-    void slotPanelAsar();
-    void slotPanelMaghrib();
-    void slotPanelIsyak();
-    void slotPanelDeveloper();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    XUrlLabel *makeMenuLabel(const QString &objectName, void (PageConfig::*slot)());
-    void showPanel(QWidget *panel);
+    XUrlLabel *makeMenuLabel(const QString &objectName, int index);
     void relayout();
 
     QList<XUrlLabel *> m_menu;   // in menu order, parallel to m_panels
     QLabel *labelLine;
     QList<QWidget *> m_panels;
 
-    PanelConfGeneral *panelGeneral;
-    PanelConfTheme *panelTheme;
-    PanelConfUpdate *panelUpdate;
-    PanelConfAlmarikData *panelAlmarikData;
-    PanelConfImsak *panelImsak;
-    PanelConfSubuh *panelSubuh;
-    PanelConfSyuruk *panelSyuruk;
-    PanelConfDuha *panelDuha;
-    PanelConfZohor *panelZohor;
-    PanelConfAsar *panelAsar;
-    PanelConfMaghrib *panelMaghrib;
-    PanelConfIsyak *panelIsyak;
-    PanelConfDeveloper *panelDeveloper;
+    UiContext m_ctx;
 };
 
 #endif // PAGECONFIG_H

@@ -4,23 +4,25 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "app/appmain.h"
+#include "core/appconfig.h"
+#include "core/language.h"
 
 namespace {
 
 // Fills a combo with catalogue texts without reporting it as a choice.
-void refill(QComboBox *combo, std::initializer_list<const char *> keys)
+void refill(const Language &language, QComboBox *combo, std::initializer_list<const char *> keys)
 {
     const QSignalBlocker blocker(combo);
     combo->clear();
     for (const char *key : keys)
-        combo->addItem(appLanguage()->text(QString::fromLatin1(key)));
+        combo->addItem(language.text(QString::fromLatin1(key)));
 }
 
 } // namespace
 
-PanelConfAlmarikData::PanelConfAlmarikData(QWidget *parent)
+PanelConfAlmarikData::PanelConfAlmarikData(const UiContext &ctx, QWidget *parent)
     : PanelConfBase(parent)
+    , m_ctx(ctx)
 {
     labelHourSystem = makeCaption(QStringLiteral("labelHourSystem"));
     comboHourSystem = makeCombo(QStringLiteral("comboHourSystem"));
@@ -35,22 +37,22 @@ PanelConfAlmarikData::PanelConfAlmarikData(QWidget *parent)
     comboHijri->setEnabled(false);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PanelConfAlmarikData::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PanelConfAlmarikData::slotUpdateLanguage);
 }
 
 void PanelConfAlmarikData::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     labelTitle->setText(language->text(QStringLiteral("ConfAlmarikData.Title")));
     labelHourSystem->setText(language->text(QStringLiteral("ConfAlmarikData.HourSystem")));
     labelHijri->setText(language->text(QStringLiteral("ConfAlmarikData.Hijri")));
 
-    refill(comboHourSystem, {"HourSystem.12Hours", "HourSystem.24Hours"});
-    showIndex(comboHourSystem, appConfig().hourSystem);
-    refill(comboHijri, {"HijriAdjustment.None", "HijriAdjustment.MinusOneDay",
+    refill(*m_ctx.language, comboHourSystem, {"HourSystem.12Hours", "HourSystem.24Hours"});
+    showIndex(comboHourSystem, m_ctx.config->hourSystem);
+    refill(*m_ctx.language, comboHijri, {"HijriAdjustment.None", "HijriAdjustment.MinusOneDay",
                         "HijriAdjustment.MinusTwoDays", "HijriAdjustment.PlusOneDay",
                         "HijriAdjustment.PlusTwoDays"});
-    showIndex(comboHijri, appConfig().hijriAdjustment);
+    showIndex(comboHijri, m_ctx.config->hijriAdjustment);
     relayout();
 }
 

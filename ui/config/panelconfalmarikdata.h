@@ -2,6 +2,7 @@
 #define PANELCONFALMARIKDATA_H
 
 #include "ui/config/panelconfbase.h"
+#include "ui/uicontext.h"
 
 class QComboBox;
 class QLabel;
@@ -13,7 +14,7 @@ class PanelConfAlmarikData : public PanelConfBase
 {
     Q_OBJECT
 public:
-    explicit PanelConfAlmarikData(QWidget *parent = nullptr);
+    explicit PanelConfAlmarikData(const UiContext &ctx, QWidget *parent = nullptr);
 
     void relayout() override;
 
@@ -27,6 +28,9 @@ private:
     QComboBox *comboHourSystem;
     QLabel *labelHijri;
     QComboBox *comboHijri;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PANELCONFALMARIKDATA_H

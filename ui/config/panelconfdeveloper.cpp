@@ -2,22 +2,23 @@
 
 #include <QLabel>
 
-#include "app/appmain.h"
+#include "core/language.h"
 
-PanelConfDeveloper::PanelConfDeveloper(QWidget *parent)
+PanelConfDeveloper::PanelConfDeveloper(const UiContext &ctx, QWidget *parent)
     : PanelConfBase(parent)
+    , m_ctx(ctx)
 {
     labelDescription = makeCaption(QStringLiteral("labelDescription"));
     labelDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     labelDescription->setWordWrap(true);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PanelConfDeveloper::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PanelConfDeveloper::slotUpdateLanguage);
 }
 
 void PanelConfDeveloper::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     labelTitle->setText(language->text(QStringLiteral("ConfDeveloper.Title")));
     labelDescription->setText(language->text(QStringLiteral("ConfDeveloper.Description")));
     relayout();

@@ -2,6 +2,7 @@
 #define PANELCONFDEVELOPER_H
 
 #include "ui/config/panelconfbase.h"
+#include "ui/uicontext.h"
 
 class QLabel;
 
@@ -10,7 +11,7 @@ class PanelConfDeveloper : public PanelConfBase
 {
     Q_OBJECT
 public:
-    explicit PanelConfDeveloper(QWidget *parent = nullptr);
+    explicit PanelConfDeveloper(const UiContext &ctx, QWidget *parent = nullptr);
 
     void relayout() override;
 
@@ -19,6 +20,9 @@ public slots:
 
 private:
     QLabel *labelDescription;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PANELCONFDEVELOPER_H

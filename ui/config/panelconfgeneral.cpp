@@ -4,7 +4,8 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "app/appmain.h"
+#include "core/appconfig.h"
+#include "core/language.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/promptnolanguage.h"
@@ -23,8 +24,9 @@ QStringList languageNames()
 
 } // namespace
 
-PanelConfGeneral::PanelConfGeneral(QWidget *parent)
+PanelConfGeneral::PanelConfGeneral(const UiContext &ctx, QWidget *parent)
     : PanelConfBase(parent)
+    , m_ctx(ctx)
 {
     labelAutoStart = makeCheckCaption(QStringLiteral("labelAutoStart"));
     labelSplash = makeCheckCaption(QStringLiteral("labelSplash"));
@@ -36,7 +38,7 @@ PanelConfGeneral::PanelConfGeneral(QWidget *parent)
     comboLanguage = makeCombo(QStringLiteral("comboLanguage"));
     comboLanguage->addItems(languageNames());
 
-    const AppConfig &config = appConfig();
+    const AppConfig &config = *m_ctx.config;
     checkAutoStart->setChecked(config.autoStart);
     checkSplash->setChecked(config.showSplashScreen);
     checkExit->setChecked(config.askBeforeExit);
@@ -49,17 +51,17 @@ PanelConfGeneral::PanelConfGeneral(QWidget *parent)
             this, &PanelConfGeneral::slotLanguageChanged);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PanelConfGeneral::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PanelConfGeneral::slotUpdateLanguage);
 }
 
 int PanelConfGeneral::configuredLanguageIndex() const
 {
-    return qMax(0, comboLanguage->findText(appConfig().language, Qt::MatchExactly));
+    return qMax(0, comboLanguage->findText(m_ctx.config->language, Qt::MatchExactly));
 }
 
 void PanelConfGeneral::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     labelTitle->setText(language->text(QStringLiteral("ConfGeneral.Title")));
     labelAutoStart->setText(language->text(QStringLiteral("ConfGeneral.AutoStart")));
     labelSplash->setText(language->text(QStringLiteral("ConfGeneral.Splash")));
@@ -71,20 +73,20 @@ void PanelConfGeneral::slotUpdateLanguage()
 void PanelConfGeneral::slotCheckAutoStart(int state)
 {
     // Saving also creates or removes the auto-start entry.
-    appConfig().autoStart = state != 0;
-    appConfig().save();
+    m_ctx.config->autoStart = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfGeneral::slotCheckSplash(int state)
 {
-    appConfig().showSplashScreen = state != 0;
-    appConfig().save();
+    m_ctx.config->showSplashScreen = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfGeneral::slotCheckExit(int state)
 {
-    appConfig().askBeforeExit = state != 0;
-    appConfig().save();
+    m_ctx.config->askBeforeExit = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfGeneral::slotLanguageChanged(int index)
@@ -99,14 +101,14 @@ void PanelConfGeneral::slotLanguageChanged(int index)
             const QSignalBlocker blocker(comboLanguage);
             comboLanguage->setCurrentIndex(configuredLanguageIndex());
         }
-        PromptNoLanguage prompt(this);
+        PromptNoLanguage prompt(*m_ctx.language, this);
         prompt.exec();
         return;
     }
-    appConfig().language = comboLanguage->itemText(index);
-    appConfig().save();
+    m_ctx.config->language = comboLanguage->itemText(index);
+    m_ctx.config->save();
     // Every page, panel and the main window re-read their texts.
-    appLanguage()->load(true);
+    m_ctx.language->load(true);
 }
 
 void PanelConfGeneral::relayout()

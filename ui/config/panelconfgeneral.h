@@ -2,6 +2,7 @@
 #define PANELCONFGENERAL_H
 
 #include "ui/config/panelconfbase.h"
+#include "ui/uicontext.h"
 
 class QComboBox;
 class QLabel;
@@ -14,7 +15,7 @@ class PanelConfGeneral : public PanelConfBase
 {
     Q_OBJECT
 public:
-    explicit PanelConfGeneral(QWidget *parent = nullptr);
+    explicit PanelConfGeneral(const UiContext &ctx, QWidget *parent = nullptr);
 
     void relayout() override;
 
@@ -38,6 +39,9 @@ private:
     XCheckBox *checkExit;
     QLabel *labelLanguage;
     QComboBox *comboLanguage;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PANELCONFGENERAL_H

@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QSlider>
 
-#include "app/appmain.h"
+#include "core/appconfig.h"
+#include "core/language.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xpathlabel.h"
 #include "ui/controls/xurllabel.h"
@@ -47,13 +48,14 @@ QStringList muazinEntries()
 
 } // namespace
 
-PanelConfNotifier::PanelConfNotifier(PrayerSlot slot, QWidget *parent)
+PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWidget *parent)
     : PanelConfBase(parent)
     , fileChooser([](QWidget *chooserParent, const QString &caption, const QString &folder,
                      const QString &filter) {
           return QFileDialog::getOpenFileName(chooserParent, caption, folder, filter);
       })
     , m_slot(slot)
+    , m_ctx(ctx)
 {
     labelEnable = makeCheckCaption(QStringLiteral("labelEnable"));
     checkEnable = makeCheckBox(labelEnable, QStringLiteral("checkEnable"));
@@ -113,17 +115,17 @@ PanelConfNotifier::PanelConfNotifier(PrayerSlot slot, QWidget *parent)
     connect(checkEnable, &XCheckBox::stateChanged, this, &PanelConfNotifier::slotCheckEnable);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PanelConfNotifier::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PanelConfNotifier::slotUpdateLanguage);
 }
 
 PrayerSettings &PanelConfNotifier::settings() const
 {
-    return appConfig().prayer[m_slot];
+    return m_ctx.config->prayer[m_slot];
 }
 
 void PanelConfNotifier::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     labelTitle->setText(language->text(QStringLiteral("ConfNotifier.Title") + prayerSlotName(m_slot)));
     labelEnable->setText(language->text(QStringLiteral("ConfNotifier.Enable")));
     labelTextDuration->setText(language->text(QStringLiteral("ConfNotifier.TextDuration")));
@@ -139,7 +141,7 @@ void PanelConfNotifier::slotUpdateLanguage()
 void PanelConfNotifier::slotCheckEnable(int state)
 {
     settings().enable = state != 0;
-    appConfig().save();
+    m_ctx.config->save();
 }
 
 void PanelConfNotifier::slotTextDurationChanged(int index)
@@ -147,7 +149,7 @@ void PanelConfNotifier::slotTextDurationChanged(int index)
     if (index < 0)
         return;
     settings().messageDuration = index;
-    appConfig().save();
+    m_ctx.config->save();
 }
 
 void PanelConfNotifier::slotAlarmTimeChanged(int index)
@@ -155,7 +157,7 @@ void PanelConfNotifier::slotAlarmTimeChanged(int index)
     if (index < 0)
         return;
     settings().alarmTime = index;
-    appConfig().save();
+    m_ctx.config->save();
 }
 
 void PanelConfNotifier::slotNotificationSoundChanged(int index)
@@ -165,7 +167,7 @@ void PanelConfNotifier::slotNotificationSoundChanged(int index)
     if (index < 0)
         return;
     settings().notificationSound = index;
-    appConfig().save();
+    m_ctx.config->save();
 }
 
 void PanelConfNotifier::slotMuazinChanged(int index)
@@ -173,7 +175,7 @@ void PanelConfNotifier::slotMuazinChanged(int index)
     if (index < 0)
         return;
     settings().muazin = index;
-    appConfig().save();
+    m_ctx.config->save();
 }
 
 void PanelConfNotifier::slotVolumeChanged(int value)
@@ -181,7 +183,7 @@ void PanelConfNotifier::slotVolumeChanged(int value)
     // Saved for every value the slider passes, so the notifier always
     // plays at the volume last shown.
     settings().audioVolume = value;
-    appConfig().save();
+    m_ctx.config->save();
     labelVolumePercent->setText(QStringLiteral("%1%").arg(value));
     placeVolumePercent();
 }
@@ -195,7 +197,7 @@ void PanelConfNotifier::slotPathLabelClicked()
     if (path.isEmpty())
         return;   // cancelled: the old path and its label stay
     settings().customSoundPath = path;
-    appConfig().save();
+    m_ctx.config->save();
     showPath();
 }
 
@@ -203,7 +205,7 @@ void PanelConfNotifier::showPath()
 {
     const QString path = settings().customSoundPath;
     if (path.isEmpty()) {
-        labelPathValue->setText(appLanguage()->text(QStringLiteral("ConfNotifier.PathValue")));
+        labelPathValue->setText(m_ctx.language->text(QStringLiteral("ConfNotifier.PathValue")));
         labelPathValue->setToolTip(QString());
     } else {
         const int room = qMax(50, width() - 30 - 10);

@@ -5,6 +5,7 @@
 
 #include "core/prayerslot.h"
 #include "ui/config/panelconfbase.h"
+#include "ui/uicontext.h"
 
 class QComboBox;
 class QLabel;
@@ -28,7 +29,7 @@ public:
     using FileChooser = std::function<QString(QWidget *, const QString &, const QString &,
                                               const QString &)>;
 
-    PanelConfNotifier(PrayerSlot slot, QWidget *parent = nullptr);
+    PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWidget *parent = nullptr);
 
     PrayerSlot slot() const { return m_slot; }
 
@@ -73,6 +74,9 @@ private:
     QSlider *sliderVolume;
     QLabel *labelVolumeLevel;
     QLabel *labelVolumePercent;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PANELCONFNOTIFIER_H

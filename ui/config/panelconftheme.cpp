@@ -2,22 +2,23 @@
 
 #include <QLabel>
 
-#include "app/appmain.h"
+#include "core/language.h"
 
-PanelConfTheme::PanelConfTheme(QWidget *parent)
+PanelConfTheme::PanelConfTheme(const UiContext &ctx, QWidget *parent)
     : PanelConfBase(parent)
+    , m_ctx(ctx)
 {
     labelDescription = makeCaption(QStringLiteral("labelDescription"));
     labelDescription->setAlignment(Qt::AlignCenter);
     labelDescription->setWordWrap(true);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PanelConfTheme::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PanelConfTheme::slotUpdateLanguage);
 }
 
 void PanelConfTheme::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     labelTitle->setText(language->text(QStringLiteral("ConfTheme.Title")));
     labelDescription->setText(language->text(QStringLiteral("ConfTheme.Description")));
     relayout();

@@ -2,6 +2,7 @@
 #define PANELCONFTHEME_H
 
 #include "ui/config/panelconfbase.h"
+#include "ui/uicontext.h"
 
 class QLabel;
 
@@ -11,7 +12,7 @@ class PanelConfTheme : public PanelConfBase
 {
     Q_OBJECT
 public:
-    explicit PanelConfTheme(QWidget *parent = nullptr);
+    explicit PanelConfTheme(const UiContext &ctx, QWidget *parent = nullptr);
 
     void relayout() override;
 
@@ -20,6 +21,9 @@ public slots:
 
 private:
     QLabel *labelDescription;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PANELCONFTHEME_H

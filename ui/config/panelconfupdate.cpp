@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "app/appmain.h"
+#include "core/appconfig.h"
+#include "core/language.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xurllabel.h"
 
-PanelConfUpdate::PanelConfUpdate(QWidget *parent)
+PanelConfUpdate::PanelConfUpdate(const UiContext &ctx, QWidget *parent)
     : PanelConfBase(parent)
+    , m_ctx(ctx)
 {
     labelEnable = makeCheckCaption(QStringLiteral("labelEnable"));
     labelStartup = makeCheckCaption(QStringLiteral("labelStartup"));
@@ -22,7 +24,7 @@ PanelConfUpdate::PanelConfUpdate(QWidget *parent)
     labelInterval = makeCaption(QStringLiteral("labelInterval"));
     comboInterval = makeCombo(QStringLiteral("comboInterval"));
 
-    const AppConfig &config = appConfig();
+    const AppConfig &config = *m_ctx.config;
     checkEnable->setChecked(config.autoUpdate);
     checkStartup->setChecked(config.updateOnStartup);
     checkNotification->setChecked(config.notifyUpdateComplete);
@@ -37,12 +39,12 @@ PanelConfUpdate::PanelConfUpdate(QWidget *parent)
     comboInterval->setEnabled(false);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PanelConfUpdate::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PanelConfUpdate::slotUpdateLanguage);
 }
 
 void PanelConfUpdate::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     labelTitle->setText(language->text(QStringLiteral("ConfUpdate.Title")));
     labelEnable->setText(language->text(QStringLiteral("ConfUpdate.Enable")));
     labelStartup->setText(language->text(QStringLiteral("ConfUpdate.Startup")));
@@ -58,32 +60,32 @@ void PanelConfUpdate::slotUpdateLanguage()
                                 "Interval.2Weeks", "Interval.Monthly"})
             comboInterval->addItem(language->text(QString::fromLatin1(key)));
     }
-    showIndex(comboInterval, appConfig().updateInterval);
+    showIndex(comboInterval, m_ctx.config->updateInterval);
     relayout();
 }
 
 void PanelConfUpdate::slotCheckEnable(int state)
 {
-    appConfig().autoUpdate = state != 0;
-    appConfig().save();
+    m_ctx.config->autoUpdate = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfUpdate::slotCheckStartup(int state)
 {
-    appConfig().updateOnStartup = state != 0;
-    appConfig().save();
+    m_ctx.config->updateOnStartup = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfUpdate::slotCheckNotification(int state)
 {
-    appConfig().notifyUpdateComplete = state != 0;
-    appConfig().save();
+    m_ctx.config->notifyUpdateComplete = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfUpdate::slotCheckPrompt(int state)
 {
-    appConfig().promptNewVersion = state != 0;
-    appConfig().save();
+    m_ctx.config->promptNewVersion = state != 0;
+    m_ctx.config->save();
 }
 
 void PanelConfUpdate::slotUpdateIntervalChanged(int index)

@@ -2,6 +2,7 @@
 #define PANELCONFUPDATE_H
 
 #include "ui/config/panelconfbase.h"
+#include "ui/uicontext.h"
 
 class QComboBox;
 class QLabel;
@@ -14,7 +15,7 @@ class PanelConfUpdate : public PanelConfBase
 {
     Q_OBJECT
 public:
-    explicit PanelConfUpdate(QWidget *parent = nullptr);
+    explicit PanelConfUpdate(const UiContext &ctx, QWidget *parent = nullptr);
 
     void relayout() override;
 
@@ -37,6 +38,9 @@ private:
     XCheckBox *checkPrompt;
     QLabel *labelInterval;
     QComboBox *comboInterval;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PANELCONFUPDATE_H

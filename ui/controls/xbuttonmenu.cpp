@@ -26,13 +26,8 @@ void XButtonMenu::load(const QDomElement &element, QMenu *target)
         } else if (child.tagName() == QLatin1String("item")) {
             auto *action = new QAction(child.text(), owner);
             target->addAction(action);
-            connect(action, &QAction::triggered, this, &XButtonMenu::slotItemTriggered);
+            connect(action, &QAction::triggered, this,
+                    [this, action] { emit itemTriggered(action->text()); });
         }
     }
-}
-
-void XButtonMenu::slotItemTriggered()
-{
-    if (auto *action = qobject_cast<QAction *>(sender()))
-        emit itemTriggered(action->text());
 }

@@ -19,9 +19,6 @@ public:
 signals:
     void itemTriggered(QString name);
 
-public slots:
-    void slotItemTriggered();
-
 private:
     void load(const QDomElement &element, QMenu *target);
 };

@@ -71,9 +71,9 @@ void XPushButton::setOverlayPicture(const QString &path, const QString &maskPath
     m_overlayMaskPath = maskPath;
 }
 
-void XPushButton::setEnabled(bool blEnable)
+void XPushButton::setLogicallyEnabled(bool enabled)
 {
-    m_enabled = blEnable;
+    m_enabled = enabled;
     const QRect globalRect(mapToGlobal(QPoint(0, 0)), size());
     if (m_enabled && globalRect.contains(QCursor::pos()))
         sendCrossing(QEvent::Enter);

@@ -41,10 +41,9 @@ public:
     // look, e.g. a badge; empty paths remove it.
     void setOverlayPicture(const QString &path, const QString &maskPath);
 
-public slots:
-    // Stores the logical enabled state only and refreshes the look for
-    // where the pointer is now.
-    void setEnabled(bool blEnable);
+    // Stores the logical enabled state only (QWidget::setEnabled() is left
+    // alone) and refreshes the look for where the pointer is now.
+    void setLogicallyEnabled(bool enabled);
 
 protected:
     void enterEvent(QEvent *event) override;

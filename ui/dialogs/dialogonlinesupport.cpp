@@ -1,11 +1,12 @@
 #include "dialogonlinesupport.h"
 
-#include "app/appmain.h"
+#include "core/applicationinformation.h"
+#include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
+#include "core/logcategories.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,12 +58,13 @@ QString encoded(const QString &text, const QByteArray &keep = QByteArray())
 
 } // namespace
 
-DialogOnlineSupport::DialogOnlineSupport(QWidget *parent)
+DialogOnlineSupport::DialogOnlineSupport(const UiContext &ctx, QWidget *parent)
     : DialogBase(parent)
+    , m_ctx(ctx)
 {
     buildForm();
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &DialogOnlineSupport::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &DialogOnlineSupport::slotUpdateLanguage);
     centre();
 }
 
@@ -126,7 +128,7 @@ void DialogOnlineSupport::buildForm()
 
 void DialogOnlineSupport::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     titleLabel()->setText(language->text(QStringLiteral("Dialog.OnlineSupport")));
     titleLabel()->adjustSize();
     labelDescription->setText(language->text(QStringLiteral("OnlineSupport.Description")));
@@ -227,7 +229,7 @@ void DialogOnlineSupport::setMarked(QWidget *field, bool marked)
 
 QUrl DialogOnlineSupport::mailUrl() const
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     const QString subject = ApplicationInformation::shortName() + QStringLiteral(": ")
             + comboEnquiryType->currentText();
     // The enquiry, then the address to reply to and the version the user
@@ -237,8 +239,8 @@ QUrl DialogOnlineSupport::mailUrl() const
             + language->text(QStringLiteral("OnlineSupport.Email")) + QLatin1Char(' ')
             + editEmail->text().trimmed() + QStringLiteral("\r\n")
             + language->text(QStringLiteral("About.Version")) + QLatin1Char(' ')
-            + appDetails()->appVersion();
-    const QString link = QStringLiteral("mailto:") + encoded(appDetails()->supportEmail(), "@")
+            + m_ctx.details->appVersion();
+    const QString link = QStringLiteral("mailto:") + encoded(m_ctx.details->supportEmail(), "@")
             + QStringLiteral("?subject=") + encoded(subject)
             + QStringLiteral("&body=") + encoded(body);
     return QUrl(link, QUrl::StrictMode);
@@ -246,7 +248,7 @@ QUrl DialogOnlineSupport::mailUrl() const
 
 void DialogOnlineSupport::slotSubmit()
 {
-    qDebug() << "DialogOnlineSupport::slotSubmit()";
+    qCDebug(lcUi) << "Support form submitted";
 
     const bool emailGood = isValidEmailAddress(editEmail->text());
     // The first entry only asks for a choice.
@@ -273,12 +275,12 @@ void DialogOnlineSupport::slotSubmit()
     if (QDesktopServices::openUrl(mailUrl()))
         accept();
     else
-        qWarning() << "DialogOnlineSupport: no mail program took the support form";
+        qCWarning(lcUi) << "No mail program took the support form";
 }
 
 void DialogOnlineSupport::slotReset()
 {
-    qDebug() << "DialogOnlineSupport::slotReset()";
+    qCDebug(lcUi) << "Support form reset";
     editEmail->clear();
     comboEnquiryType->setCurrentIndex(0);
     editEnquiry->clear();

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QUrl>
+#include "ui/uicontext.h"
 
 class QComboBox;
 class QLabel;
@@ -23,7 +24,7 @@ class DialogOnlineSupport : public DialogBase
 {
     Q_OBJECT
 public:
-    explicit DialogOnlineSupport(QWidget *parent = nullptr);
+    explicit DialogOnlineSupport(const UiContext &ctx, QWidget *parent = nullptr);
 
     // A plain check of an address the team can reply to: exactly one "@"
     // with text on both sides, a domain of two or more non-empty dotted
@@ -59,6 +60,9 @@ private:
     QLabel *labelPicture;
     XGreenButton *buttonSubmit;
     XGreenButton *buttonReset;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // DIALOGONLINESUPPORT_H

@@ -1,10 +1,11 @@
 #include "dialogwhatsapp.h"
 
-#include "app/appmain.h"
+#include "core/applicationinformation.h"
+#include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
+#include "core/logcategories.h"
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPixmap>
@@ -21,8 +22,9 @@ const int ButtonHeight = 40;
 
 } // namespace
 
-DialogWhatsApp::DialogWhatsApp(QWidget *parent)
+DialogWhatsApp::DialogWhatsApp(const UiContext &ctx, QWidget *parent)
     : DialogBase(parent)
+    , m_ctx(ctx)
 {
     resize(DialogWidth, DialogHeight);
 
@@ -41,13 +43,13 @@ DialogWhatsApp::DialogWhatsApp(QWidget *parent)
     connect(buttonRunWhatsApp, &XPanelButton::clicked, this, &DialogWhatsApp::slotRunWhatsApp);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &DialogWhatsApp::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &DialogWhatsApp::slotUpdateLanguage);
     centre();
 }
 
 void DialogWhatsApp::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     titleLabel()->setText(language->text(QStringLiteral("Dialog.WhatsApp")));
     titleLabel()->adjustSize();
     labelDescription->setText(language->text(QStringLiteral("WhatsApp.Description")));
@@ -89,6 +91,6 @@ bool DialogWhatsApp::openLink(const QString &link)
 
 void DialogWhatsApp::slotRunWhatsApp()
 {
-    qDebug() << "DialogWhatsApp::slotRunWhatsApp()";
-    openLink(appDetails()->whatsAppUrl());
+    qCDebug(lcUi) << "Opening the messaging service";
+    openLink(m_ctx.details->whatsAppUrl());
 }

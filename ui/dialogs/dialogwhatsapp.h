@@ -4,6 +4,7 @@
 #include "ui/dialogs/dialogbase.h"
 
 #include <QString>
+#include "ui/uicontext.h"
 
 class QLabel;
 class XGreenButton;
@@ -14,7 +15,7 @@ class DialogWhatsApp : public DialogBase
 {
     Q_OBJECT
 public:
-    explicit DialogWhatsApp(QWidget *parent = nullptr);
+    explicit DialogWhatsApp(const UiContext &ctx, QWidget *parent = nullptr);
 
     // Opens the link with the desktop's URL handler (parsed tolerantly).
     // An empty or blank link opens nothing; returns whether a handler took
@@ -34,6 +35,9 @@ private:
     QLabel *labelDescription;
     QLabel *labelPicture;
     XGreenButton *buttonRunWhatsApp;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // DIALOGWHATSAPP_H

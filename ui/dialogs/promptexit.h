@@ -3,6 +3,7 @@
 
 #include "ui/dialogs/dialogbase.h"
 
+class Language;
 class QLabel;
 class XGreenButton;
 
@@ -12,7 +13,7 @@ class PromptExit : public DialogBase
 {
     Q_OBJECT
 public:
-    explicit PromptExit(QWidget *parent = nullptr);
+    explicit PromptExit(const Language &language, QWidget *parent = nullptr);
 
 public slots:
     void slotYes();

@@ -1,16 +1,15 @@
 #include "promptlayout.h"
 
-#include "app/appmain.h"
+#include "core/language.h"
 #include "ui/controls/xgreenbutton.h"
 #include "ui/dialogs/dialogbase.h"
 
 #include <QLabel>
 
-QLabel *PromptLayout::build(DialogBase *prompt, const QString &titleKey, const QSize &initialSize,
+QLabel *PromptLayout::build(const Language &language, DialogBase *prompt, const QString &titleKey, const QSize &initialSize,
                             const QString &textKey, int textHeight, const QList<Button> &buttons)
 {
-    Language *language = appLanguage();
-    prompt->titleLabel()->setText(language->text(titleKey));
+    prompt->titleLabel()->setText(language.text(titleKey));
     prompt->resize(initialSize);
     prompt->centre();
 
@@ -21,7 +20,7 @@ QLabel *PromptLayout::build(DialogBase *prompt, const QString &titleKey, const Q
     palette.setColor(QPalette::Inactive, QPalette::WindowText, Qt::black);
     description->setPalette(palette);
     description->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Normal));
-    description->setText(language->text(textKey));
+    description->setText(language.text(textKey));
     description->setAlignment(Qt::AlignJustify);
     description->setWordWrap(true);
     // The table's text height, unless the wrapped text needs more (a
@@ -37,7 +36,7 @@ QLabel *PromptLayout::build(DialogBase *prompt, const QString &titleKey, const Q
     for (int i = 0; i < buttons.size(); ++i) {
         XGreenButton *button = buttons.at(i).button;
         button->resize(buttonWidth, buttonHeight);
-        button->setText(language->text(buttons.at(i).captionKey));
+        button->setText(language.text(buttons.at(i).captionKey));
         int x = prompt->width() / 2 - buttonWidth / 2;
         if (buttons.size() == 2)
             x = i == 0 ? prompt->width() / 2 - buttonWidth - 3 : prompt->width() / 2 + 2;

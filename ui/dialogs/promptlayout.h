@@ -6,6 +6,7 @@
 #include <QString>
 
 class DialogBase;
+class Language;
 class QLabel;
 class XGreenButton;
 
@@ -22,7 +23,7 @@ public:
     };
 
     // Builds the form on the prompt and returns the description label.
-    static QLabel *build(DialogBase *prompt, const QString &titleKey, const QSize &initialSize,
+    static QLabel *build(const Language &language, DialogBase *prompt, const QString &titleKey, const QSize &initialSize,
                          const QString &textKey, int textHeight, const QList<Button> &buttons);
 };
 

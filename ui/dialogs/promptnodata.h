@@ -1,25 +1,20 @@
 #ifndef PROMPTNODATA_H
 #define PROMPTNODATA_H
 
-#include "ui/dialogs/dialogbase.h"
+#include "ui/dialogs/promptmessage.h"
 
-class QLabel;
-class XGreenButton;
-
-// Tells that the timetable of the month asked for is not available. Its one
-// button, like closing the frame, rejects.
-class PromptNoData : public DialogBase
+// Tells that the timetable of the month asked for is not available.
+class PromptNoData : public PromptMessage
 {
     Q_OBJECT
 public:
-    explicit PromptNoData(QWidget *parent = nullptr);
-
-public slots:
-    void slotClose();
-
-private:
-    QLabel *labelDescription;
-    XGreenButton *buttonClosePrompt;
+    explicit PromptNoData(const Language &language, QWidget *parent = nullptr)
+        : PromptMessage(language,
+                        {QStringLiteral("Prompt.NoData"), QSize(350, 250), QStringLiteral("NoData.Description"),
+                         70, QStringLiteral("NoData.BtnClose")},
+                        parent)
+    {
+    }
 };
 
 #endif // PROMPTNODATA_H

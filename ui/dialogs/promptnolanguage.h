@@ -1,25 +1,20 @@
 #ifndef PROMPTNOLANGUAGE_H
 #define PROMPTNOLANGUAGE_H
 
-#include "ui/dialogs/dialogbase.h"
+#include "ui/dialogs/promptmessage.h"
 
-class QLabel;
-class XGreenButton;
-
-// Tells that the chosen language cannot be used yet. Its one
-// button, like closing the frame, rejects.
-class PromptNoLanguage : public DialogBase
+// Tells that the chosen language cannot be used yet.
+class PromptNoLanguage : public PromptMessage
 {
     Q_OBJECT
 public:
-    explicit PromptNoLanguage(QWidget *parent = nullptr);
-
-public slots:
-    void slotClose();
-
-private:
-    QLabel *labelDescription;
-    XGreenButton *buttonClosePrompt;
+    explicit PromptNoLanguage(const Language &language, QWidget *parent = nullptr)
+        : PromptMessage(language,
+                        {QStringLiteral("Prompt.NoLanguage"), QSize(350, 200),
+                         QStringLiteral("NoLanguage.Description"), 50, QStringLiteral("NoLanguage.BtnClose")},
+                        parent)
+    {
+    }
 };
 
 #endif // PROMPTNOLANGUAGE_H

@@ -1,6 +1,7 @@
 #include "splashscreen.h"
 
-#include "app/appmain.h"
+#include "core/applicationinformation.h"
+#include "ui/main/systemutilities.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -27,9 +28,10 @@ QLabel *borderLine(QWidget *parent)
 
 } // namespace
 
-SplashScreen::SplashScreen(QWidget *mainWindow)
+SplashScreen::SplashScreen(const UiContext &ctx, QWidget *mainWindow)
     : QWidget(mainWindow)
     , m_mainWindow(mainWindow)
+    , m_ctx(ctx)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::Tool);
@@ -39,7 +41,7 @@ SplashScreen::SplashScreen(QWidget *mainWindow)
     setPalette(background);
     setAutoFillBackground(true);
     resize(385, 227);
-    appSystemUtilities()->centerOnDesktop(this);
+    SystemUtilities::centerOnDesktop(this);
 
     labelAppTitle = new QLabel(this);
     labelAppTitle->setObjectName(QStringLiteral("labelAppTitle"));
@@ -57,7 +59,7 @@ SplashScreen::SplashScreen(QWidget *mainWindow)
     labelBorderLeft->setGeometry(0, 0, 1, height());
     labelBorderRight->setGeometry(width() - 1, 0, 1, height());
 
-    ApplicationInformation *details = appDetails();
+    ApplicationInformation *details = m_ctx.details;
     labelVersion = blackLabel(this, QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     labelVersion->setObjectName(QStringLiteral("labelVersion"));
     labelVersion->setText(QStringLiteral("Version: ") + details->appVersion());

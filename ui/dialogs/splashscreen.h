@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include "ui/uicontext.h"
 
 class QLabel;
 
@@ -17,7 +18,7 @@ class SplashScreen : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SplashScreen(QWidget *mainWindow);
+    explicit SplashScreen(const UiContext &ctx, QWidget *mainWindow);
     ~SplashScreen() override;
 
     bool isFading() const { return m_fadeTimer.isActive(); }
@@ -40,6 +41,9 @@ private:
     QPointer<QWidget> m_mainWindow;
     float m_fadeLevel = 0.1f;
     double m_mainWindowOpacity = 1.0;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // SPLASHSCREEN_H

@@ -5,11 +5,13 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/main/abstractdesktopnotifier.h"
+
 // Shows a message through the desktop's notification service
 // (org.freedesktop.Notifications on the session bus). The main window uses
 // it when the desktop has no system tray to raise balloons on, e.g. GNOME
 // without an extension. Each message replaces the one shown before it.
-class DesktopNotifier : public QObject
+class DesktopNotifier : public QObject, public AbstractDesktopNotifier
 {
     Q_OBJECT
 public:
@@ -21,7 +23,7 @@ public:
                                    const QString &body, int milliseconds);
 
     // Sends the message; false when there is no session bus.
-    bool show(const QString &title, const QString &body, int milliseconds);
+    bool show(const QString &title, const QString &body, int milliseconds) override;
     // The service's id of the last message shown, 0 before the first reply.
     uint lastId() const { return m_lastId; }
 

@@ -1,8 +1,8 @@
 #include "ui/main/dialogmain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QDebug>
 #include <QDesktopServices>
 #include <QDomElement>
 #include <QIcon>
@@ -13,15 +13,23 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/appmain.h"
+#include <functional>
+
+#include "core/almarikmanager.h"
+#include "core/appconfig.h"
+#include "core/applicationinformation.h"
+#include "core/language.h"
+#include "core/logcategories.h"
 #include "ui/config/pageconfig.h"
+#include "ui/main/abstractsoundplayer.h"
+#include "ui/main/systemutilities.h"
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
-#include "ui/main/desktopnotifier.h"
+#include "ui/main/abstractdesktopnotifier.h"
 #include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehelp.h"
@@ -47,13 +55,14 @@ QString picture(const QString &name)
 
 } // namespace
 
-DialogMain::DialogMain(QWidget *parent)
+DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     : QDialog(parent)
-    , m_notifier(appConfig(), *appLanguage(),
-                 [](const QDate &date, DailyTimes &out) {
-                     return appAlmarikManager()->timesOfDay(date.day(), date.month(), date.year(), out);
+    , m_notifier(*ctx.config, *ctx.language,
+                 [manager = ctx.almarikManager](const QDate &date, DailyTimes &out) {
+                     return manager->timesOfDay(date.day(), date.month(), date.year(), out);
                  },
-                 [] { return appAlmarikManager()->zoneName(); })
+                 [manager = ctx.almarikManager] { return manager->zoneName(); })
+    , m_ctx(ctx)
 {
     createForm();
     setWindowTitle(ApplicationInformation::shortName());
@@ -61,11 +70,7 @@ DialogMain::DialogMain(QWidget *parent)
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
 
     // An empty zone setting selects the timetable's default zone.
-    appAlmarikManager()->setZone(appConfig().zone, true);
-
-    // The splash fades in while this window is still hidden.
-    if (appConfig().showSplashScreen)
-        appMain()->showSplash(this);
+    m_ctx.almarikManager->setZone(m_ctx.config->zone, true);
 
     createBackground();
     createTrayIcon();
@@ -76,11 +81,11 @@ DialogMain::DialogMain(QWidget *parent)
     createBorders();
     placeBackgroundPanel();
 
-    connect(appAlmarikManager(), &AlmarikManager::updated, this, &DialogMain::slotUpdateAlmarik);
-    appSystemUtilities()->centerOnDesktop(this);
+    connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &DialogMain::slotUpdateAlmarik);
+    SystemUtilities::centerOnDesktop(this);
 
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &DialogMain::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &DialogMain::slotUpdateLanguage);
 }
 
 DialogMain::~DialogMain()
@@ -158,15 +163,13 @@ void DialogMain::createTrayIcon()
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setContextMenu(m_trayMenu);
     m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
-                           + appAlmarikManager()->zoneName());
-    m_trayIcon->setIcon(QIcon(picture(appSystemUtilities()->isWindows7()
+                           + m_ctx.almarikManager->zoneName());
+    m_trayIcon->setIcon(QIcon(picture(SystemUtilities::isWindows7()
                                               ? QStringLiteral("TrayIconWin7.png")
                                               : QStringLiteral("TrayIcon.png"))));
-    connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::trayMessageClicked);
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
     m_trayIcon->show();
 
-    m_desktopNotifier = new DesktopNotifier(this);
     m_notifier.start(QDateTime::currentDateTime());
     m_timer = new QTimer(this);
     connect(m_timer, &QTimer::timeout, this, &DialogMain::slotTimer);
@@ -175,7 +178,7 @@ void DialogMain::createTrayIcon()
 
 void DialogMain::createUrlLabel()
 {
-    const QString site = appDetails()->website();
+    const QString site = m_ctx.details->website();
     m_labelUrl->setUrl(site);
     m_labelUrl->setNormalFont(QFont(QStringLiteral("Arial"), 10));
     m_labelUrl->setText(site);
@@ -241,13 +244,13 @@ void DialogMain::createButtons()
 // The page list, in its order.
 void DialogMain::createPages()
 {
-    m_pageHome = addPage(new PageHome(this));
-    m_pageCalendar = addPage(new PageCalendar(this));
+    m_pageHome = addPage(new PageHome(m_ctx, this));
+    m_pageCalendar = addPage(new PageCalendar(m_ctx, this));
     m_pageMap = addPage(new PageMap(this));
-    m_pageUpdate = addPage(new PageUpdate(this));
-    m_pageConfig = addPage(new PageConfig(this));
+    m_pageUpdate = addPage(new PageUpdate(m_ctx, this));
+    m_pageConfig = addPage(new PageConfig(m_ctx, this));
     m_pageHelp = addPage(new PageHelp(this));
-    m_pageAbout = addPage(new PageAbout(this));
+    m_pageAbout = addPage(new PageAbout(m_ctx, this));
     showPage(m_pageHome);
 }
 
@@ -364,21 +367,17 @@ void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
         if (hasSystemTray() && m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
             m_trayIcon->showMessage(notice.title, notice.message, QSystemTrayIcon::Information,
                                     notice.balloonMilliseconds);
-        else if (!m_desktopNotifier->show(notice.title, notice.message, notice.balloonMilliseconds))
-            qDebug().noquote() << "DialogMain: no tray and no notification service for" << notice.title;
+        else if (!m_ctx.desktopNotifier || !m_ctx.desktopNotifier->show(notice.title, notice.message, notice.balloonMilliseconds))
+            qCWarning(lcNotifier).noquote() << "No tray and no notification service for" << notice.title;
     }
-    if (!notice.soundUrl.isEmpty())
-        appSoundPlayer()->play(notice.soundUrl, notice.volume);
+    if (!notice.soundUrl.isEmpty() && m_ctx.soundPlayer)
+        m_ctx.soundPlayer->play(notice.soundUrl, notice.volume);
 }
 
 void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
     if (reason == QSystemTrayIcon::DoubleClick)
         restoreWindow();
-}
-
-void DialogMain::trayMessageClicked()
-{
 }
 
 void DialogMain::slotActionRestore()
@@ -388,7 +387,8 @@ void DialogMain::slotActionRestore()
 
 void DialogMain::slotActionStopAlarm()
 {
-    appSoundPlayer()->stop();
+    if (m_ctx.soundPlayer)
+        m_ctx.soundPlayer->stop();
 }
 
 void DialogMain::slotActionAbout()
@@ -399,14 +399,14 @@ void DialogMain::slotActionAbout()
 
 void DialogMain::slotSingleApp(const QString &message)
 {
-    qDebug().noquote() << "DialogMain::slotSingleApp()" << message;
+    qCDebug(lcInstance).noquote() << "Another start asked to show the window:" << message;
     restoreWindow();
 }
 
 void DialogMain::slotUpdateAlmarik()
 {
     m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
-                           + appAlmarikManager()->zoneName());
+                           + m_ctx.almarikManager->zoneName());
 }
 
 void DialogMain::slotButtonMinimize()
@@ -441,7 +441,7 @@ void DialogMain::slotButtonZone()
         QDomElement root;
         // No tree (no timetable plug-in): nothing now, the next click tries
         // again.
-        if (!appAlmarikManager()->locationTree(root))
+        if (!m_ctx.almarikManager->locationTree(root))
             return;
         m_zoneMenu = new XButtonMenu(this);
         m_zoneMenu->load(root);
@@ -462,13 +462,13 @@ void DialogMain::slotButtonUpdate()
 
 void DialogMain::slotButtonConfig()
 {
-    m_pageConfig->slotPanelGeneral();
+    m_pageConfig->showPanel(0);
     showPage(m_pageConfig);
 }
 
 void DialogMain::slotButtonFacebook()
 {
-    openUrl(appDetails()->facebookPage());
+    openUrl(m_ctx.details->facebookPage());
 }
 
 void DialogMain::slotButtonHelp()
@@ -490,8 +490,8 @@ void DialogMain::slotButtonAbout()
 
 void DialogMain::slotActionExit()
 {
-    if (appConfig().askBeforeExit) {
-        PromptExit prompt(this);
+    if (m_ctx.config->askBeforeExit) {
+        PromptExit prompt(*m_ctx.language, this);
         if (prompt.exec() != QDialog::Accepted)
             return;
     }
@@ -501,67 +501,50 @@ void DialogMain::slotActionExit()
 void DialogMain::slotZoneTriggered(QString name)
 {
     // A name the timetable refuses changes nothing.
-    if (!appAlmarikManager()->setZone(name, false))
+    if (!m_ctx.almarikManager->setZone(name, false))
         return;
-    appConfig().zone = name;
-    appConfig().save();
-}
-
-void DialogMain::slotMapTriggered(QString name)
-{
-    Q_UNUSED(name)
+    m_ctx.config->zone = name;
+    m_ctx.config->save();
 }
 
 // The entry texts are read once: the menu keeps the language in force when
-// it was first opened.
+// it was first opened. The entries shown disabled keep their targets,
+// should they be enabled; sharing on Facebook and Twitter has none.
 void DialogMain::buildContactMenu()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     m_contactMenu = new QMenu(this);
-    auto addAction = [this, language](QMenu *menu, const char *key, bool enabled) {
+    auto addAction = [this, language](QMenu *menu, const char *key, bool enabled,
+                                      std::function<void()> handler) {
         QAction *action = menu->addAction(language->text(QLatin1String(key)));
         action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, &DialogMain::slotContactTriggered);
-        return action;
+        if (handler)
+            connect(action, &QAction::triggered, this, handler);
     };
-    m_actionEmail = addAction(m_contactMenu, "Action.Email", true);
-    // The support form hands the enquiry to the mail program, so it is
-    // offered.
-    m_actionOnlineSupport = addAction(m_contactMenu, "Action.OnlineSupport", true);
-    m_actionWhatsApp = addAction(m_contactMenu, "Action.WhatsApp", true);
-    m_actionDownloadCenter = addAction(m_contactMenu, "Action.DownloadCenter", false);
-    m_shareMenu = m_contactMenu->addMenu(language->text(QStringLiteral("Action.ShareApp")));
-    m_actionShareEmail = addAction(m_shareMenu, "Action.ShareEmail", true);
-    m_actionShareFacebook = addAction(m_shareMenu, "Action.ShareFacebook", false);
-    m_actionShareTwitter = addAction(m_shareMenu, "Action.ShareTwitter", false);
-    m_actionFaq = addAction(m_contactMenu, "Action.FAQ", false);
-}
-
-void DialogMain::slotContactTriggered()
-{
-    const QObject *action = sender();
-    if (!action)
-        return;
-    if (action == m_actionEmail) {
-        QString link = appDetails()->supportMailLink();
-        const QString version = appDetails()->appVersion();
+    addAction(m_contactMenu, "Action.Email", true, [this] {
+        QString link = m_ctx.details->supportMailLink();
+        const QString version = m_ctx.details->appVersion();
         if (!version.isEmpty())
             link += QLatin1Char(' ') + version;
         openUrl(link);
-    } else if (action == m_actionDownloadCenter) {
-        openUrl(appDetails()->downloadCenterUrl());
-    } else if (action == m_actionShareEmail) {
-        shareByEmail();
-    } else if (action == m_actionFaq) {
-        openUrl(appDetails()->faqUrl());
-    } else if (action == m_actionOnlineSupport) {
-        DialogOnlineSupport dialog(this);
+    });
+    // The support form hands the enquiry to the mail program, so it is
+    // offered.
+    addAction(m_contactMenu, "Action.OnlineSupport", true, [this] {
+        DialogOnlineSupport dialog(m_ctx, this);
         dialog.exec();
-    } else if (action == m_actionWhatsApp) {
-        DialogWhatsApp dialog(this);
+    });
+    addAction(m_contactMenu, "Action.WhatsApp", true, [this] {
+        DialogWhatsApp dialog(m_ctx, this);
         dialog.exec();
-    }
-    // Sharing on Facebook and Twitter does nothing.
+    });
+    addAction(m_contactMenu, "Action.DownloadCenter", false,
+              [this] { openUrl(m_ctx.details->downloadCenterUrl()); });
+    QMenu *shareMenu = m_contactMenu->addMenu(language->text(QStringLiteral("Action.ShareApp")));
+    addAction(shareMenu, "Action.ShareEmail", true, [this] { shareByEmail(); });
+    addAction(shareMenu, "Action.ShareFacebook", false, {});
+    addAction(shareMenu, "Action.ShareTwitter", false, {});
+    addAction(m_contactMenu, "Action.FAQ", false, [this] { openUrl(m_ctx.details->faqUrl()); });
 }
 
 void DialogMain::shareByEmail()
@@ -569,7 +552,7 @@ void DialogMain::shareByEmail()
     const QString subject = QStringLiteral("Almarik Zenhar untuk Windows!");
     const QString body = QStringLiteral("Jom Download dan Share!")
             + QStringLiteral("\nAlmarik Zenhar berguna untuk semua. Rugi kalau tak download:)")
-            + QStringLiteral("\nUntuk download, lawati ") + appDetails()->website();
+            + QStringLiteral("\nUntuk download, lawati ") + m_ctx.details->website();
     const QString link = QStringLiteral("mailto:?subject=%1&body=%2")
             .arg(QString::fromLatin1(QUrl::toPercentEncoding(subject)),
                  QString::fromLatin1(QUrl::toPercentEncoding(body)));
@@ -583,7 +566,7 @@ void DialogMain::openUrl(const QString &url)
 
 void DialogMain::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     const struct {
         XPushButton *button;
         const char *key;

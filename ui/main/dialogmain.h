@@ -8,13 +8,13 @@
 #include <QSystemTrayIcon>
 
 #include "core/prayernotifier.h"
+#include "ui/uicontext.h"
 
 class QAction;
 class QDateTime;
 class QLabel;
 class QMenu;
 class QTimer;
-class DesktopNotifier;
 class PageAbout;
 class PageCalendar;
 class PageConfig;
@@ -35,7 +35,7 @@ class DialogMain : public QDialog
 {
     Q_OBJECT
 public:
-    explicit DialogMain(QWidget *parent = nullptr);
+    explicit DialogMain(const UiContext &ctx, QWidget *parent = nullptr);
     ~DialogMain() override;
 
     // Shows the window at start, or with `minimized` leaves only the tray
@@ -66,7 +66,6 @@ public:
 public slots:
     void slotTimer();
     void trayIconActivated(QSystemTrayIcon::ActivationReason reason);
-    void trayMessageClicked();
     void slotActionRestore();
     void slotActionStopAlarm();
     void slotActionAbout();
@@ -86,8 +85,6 @@ public slots:
     void slotButtonAbout();
     void slotActionExit();
     void slotZoneTriggered(QString name);
-    void slotMapTriggered(QString name);
-    void slotContactTriggered();
     void slotUpdateLanguage();
 
 protected:
@@ -168,26 +165,19 @@ private:
     QAction *m_actionExit = nullptr;
     QTimer *m_timer = nullptr;
     PrayerNotifier m_notifier;
-    DesktopNotifier *m_desktopNotifier = nullptr;
     QDate m_today;  // the date of the last tick
 
     // Menus, built on first use.
     XButtonMenu *m_zoneMenu = nullptr;
     QMenu *m_contactMenu = nullptr;
-    QMenu *m_shareMenu = nullptr;
-    QAction *m_actionEmail = nullptr;
-    QAction *m_actionOnlineSupport = nullptr;
-    QAction *m_actionWhatsApp = nullptr;
-    QAction *m_actionDownloadCenter = nullptr;
-    QAction *m_actionShareEmail = nullptr;
-    QAction *m_actionShareFacebook = nullptr;
-    QAction *m_actionShareTwitter = nullptr;
-    QAction *m_actionFaq = nullptr;
 
     // Dragging the frameless window.
     bool m_dragging = false;
     QPoint m_pressPosition;
     QPoint m_windowPosition;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // DIALOGMAIN_H

@@ -1,13 +1,14 @@
 #include "ui/pages/pageabout.h"
 
-#include <QDebug>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QUrl>
 
-#include "app/appmain.h"
+#include "core/applicationinformation.h"
+#include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
+#include "core/logcategories.h"
 
 namespace {
 const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
@@ -42,13 +43,14 @@ int bottomOf(const QWidget *widget)
 }
 }
 
-PageAbout::PageAbout(QWidget *parent)
+PageAbout::PageAbout(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PageAbout"));
     buildForm();
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PageAbout::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PageAbout::slotUpdateLanguage);
 }
 
 PageAbout::~PageAbout() = default;
@@ -90,30 +92,29 @@ void PageAbout::buildForm()
     connect(m_labelThirdParty, &QLabel::linkActivated, this, &PageAbout::slotOpenUrl);
 }
 
-QString PageAbout::releaseDateText(const QString &version)
+QString PageAbout::releaseDateText(const Language &language, const QString &version)
 {
-    return appLanguage()->shortDate(ApplicationInformation::releaseDateOf(version));
+    return language.shortDate(ApplicationInformation::releaseDateOf(version));
 }
 
-QString PageAbout::thirdPartyText(const QString &qtLink, const QString &openSslLink)
+QString PageAbout::thirdPartyText(const Language &language, const QString &qtLink, const QString &openSslLink)
 {
-    const Language *language = appLanguage();
     return QStringLiteral("<DIV align='justify'><p>")
-        + language->text(QStringLiteral("About.ThirdParty")) + QStringLiteral("<br>")
-        + language->text(QStringLiteral("About.QT")) + libraryAnchor(qtLink, QtName) + QStringLiteral("<br>")
-        + language->text(QStringLiteral("About.OpenSSL")) + libraryAnchor(openSslLink, OpenSslName)
+        + language.text(QStringLiteral("About.ThirdParty")) + QStringLiteral("<br>")
+        + language.text(QStringLiteral("About.QT")) + libraryAnchor(qtLink, QtName) + QStringLiteral("<br>")
+        + language.text(QStringLiteral("About.OpenSSL")) + libraryAnchor(openSslLink, OpenSslName)
         + QStringLiteral("</p></DIV>");
 }
 
 void PageAbout::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
-    ApplicationInformation *details = appDetails();
+    const Language *language = m_ctx.language;
+    ApplicationInformation *details = m_ctx.details;
 
     m_labelAppName->setText(ApplicationInformation::productName());
     m_labelVersion->setText(language->text(QStringLiteral("About.Version")) + QLatin1Char(' ') + details->appVersion());
     m_labelReleaseDate->setText(language->text(QStringLiteral("About.ReleaseDate")) + QLatin1Char(' ')
-                                + releaseDateText(details->appVersion()));
+                                + releaseDateText(*language, details->appVersion()));
     m_labelDataVersion->setText(language->text(QStringLiteral("About.DataVersion")) + QLatin1Char(' ')
                                 + details->dataVersion());
 
@@ -127,7 +128,7 @@ void PageAbout::slotUpdateLanguage()
     m_labelTermLink->clear();
     m_labelUserAgreement->clear();
 
-    m_labelThirdParty->setText(thirdPartyText(details->qtUrl(), details->openSslUrl()));
+    m_labelThirdParty->setText(thirdPartyText(*language, details->qtUrl(), details->openSslUrl()));
     layoutPage();
 }
 
@@ -141,7 +142,7 @@ void PageAbout::slotUserAgreement()
 
 void PageAbout::slotOpenUrl(const QString &link)
 {
-    qDebug() << "PageAbout::slotOpenUrl()";
+    qCDebug(lcUi) << "Opening a link of the about page";
     const QString trimmed = link.trimmed();
     if (trimmed.isEmpty())
         return;

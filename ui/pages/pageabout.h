@@ -4,7 +4,9 @@
 #include <QDate>
 #include <QString>
 #include <QWidget>
+#include "ui/uicontext.h"
 
+class Language;
 class QLabel;
 class XUrlLabel;
 
@@ -16,7 +18,7 @@ class PageAbout : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageAbout(QWidget *parent = nullptr);
+    explicit PageAbout(const UiContext &ctx, QWidget *parent = nullptr);
     ~PageAbout() override;
 
     QLabel *labelAppName() const { return m_labelAppName; }
@@ -33,11 +35,12 @@ public:
 
     // The release date that a version text stands for, in the
     // catalogue's long date form ("April 19, 2017").
-    static QString releaseDateText(const QString &version);
+    static QString releaseDateText(const Language &language, const QString &version);
     // The library notice: the catalogue's texts with one anchor per
     // library link. An anchor shows the link's host name, or the library's
     // name when the link has none.
-    static QString thirdPartyText(const QString &qtLink, const QString &openSslLink);
+    static QString thirdPartyText(const Language &language, const QString &qtLink,
+                                  const QString &openSslLink);
 
 public slots:
     void slotUpdateLanguage();
@@ -65,6 +68,9 @@ private:
     XUrlLabel *m_labelTermLink = nullptr;
     QLabel *m_labelUserAgreement = nullptr;
     QLabel *m_labelThirdParty = nullptr;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PAGEABOUT_H

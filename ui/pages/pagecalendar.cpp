@@ -1,15 +1,16 @@
 #include "ui/pages/pagecalendar.h"
 
 #include <QDate>
-#include <QDebug>
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
 #include "ui/pages/xcalendar.h"
+#include "core/logcategories.h"
 
-PageCalendar::PageCalendar(QWidget *parent)
+PageCalendar::PageCalendar(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PageCalendar"));
     resize(495, 517);
@@ -34,7 +35,7 @@ PageCalendar::PageCalendar(QWidget *parent)
     int lastYear = 0;
     int lastMonth = 0;
     int y = 10;
-    if (appAlmarikManager()->dateRange(firstYear, firstMonth, lastYear, lastMonth)
+    if (m_ctx.almarikManager->dateRange(firstYear, firstMonth, lastYear, lastMonth)
             && firstMonth >= 1 && firstMonth <= 12 && lastMonth >= 1 && lastMonth <= 12) {
         int year = firstYear;
         int month = firstMonth;
@@ -43,7 +44,7 @@ PageCalendar::PageCalendar(QWidget *parent)
         // A broken range must not build calendars without end.
         const int maxCalendars = 1200;
         while ((year < lastYear || (year == lastYear && month <= lastMonth)) && index < maxCalendars) {
-            auto *calendar = new XCalendar(month, year, m_content);
+            auto *calendar = new XCalendar(m_ctx, month, year, m_content);
             calendar->setObjectName(QStringLiteral("calendar%1_%2").arg(year).arg(month, 2, 10, QLatin1Char('0')));
             if (index % 2 == 0) {
                 rowY = y;
@@ -65,13 +66,13 @@ PageCalendar::PageCalendar(QWidget *parent)
         m_content->resize(700, 20);
     }
     m_scrollArea->setWidget(m_content);
-    connect(appAlmarikManager(), &AlmarikManager::updated, this, &PageCalendar::slotUpdateAlmarik);
+    connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageCalendar::slotUpdateAlmarik);
 }
 
 void PageCalendar::slotUpdateAlmarik()
 {
     // Each calendar refreshes itself from the manager's signal.
-    qDebug() << "PageCalendar::slotUpdateAlmarik()";
+    qCDebug(lcUi) << "Calendar page follows the timetable";
 }
 
 void PageCalendar::slotScrollToTop()

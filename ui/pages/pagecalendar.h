@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QWidget>
+#include "ui/uicontext.h"
 
 class QScrollArea;
 class XCalendar;
@@ -13,7 +14,7 @@ class PageCalendar : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageCalendar(QWidget *parent = nullptr);
+    explicit PageCalendar(const UiContext &ctx, QWidget *parent = nullptr);
 
     const QList<XCalendar *> &calendars() const { return m_calendars; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
@@ -34,6 +35,9 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     QList<XCalendar *> m_calendars;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PAGECALENDAR_H

@@ -1,17 +1,19 @@
 #include "ui/pages/pagehome.h"
 
-#include <QDebug>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
+#include "core/appconfig.h"
+#include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/promptnodata.h"
 #include "ui/pages/panelalmarik.h"
+#include "core/logcategories.h"
 
 namespace {
 const QColor DarkBand(17, 17, 17, 100);
@@ -19,11 +21,6 @@ const QColor ClearBackground(60, 137, 165, 0);
 const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
 const QString MapTemplate = QStringLiteral("https://www.openstreetmap.org/?mlat=%1&mlon=%2#map=12/%1/%2");
 
-const char *const MonthKeys[12] = {
-    "DateTime.January", "DateTime.February", "DateTime.March", "DateTime.April",
-    "DateTime.May", "DateTime.June", "DateTime.July", "DateTime.August",
-    "DateTime.September", "DateTime.October", "DateTime.November", "DateTime.December",
-};
 const char *const ColumnNames[9] = {
     "No", "Imsak", "Subuh", "Syuruk", "Duha", "Zohor", "Asar", "Maghrib", "Isyak",
 };
@@ -35,14 +32,15 @@ void placeLink(XUrlLabel *label, int x, int y)
 }
 }
 
-PageHome::PageHome(QWidget *parent)
+PageHome::PageHome(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PageHome"));
     buildForm();
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PageHome::slotUpdateLanguage);
-    connect(appAlmarikManager(), &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
+    connect(m_ctx.language, &Language::updated, this, &PageHome::slotUpdateLanguage);
+    connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
     slotGoToToday();
     m_initialised = true;
 }
@@ -96,7 +94,7 @@ void PageHome::buildForm()
 
     for (int k = 0; k < 12; ++k) {
         labelMonth[k] = LabelFactory::link(this, QStringLiteral("labelMonth%1").arg(k + 1), 9);
-        connect(labelMonth[k], &XUrlLabel::clicked, this, &PageHome::slotMonthNameClicked);
+        connect(labelMonth[k], &XUrlLabel::clicked, this, [this, k] { showMonthOfThisYear(k + 1); });
     }
 
     frameNavigate = new QFrame(this);
@@ -135,12 +133,12 @@ void PageHome::slotUpdateLanguage()
     if (m_initialised)
         refreshHeader();
     for (int k = 0; k < 12; ++k) {
-        labelMonth[k]->setText(appLanguage()->text(QLatin1String(MonthKeys[k])));
+        labelMonth[k]->setText(m_ctx.language->monthName(k + 1));
         labelMonth[k]->adjustSize();
     }
-    labelPrevious->setText(appLanguage()->text(QStringLiteral("Almarik.Previous")));
-    labelNow->setText(appLanguage()->text(QStringLiteral("Almarik.Now")));
-    labelNext->setText(appLanguage()->text(QStringLiteral("Almarik.Next")));
+    labelPrevious->setText(m_ctx.language->text(QStringLiteral("Almarik.Previous")));
+    labelNow->setText(m_ctx.language->text(QStringLiteral("Almarik.Now")));
+    labelNext->setText(m_ctx.language->text(QStringLiteral("Almarik.Next")));
     for (XUrlLabel *link : {labelPrevious, labelNow, labelNext})
         link->adjustSize();
     layoutPage();
@@ -148,18 +146,15 @@ void PageHome::slotUpdateLanguage()
 
 void PageHome::slotShowGpsMap()
 {
-    qDebug() << "PageHome::slotShowGpsMap()";
+    qCDebug(lcUi) << "Map of the zone asked for";
 }
 
 bool PageHome::loadMonth(int month, int year, QList<DailyTimes> &days) const
 {
-    QList<DailyTimes *> found;
-    if (!appAlmarikManager()->timesOfMonth(month, year, found))
+    QList<DailyTimes> found;
+    if (!m_ctx.almarikManager->timesOfMonth(month, year, found))
         return false;
-    days.clear();
-    days.reserve(found.size());
-    for (const DailyTimes *day : qAsConst(found))
-        days.append(*day);
+    days = found;
     return true;
 }
 
@@ -194,16 +189,9 @@ void PageHome::slotShowNow()
     showMonth(QDate::currentDate());
 }
 
-void PageHome::slotMonthNameClicked()
+void PageHome::showMonthOfThisYear(int month)
 {
-    int month = 0;
-    for (int k = 0; k < 12; ++k) {
-        if (sender() == labelMonth[k])
-            month = k + 1;
-    }
     const int year = QDate::currentDate().year();
-    if (month == 0)
-        return;
     // The shown day is carried over, but never past the chosen month's end
     // (the 31st in a 30-day month would make the date invalid).
     const int day = qMin(m_date.isValid() ? m_date.day() : 1, QDate(year, month, 1).daysInMonth());
@@ -239,13 +227,13 @@ void PageHome::slotGoToToday()
 
 void PageHome::showNoDataPrompt()
 {
-    PromptNoData prompt(this);
+    PromptNoData prompt(*m_ctx.language, this);
     prompt.exec();
 }
 
 void PageHome::refreshHeader()
 {
-    AlmarikManager *manager = appAlmarikManager();
+    AlmarikManager *manager = m_ctx.almarikManager;
     const QString zone = manager->zoneDisplayName();
     labelZone->setFont(QFont(QStringLiteral("Arial"), zone.contains(QLatin1Char('\n')) ? 10 : 12, QFont::Bold));
     labelZone->setText(zone);
@@ -256,13 +244,13 @@ void PageHome::refreshHeader()
     const bool known = manager->latitude() != 0.0 || manager->longitude() != 0.0;
     labelGps->setUrl(known ? mapUrl(manager->latitude(), manager->longitude()) : QString());
 
-    labelDate->setText(QStringLiteral("%1 %2").arg(appLanguage()->monthName(m_date.month())).arg(m_date.year()));
+    labelDate->setText(QStringLiteral("%1 %2").arg(m_ctx.language->monthName(m_date.month())).arg(m_date.year()));
     labelHijri->setText(manager->hijriMonthTitle(m_date.year(), m_date.month()));
 
-    labelSource->setText(appLanguage()->text(QStringLiteral("Almarik.Source")) + QStringLiteral(": ") + manager->zoneSource());
+    labelSource->setText(m_ctx.language->text(QStringLiteral("Almarik.Source")) + QStringLiteral(": ") + manager->zoneSource());
     labelSource->setUrl(manager->zoneSourceUrl());
 
-    labelTafsirQuran->setText(appLanguage()->text(QStringLiteral("Almarik.Tafsir")));
+    labelTafsirQuran->setText(m_ctx.language->text(QStringLiteral("Almarik.Tafsir")));
 }
 
 void PageHome::resizeEvent(QResizeEvent *event)
@@ -323,7 +311,7 @@ void PageHome::layoutPage()
         placeLink(labelMonth[k], monthX, monthTop + k * monthPitch);
 
     // Navigation bar under the last rule; the Malay captions are longer.
-    const bool english = appConfig().language == QLatin1String("English");
+    const bool english = m_ctx.config->language == QLatin1String("English");
     const int frameWidth = english ? 251 : 265;
     const int linkHeight = qMax(labelNow->height(), labelSeparator1->height());
     frameNavigate->setGeometry(p / 2 - frameWidth / 2, labelLine3->y() + (english ? 6 : 5), frameWidth, linkHeight + 4);
@@ -351,9 +339,5 @@ void PageHome::layoutPage()
         caption->raise();
     }
 
-    QList<DailyTimes *> records;
-    records.reserve(m_days.size());
-    for (DailyTimes &day : m_days)
-        records.append(&day);
-    m_panel->fill(w - 80, centres, 9, records);
+    m_panel->fill(w - 80, centres, 9, m_days);
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/dailytimes.h"
+#include "ui/uicontext.h"
 
 class QFrame;
 class QLabel;
@@ -20,7 +21,7 @@ class PageHome : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageHome(QWidget *parent = nullptr);
+    explicit PageHome(const UiContext &ctx, QWidget *parent = nullptr);
     ~PageHome() override;
 
     QDate shownDate() const { return m_date; }
@@ -42,7 +43,6 @@ public slots:
     void slotShowNow();
     void slotShowNext();
     void slotUpdateAlmarik();
-    void slotMonthNameClicked();
     // Shows the month of today and scrolls today's row near the top.
     void slotGoToToday();
 
@@ -52,6 +52,8 @@ protected:
 private:
     void buildForm();
     bool loadMonth(int month, int year, QList<DailyTimes> &days) const;
+    // The month's name was clicked: shows that month of this year.
+    void showMonthOfThisYear(int month);
     void showNoDataPrompt();
     void refreshHeader();
     void layoutPage();
@@ -82,6 +84,9 @@ private:
     QDate m_date;
     QList<DailyTimes> m_days;
     bool m_initialised = false;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PAGEHOME_H

@@ -4,7 +4,10 @@
 #include <QProgressBar>
 #include <QTimer>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
+#include "core/applicationinformation.h"
+#include "core/language.h"
+#include "core/mapmanager.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
 
@@ -27,16 +30,17 @@ void placeWrapped(QLabel *label, int x, int y, int width)
 }
 }
 
-PageUpdate::PageUpdate(QWidget *parent)
+PageUpdate::PageUpdate(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
     , m_timer(new QTimer(this))
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PageUpdate"));
     buildForm();
     connect(m_timer, &QTimer::timeout, this, &PageUpdate::slotTimer);
     connect(m_panelUpdate, &XPanelButton::clicked, this, &PageUpdate::slotUpdateNow);
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &PageUpdate::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &PageUpdate::slotUpdateLanguage);
 }
 
 PageUpdate::~PageUpdate() = default;
@@ -121,7 +125,7 @@ void PageUpdate::slotTimer()
     refreshVersions();
     // There is no update service behind the button: the outcome says so
     // rather than claiming an update or a lost connection.
-    m_labelResult->setText(appLanguage()->text(QStringLiteral("Update.ResultNoUpdate")));
+    m_labelResult->setText(m_ctx.language->text(QStringLiteral("Update.ResultNoUpdate")));
     layoutPage();
     m_labelResult->show();
     m_resultShown = true;
@@ -130,7 +134,7 @@ void PageUpdate::slotTimer()
 
 void PageUpdate::slotUpdateLanguage()
 {
-    const Language *language = appLanguage();
+    const Language *language = m_ctx.language;
     m_labelTitle->setText(language->text(QStringLiteral("Update.Title")));
     m_labelText->setText(language->text(QStringLiteral("Update.Description")));
     m_labelLastUpdate->setText(language->text(QStringLiteral("Update.LastUpdate")));
@@ -146,10 +150,10 @@ void PageUpdate::slotUpdateLanguage()
 
 void PageUpdate::refreshVersions()
 {
-    m_labelLastUpdateValue->setText(appDetails()->buildTime());
-    m_labelVentabisVersionValue->setText(appDetails()->ventabisVersion());
-    m_labelAlmarikVersionData->setText(appAlmarikManager()->version());
-    m_labelMapVersionValue->setText(appMapManager()->version());
+    m_labelLastUpdateValue->setText(m_ctx.details->buildTime());
+    m_labelVentabisVersionValue->setText(m_ctx.details->ventabisVersion());
+    m_labelAlmarikVersionData->setText(m_ctx.almarikManager->version());
+    m_labelMapVersionValue->setText(m_ctx.mapManager->version());
 }
 
 void PageUpdate::resizeEvent(QResizeEvent *event)

@@ -2,6 +2,7 @@
 #define PAGEUPDATE_H
 
 #include <QWidget>
+#include "ui/uicontext.h"
 
 class QLabel;
 class QProgressBar;
@@ -17,7 +18,7 @@ class PageUpdate : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageUpdate(QWidget *parent = nullptr);
+    explicit PageUpdate(const UiContext &ctx, QWidget *parent = nullptr);
     ~PageUpdate() override;
 
     // Progress bar steps: 5 per 100 ms tick, 20 ticks to the end.
@@ -78,6 +79,9 @@ private:
 
     int m_progress = 0;
     bool m_resultShown = false;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // PAGEUPDATE_H

@@ -68,7 +68,7 @@ int PanelAlmarik::highlightY() const
     return labelHighlight->isHidden() ? 0 : labelHighlight->y();
 }
 
-void PanelAlmarik::fill(int width, const int *centres, int count, const QList<DailyTimes *> &days)
+void PanelAlmarik::fill(int width, const int *centres, int count, const QList<DailyTimes> &days)
 {
     const int todayIndex = QDate::currentDate().day() - 1;
     const QFont normalFont(QStringLiteral("Arial"), 10, QFont::Normal);
@@ -81,12 +81,12 @@ void PanelAlmarik::fill(int width, const int *centres, int count, const QList<Da
 
     int height = 0;
     for (int row = 0; row < RowCount; ++row) {
-        if (row >= days.size() || !days.at(row)) {
+        if (row >= days.size()) {
             for (int column = 0; column < ColumnCount; ++column)
                 m_labels[column][row]->hide();
             continue;
         }
-        const DailyTimes *day = days.at(row);
+        const DailyTimes *day = &days.at(row);
         const bool isToday = row == todayIndex;
         m_labels[0][row]->setText(QString::number(row + 1));
         for (int slot = 0; slot < PrayerSlotCount; ++slot)

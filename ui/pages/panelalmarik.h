@@ -22,7 +22,7 @@ public:
     // Fills and lays out the grid from the month's records; centres holds
     // the horizontal centre of each of the count columns (day number first).
     // The panel becomes width wide and as tall as its shown rows.
-    void fill(int width, const int *centres, int count, const QList<DailyTimes *> &days);
+    void fill(int width, const int *centres, int count, const QList<DailyTimes> &days);
     // y of the highlight bar; 0 when no row is highlighted.
     int highlightY() const;
 

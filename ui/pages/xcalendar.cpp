@@ -3,7 +3,8 @@
 #include <QDate>
 #include <QLabel>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
+#include "core/language.h"
 #include "core/dailytimes.h"
 #include "ui/pages/xdateframe.h"
 #include "ui/pages/xtimepanel.h"
@@ -41,19 +42,20 @@ const char *const WeekdayKeys[7] = {
 };
 }
 
-XCalendar::XCalendar(int month, int year, QWidget *parent)
+XCalendar::XCalendar(const UiContext &ctx, int month, int year, QWidget *parent)
     : QFrame(parent)
+    , m_ctx(ctx)
 {
-    m_timePanel = new XTimePanel(this);
+    m_timePanel = new XTimePanel(m_ctx, this);
     m_month = month;
     m_year = year;
     resize(CalendarWidth, 300);
     setFrameShape(QFrame::NoFrame);
-    connect(appAlmarikManager(), &AlmarikManager::updated, this, &XCalendar::slotUpdateAlmarik);
+    connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &XCalendar::slotUpdateAlmarik);
     buildGrid();
     fill(QDate::currentDate());
     slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &XCalendar::slotUpdateLanguage);
+    connect(m_ctx.language, &Language::updated, this, &XCalendar::slotUpdateLanguage);
 }
 
 XDateFrame *XCalendar::cell(int index) const
@@ -115,11 +117,11 @@ void XCalendar::buildGrid()
 
 void XCalendar::slotUpdateLanguage()
 {
-    labelTitle->setText(QStringLiteral("%1 %2").arg(appLanguage()->monthName(m_month)).arg(m_year));
+    labelTitle->setText(QStringLiteral("%1 %2").arg(m_ctx.language->monthName(m_month)).arg(m_year));
     labelTitle->adjustSize();
     labelTitle->move(width() / 2 - labelTitle->width() / 2, labelTitle->y());
     for (int k = 0; k < 7; ++k)
-        labelWeekday[k]->setText(appLanguage()->text(QLatin1String(WeekdayKeys[k])));
+        labelWeekday[k]->setText(m_ctx.language->text(QLatin1String(WeekdayKeys[k])));
 }
 
 void XCalendar::slotShowTime(XDateFrame *frame)
@@ -128,7 +130,7 @@ void XCalendar::slotShowTime(XDateFrame *frame)
         return;
     m_timePanel->setDay(*frame->record());
     m_timePanel->move(frame->mapToGlobal(QPoint(frame->width(), 0)));
-    m_timePanel->show();
+    m_timePanel->showKept();
 }
 
 void XCalendar::slotHideTime(XDateFrame *frame)
@@ -167,10 +169,10 @@ void XCalendar::clearCell(XDateFrame *cell)
 
 void XCalendar::fill(const QDate &today)
 {
-    QList<DailyTimes *> days;
-    if (!appAlmarikManager()->timesOfMonth(m_month, m_year, days)) {
-        // The look stays as it was, but the records of the previous zone are
-        // gone with the zone change: no cell may point at them any more.
+    QList<DailyTimes> days;
+    if (!m_ctx.almarikManager->timesOfMonth(m_month, m_year, days)) {
+        // The look stays as it was, but the records of the previous zone
+        // no longer apply: no cell may show them any more.
         for (XDateFrame *cell : m_cells)
             cell->setRecord(nullptr);
         hideTimePanel();
@@ -181,12 +183,12 @@ void XCalendar::fill(const QDate &today)
         clearCell(cell);
 
     m_filledOn = today;
-    const int first = days.first()->dayOfWeek;
+    const int first = days.first().dayOfWeek;
     for (int i = 0; i < days.size(); ++i) {
         const int index = first + i;
         if (index < 0 || index >= CellCount)
             continue;
-        DailyTimes *day = days.at(i);
+        const DailyTimes *day = &days.at(i);
         XDateFrame *cell = m_cells[index];
         const bool isToday = day->day == today.day() && day->month == today.month() && day->year == today.year();
         setBackground(cell, isToday ? TodayColour : DayColour);
@@ -215,8 +217,8 @@ void XCalendar::fill(const QDate &today)
         labelHijriDay->show();
     }
 
-    const DailyTimes *firstDay = days.first();
-    const DailyTimes *lastDay = days.last();
+    const DailyTimes *firstDay = &days.first();
+    const DailyTimes *lastDay = &days.last();
     if (firstDay->hijriMonthName == lastDay->hijriMonthName)
         labelHijri->setText(QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear));
     else

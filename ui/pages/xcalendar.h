@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QFrame>
+#include "ui/uicontext.h"
 
 class QLabel;
 class XDateFrame;
@@ -17,7 +18,7 @@ class XCalendar : public QFrame
 public:
     static const int CellCount = 42;
 
-    XCalendar(int month, int year, QWidget *parent = nullptr);
+    XCalendar(const UiContext &ctx, int month, int year, QWidget *parent = nullptr);
 
     int month() const { return m_month; }
     int year() const { return m_year; }
@@ -55,6 +56,9 @@ private:
     int m_month = 0;
     int m_year = 0;
     QDate m_filledOn;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // XCALENDAR_H

@@ -3,19 +3,23 @@
 
 #include <QFrame>
 
-struct DailyTimes;
+#include "core/dailytimes.h"
 
-// One day cell of a month calendar. It points at the day's record in the
-// timetable manager (not owned) and reports the pointer entering and
-// leaving it.
+// One day cell of a month calendar. It holds a copy of the day's record
+// and reports the pointer entering and leaving it.
 class XDateFrame : public QFrame
 {
     Q_OBJECT
 public:
     explicit XDateFrame(QWidget *parent = nullptr);
 
-    DailyTimes *record() const { return m_record; }
-    void setRecord(DailyTimes *record) { m_record = record; }
+    // The cell's day, held as a copy; null for a cell without a day.
+    const DailyTimes *record() const { return m_hasRecord ? &m_record : nullptr; }
+    void setRecord(const DailyTimes *record)
+    {
+        m_hasRecord = record != nullptr;
+        m_record = record ? *record : DailyTimes();
+    }
 
 signals:
     void showTime(XDateFrame *frame);
@@ -26,7 +30,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
-    DailyTimes *m_record = nullptr;
+    DailyTimes m_record;
+    bool m_hasRecord = false;
 };
 
 #endif // XDATEFRAME_H

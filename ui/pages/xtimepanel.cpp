@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
+#include "core/language.h"
 #include "core/dailytimes.h"
 
 namespace {
@@ -29,8 +30,9 @@ QString colourSheet(const QColor &colour)
 }
 }
 
-XTimePanel::XTimePanel(QWidget *parent)
+XTimePanel::XTimePanel(const UiContext &ctx, QWidget *parent)
     : QWidget(parent)
+    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("XTimePanel"));
     setWindowFlags(Qt::ToolTip);
@@ -64,7 +66,7 @@ XTimePanel::XTimePanel(QWidget *parent)
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         labelName[slot] = makeLabel(this, "labelName", 10);
         labelName[slot]->setObjectName(QStringLiteral("labelName") + prayerSlotName(slot));
-        labelName[slot]->setText(appLanguage()->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
+        labelName[slot]->setText(m_ctx.language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
         labelName[slot]->adjustSize();
         labelTime[slot] = makeLabel(this, "labelTime", 10);
         labelTime[slot]->setObjectName(QStringLiteral("labelTime") + prayerSlotName(slot));
@@ -76,9 +78,9 @@ XTimePanel::XTimePanel(QWidget *parent)
 
 void XTimePanel::setDay(const DailyTimes &day)
 {
-    labelZone->setText(appAlmarikManager()->zoneDisplayName());
+    labelZone->setText(m_ctx.almarikManager->zoneDisplayName());
     labelDate->setText(QStringLiteral("%1 %2, %3")
-                               .arg(appLanguage()->monthName(day.month))
+                               .arg(m_ctx.language->monthName(day.month))
                                .arg(day.day)
                                .arg(day.year));
     labelHijri->setText(QStringLiteral("%1 %2, %3").arg(day.hijriMonthName).arg(day.hijriDay).arg(day.hijriYear));
@@ -100,7 +102,7 @@ void XTimePanel::startHiding()
     m_timer.start(HideDelay);
 }
 
-void XTimePanel::show()
+void XTimePanel::showKept()
 {
     m_keepVisible = true;
     QWidget::show();

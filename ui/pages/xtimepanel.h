@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/prayerslot.h"
+#include "ui/uicontext.h"
 
 class QLabel;
 struct DailyTimes;
@@ -16,18 +17,18 @@ class XTimePanel : public QWidget
 {
     Q_OBJECT
 public:
-    explicit XTimePanel(QWidget *parent = nullptr);
+    explicit XTimePanel(const UiContext &ctx, QWidget *parent = nullptr);
 
     // Fills every label from the record and lays the panel out.
     void setDay(const DailyTimes &day);
-    // Hides the panel 50 ms from now unless show() comes first.
+    // Hides the panel 50 ms from now unless showKept() comes first.
     void startHiding();
     bool isHidePending() const { return m_timer.isActive(); }
 
 public slots:
-    // Shadows QWidget::show(): marks the panel as wanted before showing it,
-    // so that a pending hide is called off.
-    void show();
+    // Marks the panel as wanted before showing it, so that a pending hide
+    // is called off.
+    void showKept();
     void slotTimer();
 
 private:
@@ -44,6 +45,9 @@ private:
     QLabel *labelBorderBottom = nullptr;
     QLabel *labelBorderLeft = nullptr;
     QLabel *labelBorderRight = nullptr;
+
+private:
+    UiContext m_ctx;
 };
 
 #endif // XTIMEPANEL_H

@@ -1,11 +1,11 @@
-#include "app/systemutilities.h"
+#include "ui/main/systemutilities.h"
 
 #include <QGuiApplication>
 #include <QOperatingSystemVersion>
 #include <QScreen>
 #include <QWidget>
 
-void SystemUtilities::centerOnDesktop(QWidget *widget) const
+void SystemUtilities::centerOnDesktop(QWidget *widget)
 {
     if (!widget)
         return;
@@ -17,7 +17,7 @@ void SystemUtilities::centerOnDesktop(QWidget *widget) const
                  desktop.height() / 2 - widget->height() / 2);
 }
 
-bool SystemUtilities::isWindows7() const
+bool SystemUtilities::isWindows7()
 {
     const QOperatingSystemVersion os = QOperatingSystemVersion::current();
     return os.type() == QOperatingSystemVersion::Windows

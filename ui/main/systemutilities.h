@@ -8,9 +8,9 @@ class SystemUtilities
 {
 public:
     // Places the widget in the middle of the whole desktop.
-    void centerOnDesktop(QWidget *widget) const;
+    static void centerOnDesktop(QWidget *widget);
     // True on Windows 7, whose tray wants its own icon.
-    bool isWindows7() const;
+    static bool isWindows7();
 };
 
 #endif // SYSTEMUTILITIES_H

@@ -1,6 +1,0 @@
-#include "ui/config/panelconfasar.h"
-
-PanelConfAsar::PanelConfAsar(QWidget *parent)
-    : PanelConfNotifier(Asar, parent)
-{
-}

@@ -1,6 +1,0 @@
-#include "ui/config/panelconfduha.h"
-
-PanelConfDuha::PanelConfDuha(QWidget *parent)
-    : PanelConfNotifier(Duha, parent)
-{
-}

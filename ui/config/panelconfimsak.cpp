@@ -1,6 +1,0 @@
-#include "ui/config/panelconfimsak.h"
-
-PanelConfImsak::PanelConfImsak(QWidget *parent)
-    : PanelConfNotifier(Imsak, parent)
-{
-}

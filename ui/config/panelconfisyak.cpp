@@ -1,6 +1,0 @@
-#include "ui/config/panelconfisyak.h"
-
-PanelConfIsyak::PanelConfIsyak(QWidget *parent)
-    : PanelConfNotifier(Isyak, parent)
-{
-}

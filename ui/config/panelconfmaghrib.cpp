@@ -1,6 +1,0 @@
-#include "ui/config/panelconfmaghrib.h"
-
-PanelConfMaghrib::PanelConfMaghrib(QWidget *parent)
-    : PanelConfNotifier(Maghrib, parent)
-{
-}

@@ -1,6 +1,0 @@
-#include "ui/config/panelconfsubuh.h"
-
-PanelConfSubuh::PanelConfSubuh(QWidget *parent)
-    : PanelConfNotifier(Subuh, parent)
-{
-}

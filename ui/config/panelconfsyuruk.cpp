@@ -1,6 +1,0 @@
-#include "ui/config/panelconfsyuruk.h"
-
-PanelConfSyuruk::PanelConfSyuruk(QWidget *parent)
-    : PanelConfNotifier(Syuruk, parent)
-{
-}

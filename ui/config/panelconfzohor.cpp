@@ -1,6 +1,0 @@
-#include "ui/config/panelconfzohor.h"
-
-PanelConfZohor::PanelConfZohor(QWidget *parent)
-    : PanelConfNotifier(Zohor, parent)
-{
-}

@@ -1,0 +1,28 @@
+#ifndef UICONTEXT_H
+#define UICONTEXT_H
+
+class AbstractDesktopNotifier;
+class AbstractSoundPlayer;
+class AlmarikManager;
+class AppConfig;
+class ApplicationInformation;
+class Language;
+class MapManager;
+
+// What the windows work with: the settings, the catalogue, the timetable
+// and map clients, the program's details, the sound player and the
+// desktop's notification service. The application object owns them for the
+// whole run and hands this to the main window, which hands it on to its
+// pages, panels and dialogs; a test fills it with its own parts (fakes for
+// the sound device and the notification service).
+struct UiContext {
+    AppConfig *config = nullptr;
+    Language *language = nullptr;
+    AlmarikManager *almarikManager = nullptr;
+    MapManager *mapManager = nullptr;
+    ApplicationInformation *details = nullptr;
+    AbstractSoundPlayer *soundPlayer = nullptr;
+    AbstractDesktopNotifier *desktopNotifier = nullptr;
+};
+
+#endif // UICONTEXT_H
