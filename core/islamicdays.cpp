@@ -51,20 +51,20 @@ int IslamicDays::adjustmentFromSetting(int setting)
     }
 }
 
-QList<IslamicDays::Day> IslamicDays::resolve(const QList<DailyTimes *> &days, int adjustmentDays)
+QList<IslamicDays::Day> IslamicDays::resolve(const QList<DailyTimes> &days, int adjustmentDays)
 {
     const int adjustment = std::max(-2, std::min(2, adjustmentDays));
     QList<Day> found;
-    for (const DailyTimes *day : days) {
-        if (!day || day->hijriYear <= 0)
+    for (const DailyTimes &day : days) {
+        if (day.hijriYear <= 0)
             continue;
-        const int month = hijriMonthNumber(day->hijriMonthName);
+        const int month = hijriMonthNumber(day.hijriMonthName);
         for (const KeptDay &kept : KeptDays) {
-            if (kept.month != month || kept.day != day->hijriDay)
+            if (kept.month != month || kept.day != day.hijriDay)
                 continue;
-            const QDate date = QDate(day->year, day->month, day->day).addDays(-adjustment);
+            const QDate date = QDate(day.year, day.month, day.day).addDays(-adjustment);
             if (date.isValid())
-                found.append(Day{date, QString::fromLatin1(kept.key), kept.day, kept.month, day->hijriYear});
+                found.append(Day{date, QString::fromLatin1(kept.key), kept.day, kept.month, day.hijriYear});
         }
     }
     std::stable_sort(found.begin(), found.end(), [](const Day &a, const Day &b) { return a.date < b.date; });
@@ -76,10 +76,10 @@ QList<IslamicDays::Day> IslamicDays::resolve(const AlmarikManager &manager, int 
     int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
     if (!manager.dateRange(firstYear, firstMonth, lastYear, lastMonth))
         return {};
-    QList<DailyTimes *> all;
+    QList<DailyTimes> all;
     for (int year = firstYear, month = firstMonth;
          year < lastYear || (year == lastYear && month <= lastMonth);) {
-        QList<DailyTimes *> days;
+        QList<DailyTimes> days;
         if (manager.timesOfMonth(month, year, days))
             all += days;
         if (++month > 12) {

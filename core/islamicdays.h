@@ -27,7 +27,7 @@ public:
     // adjustment (-2..+2, clamped) is what the user adds to the table's
     // Hijri dates: with +1 every Hijri date comes a day earlier, so every
     // kept day falls one Gregorian day earlier.
-    static QList<Day> resolve(const QList<DailyTimes *> &days, int adjustmentDays);
+    static QList<Day> resolve(const QList<DailyTimes> &days, int adjustmentDays);
     // The same over every month the manager's selected zone covers.
     static QList<Day> resolve(const AlmarikManager &manager, int adjustmentDays);
     // The days of one list that fall on a date (usually none or one).

@@ -32,14 +32,14 @@ QString TimetableCsv::row(const DailyTimes &day)
     return line;
 }
 
-void TimetableCsv::write(const QList<DailyTimes *> &days, QTextStream &out)
+void TimetableCsv::write(const QList<DailyTimes> &days, QTextStream &out)
 {
     out << header() << '\n';
-    for (const DailyTimes *day : days)
-        out << row(*day) << '\n';
+    for (const DailyTimes &day : days)
+        out << row(day) << '\n';
 }
 
-QString TimetableCsv::text(const QList<DailyTimes *> &days)
+QString TimetableCsv::text(const QList<DailyTimes> &days)
 {
     QString result;
     QTextStream out(&result);

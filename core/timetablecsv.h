@@ -16,8 +16,8 @@ public:
     static QString header();
     static QString row(const DailyTimes &day);
     // Header and every day, each line ending in LF.
-    static void write(const QList<DailyTimes *> &days, QTextStream &out);
-    static QString text(const QList<DailyTimes *> &days);
+    static void write(const QList<DailyTimes> &days, QTextStream &out);
+    static QString text(const QList<DailyTimes> &days);
     // A field quoted when it holds a comma, a quote or a line break.
     static QString field(const QString &text);
 };

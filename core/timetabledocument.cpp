@@ -18,12 +18,12 @@ const char *const ShortDayKeys[7] = {"DateTime.ShortMonday", "DateTime.ShortTues
 
 } // namespace
 
-QString TimetableDocument::monthHtml(const QList<DailyTimes *> &days, const Options &options,
+QString TimetableDocument::monthHtml(const QList<DailyTimes> &days, const Options &options,
                                      const Language &language)
 {
     if (days.isEmpty())
         return QString();
-    const DailyTimes &first = *days.first();
+    const DailyTimes &first = days.first();
     const QString monthTitle = QStringLiteral("%1 %2").arg(language.monthName(first.month)).arg(first.year);
 
     QString html;
@@ -46,8 +46,8 @@ QString TimetableDocument::monthHtml(const QList<DailyTimes *> &days, const Opti
         html += QStringLiteral("<th>%1</th>").arg(escaped(language.text(QStringLiteral("Prayer.") + prayerSlotName(slot))));
     html += QStringLiteral("</tr></thead><tbody>");
 
-    for (const DailyTimes *day : days) {
-        const QDate date(day->year, day->month, day->day);
+    for (const DailyTimes &day : days) {
+        const QDate date(day.year, day.month, day.day);
         const bool friday = date.dayOfWeek() == Qt::Friday;
         const bool kept = !IslamicDays::on(options.islamicDays, date).isEmpty();
         QString style;
@@ -58,9 +58,9 @@ QString TimetableDocument::monthHtml(const QList<DailyTimes *> &days, const Opti
         html += QStringLiteral("<tr%1>").arg(style);
         html += QStringLiteral("<td align=\"center\">%1</td>").arg(date.day());
         html += QStringLiteral("<td>%1</td>").arg(escaped(language.text(QLatin1String(ShortDayKeys[date.dayOfWeek() - 1]))));
-        html += QStringLiteral("<td align=\"center\">%1</td>").arg(day->hijriYear > 0 ? QString::number(day->hijriDay) : QString());
+        html += QStringLiteral("<td align=\"center\">%1</td>").arg(day.hijriYear > 0 ? QString::number(day.hijriDay) : QString());
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-            const QString time = QTime(day->hour(slot), day->minute(slot)).toString(options.timeFormat);
+            const QString time = QTime(day.hour(slot), day.minute(slot)).toString(options.timeFormat);
             html += QStringLiteral("<td align=\"center\">%1</td>").arg(escaped(time));
         }
         html += QStringLiteral("</tr>");

@@ -27,7 +27,7 @@ public:
     };
 
     // days: the month's days in date order; "" when there are none.
-    static QString monthHtml(const QList<DailyTimes *> &days, const Options &options, const Language &language);
+    static QString monthHtml(const QList<DailyTimes> &days, const Options &options, const Language &language);
 };
 
 #endif // TIMETABLEDOCUMENT_H

@@ -43,18 +43,18 @@ bool TimetableIcs::parseSlots(const QString &list, QList<int> *prayerSlots)
     return true;
 }
 
-QByteArray TimetableIcs::build(const QList<DailyTimes *> &days, const Options &options, const Language *language)
+QByteArray TimetableIcs::build(const QList<DailyTimes> &days, const Options &options, const Language *language)
 {
     if (days.isEmpty() || options.prayerSlots.isEmpty() || !options.timeZone.isValid())
         return QByteArray();
 
     KCalendarCore::MemoryCalendar::Ptr calendar(new KCalendarCore::MemoryCalendar(options.timeZone));
-    for (const DailyTimes *day : days) {
-        const QDate date(day->year, day->month, day->day);
+    for (const DailyTimes &day : days) {
+        const QDate date(day.year, day.month, day.day);
         for (int slot : options.prayerSlots) {
             if (slot < 0 || slot >= PrayerSlotCount)
                 continue;
-            const QDateTime start(date, QTime(day->hour(slot), day->minute(slot)), options.timeZone);
+            const QDateTime start(date, QTime(day.hour(slot), day.minute(slot)), options.timeZone);
             const QString key = NextPrayer::nameKey(slot, date);
             QString name = language ? language->text(key) : QString();
             if (name.isEmpty())

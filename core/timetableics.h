@@ -33,7 +33,7 @@ public:
     // The file's text; empty when there is nothing to write (no days, no
     // prayerSlots or an invalid time zone). Event names come from the language
     // when given (Jumaat on Fridays), else the prayerSlots' own names.
-    static QByteArray build(const QList<DailyTimes *> &days, const Options &options,
+    static QByteArray build(const QList<DailyTimes> &days, const Options &options,
                             const Language *language = nullptr);
     static QString uid(const QString &zoneCode, const QDate &date, int slot);
     // "subuh,zohor" -> prayerSlots; false on an unknown name.

@@ -89,7 +89,7 @@ void TestTimetableDocument::month()
     Language texts(config);
     QVERIFY(texts.load(false));
 
-    QList<DailyTimes *> days;
+    QList<DailyTimes> days;
     QVERIFY(m_manager->timesOfMonth(month, year, days));
     TimetableDocument::Options options;
     options.placeName = QStringLiteral("Kuala Lumpur");
@@ -114,10 +114,10 @@ void TestTimetableDocument::month()
     for (int i = 0; i < days.size(); ++i) {
         const QList<QDomElement> cells = elements(body.at(i), QStringLiteral("td"));
         QCOMPARE(cells.size(), 3 + PrayerSlotCount);
-        QCOMPARE(cells.at(0).text().toInt(), days.at(i)->day);
-        QCOMPARE(cells.at(2).text().toInt(), days.at(i)->hijriDay);
+        QCOMPARE(cells.at(0).text().toInt(), days.at(i).day);
+        QCOMPARE(cells.at(2).text().toInt(), days.at(i).hijriDay);
         for (int slot = 0; slot < PrayerSlotCount; ++slot)
-            QCOMPARE(cells.at(3 + slot).text(), days.at(i)->timeText(slot));
+            QCOMPARE(cells.at(3 + slot).text(), days.at(i).timeText(slot));
     }
 
     QStringList notes;

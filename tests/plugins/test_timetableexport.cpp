@@ -96,11 +96,11 @@ bool parseCalendar(const QByteArray &text, Component *root, QString *problem)
     return stack.isEmpty() && root->name == QLatin1String("VCALENDAR");
 }
 
-QList<DailyTimes *> daysOf(const AlmarikManager &manager, int year, int firstMonth, int lastMonth)
+QList<DailyTimes> daysOf(const AlmarikManager &manager, int year, int firstMonth, int lastMonth)
 {
-    QList<DailyTimes *> all;
+    QList<DailyTimes> all;
     for (int month = firstMonth; month <= lastMonth; ++month) {
-        QList<DailyTimes *> days;
+        QList<DailyTimes> days;
         manager.timesOfMonth(month, year, days);
         all += days;
     }
@@ -159,7 +159,7 @@ void TestTimetableExport::icsRoundTrip()
     QFETCH(int, alarm);
 
     QVERIFY(m_manager->setZone(place, false));
-    const QList<DailyTimes *> days = daysOf(*m_manager, year, firstMonth, lastMonth);
+    const QList<DailyTimes> days = daysOf(*m_manager, year, firstMonth, lastMonth);
     QVERIFY(!days.isEmpty());
 
     TimetableIcs::Options options;
@@ -203,14 +203,14 @@ void TestTimetableExport::icsRoundTrip()
 
     // Every chosen time of every day is an event at the table's time.
     QCOMPARE(startByUid.size(), days.size() * options.prayerSlots.size());
-    for (const DailyTimes *day : days) {
-        const QDate date(day->year, day->month, day->day);
+    for (const DailyTimes &day : days) {
+        const QDate date(day.year, day.month, day.day);
         for (int slot : qAsConst(options.prayerSlots)) {
             const QString uid = TimetableIcs::uid(options.zoneCode, date, slot);
             const QString expected = QString::fromUtf8(options.timeZone.id()) + QLatin1Char('|')
                     + date.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('T')
-                    + QStringLiteral("%1%2").arg(day->hour(slot), 2, 10, QLatin1Char('0'))
-                                            .arg(day->minute(slot), 2, 10, QLatin1Char('0'))
+                    + QStringLiteral("%1%2").arg(day.hour(slot), 2, 10, QLatin1Char('0'))
+                                            .arg(day.minute(slot), 2, 10, QLatin1Char('0'))
                     + QStringLiteral("00");
             QCOMPARE(startByUid.value(uid), expected);
             if (alarm < 0) {
@@ -231,7 +231,7 @@ void TestTimetableExport::icsUidsStable()
     TimetableIcs::Options options;
     options.zoneCode = QStringLiteral("WLY01");
     options.timeZone = QTimeZone("Asia/Kuala_Lumpur");
-    auto uids = [&](const QList<DailyTimes *> &days) {
+    auto uids = [&](const QList<DailyTimes> &days) {
         Component calendar;
         QString problem;
         parseCalendar(TimetableIcs::build(days, options), &calendar, &problem);

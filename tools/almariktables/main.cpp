@@ -139,10 +139,6 @@ int writeZoneExport(const TableExporter &exporter, const QString &code,
         err << "almarik-tables: no table for zone " << code << " in the months asked for\n";
         return 3;
     }
-    QList<DailyTimes *> pointers;
-    for (DailyTimes &day : days)
-        pointers.append(&day);
-
     QByteArray data;
     if (options.ics) {
         TimetableIcs::Options &ics = options.ics_options;
@@ -153,9 +149,9 @@ int writeZoneExport(const TableExporter &exporter, const QString &code,
             err << "almarik-tables: no time zone known for " << code << "; give --timezone\n";
             return 2;
         }
-        data = TimetableIcs::build(pointers, ics);
+        data = TimetableIcs::build(days, ics);
     } else {
-        data = TimetableCsv::text(pointers).toUtf8();
+        data = TimetableCsv::text(days).toUtf8();
     }
 
     if (options.outFile.isEmpty()) {

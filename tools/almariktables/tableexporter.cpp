@@ -65,10 +65,7 @@ bool TableExporter::writeZone(const QString &zoneCode)
     QList<DailyTimes> days = zoneDays(zoneCode, QDate(), QDate());
     if (days.isEmpty())
         return false;
-    QList<DailyTimes *> pointers;
-    for (DailyTimes &day : days)
-        pointers.append(&day);
-    TimetableCsv::write(pointers, m_out);
+    TimetableCsv::write(days, m_out);
     return true;
 }
 
