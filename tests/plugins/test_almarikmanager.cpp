@@ -179,12 +179,15 @@ void TestAlmarikManager::timesOfDayOutsideTheTable()
     out.hijriMonthName = QStringLiteral("untouched");
     QVERIFY(!manager.timesOfDay(29, 2, 2027, out));
     QVERIFY(!manager.timesOfDay(31, 12, 2025, out));
-    QVERIFY(!manager.timesOfDay(1, 1, 2028, out));
+    QVERIFY(!manager.timesOfDay(1, 1, 2036, out));
     QVERIFY(!manager.timesOfDay(0, 1, 2026, out));
     QCOMPARE(out.day, 77);
     QCOMPARE(out.hijriMonthName, QStringLiteral("untouched"));
     QVERIFY(manager.timesOfDay(28, 2, 2027, out));
-    QVERIFY(manager.timesOfDay(31, 12, 2027, out));
+    QVERIFY(manager.timesOfDay(31, 12, 2035, out));
+    QCOMPARE(out.year, 2035);
+    QVERIFY(manager.timesOfDay(29, 2, 2028, out));
+    QCOMPARE(QDate(out.year, out.month, out.day), QDate(2028, 2, 29));
 }
 
 void TestAlmarikManager::timesOfMonth()
@@ -281,13 +284,13 @@ void TestAlmarikManager::dateRangeTreeAndTitles()
     AlmarikManager manager;
     int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
     QVERIFY(manager.dateRange(firstYear, firstMonth, lastYear, lastMonth));
-    QCOMPARE(QList<int>({firstYear, firstMonth, lastYear, lastMonth}), QList<int>({2026, 1, 2027, 12}));
+    QCOMPARE(QList<int>({firstYear, firstMonth, lastYear, lastMonth}), QList<int>({2026, 1, 2035, 12}));
     QDomElement root;
     QVERIFY(manager.locationTree(root));
     QCOMPARE(root.tagName(), QStringLiteral("root"));
     QCOMPARE(itemCount(root), 263);
     QCOMPARE(manager.hijriMonthTitle(2017, 1), QStringLiteral("Rabiul Akhir - Jamadil Awal 1438"));
-    QCOMPARE(manager.hijriMonthTitle(2028, 1), QString());
+    QCOMPARE(manager.hijriMonthTitle(2036, 1), QString());
 }
 
 void TestAlmarikManager::zoneWithoutTable()

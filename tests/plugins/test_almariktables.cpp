@@ -54,9 +54,9 @@ void TestAlmarikTables::zoneTable()
 {
     QStringList lines;
     QCOMPARE(run({QStringLiteral("--zone"), QStringLiteral("SBH08")}, &lines), 0);
-    QCOMPARE(lines.size(), 1 + 730);
+    QCOMPARE(lines.size(), 1 + 3652);
     QCOMPARE(lines.first(), QStringLiteral(
-        "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year"));
+        "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year,source,basis"));
 
     // Each 2026 row is the published one, with the mended Imsak of 3 April.
     TestCsv published;
@@ -75,8 +75,19 @@ void TestAlmarikTables::zoneTable()
     QCOMPARE(expected.size(), 365);
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(lines.at(1 + i).section(QLatin1Char(','), 0, 8), expected.at(i));
-    QCOMPARE(lines.at(1).section(QLatin1Char(','), 9), QStringLiteral("11,Rejab,1447"));
-    QVERIFY(lines.last().startsWith(QStringLiteral("2027-12-31,")));
+    QCOMPARE(lines.at(1).section(QLatin1Char(','), 9), QStringLiteral("11,Rejab,1447,published,2026"));
+    // 2026 is published, every later year computed from it.
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString source = lines.at(i).section(QLatin1Char(','), 12);
+        QCOMPARE(source, lines.at(i).startsWith(QLatin1String("2026-")) ? QStringLiteral("published,2026")
+                                                                        : QStringLiteral("computed,2026"));
+    }
+    QVERIFY(lines.last().startsWith(QStringLiteral("2035-12-31,")));
+
+    // A place abroad names its convention.
+    QCOMPARE(run({QStringLiteral("--zone"), QStringLiteral("NewYork")}, &lines), 0);
+    QCOMPARE(lines.size(), 1 + 3652);
+    QVERIFY2(lines.at(1).endsWith(QLatin1String(",computed,ISNA")), qPrintable(lines.at(1)));
 }
 
 void TestAlmarikTables::catalogue()
@@ -99,10 +110,10 @@ void TestAlmarikTables::titles()
 {
     QStringList lines;
     QCOMPARE(run({QStringLiteral("--titles")}, &lines), 0);
-    QCOMPARE(lines.size(), 1 + 13 * 12);
+    QCOMPARE(lines.size(), 1 + 21 * 12);
     QCOMPARE(lines.at(1), QStringLiteral("2015,1,Rabiul Awal - Rabiul Akhir 1436"));
     QVERIFY(lines.contains(QStringLiteral("2016,11,Safar 1438")));
-    QVERIFY(lines.last().startsWith(QStringLiteral("2027,12,")));
+    QVERIFY(lines.last().startsWith(QStringLiteral("2035,12,")));
 }
 
 void TestAlmarikTables::range()
@@ -110,7 +121,7 @@ void TestAlmarikTables::range()
     QStringList lines;
     const QString plugin = PluginBinder::pluginFilePath(QStringLiteral("AlmarikData"));
     QCOMPARE(run({QStringLiteral("--plugin"), plugin, QStringLiteral("--range")}, &lines), 0);
-    QCOMPARE(lines, QStringList({"first_year,first_month,last_year,last_month", "2026,1,2027,12"}));
+    QCOMPARE(lines, QStringList({"first_year,first_month,last_year,last_month", "2026,1,2035,12"}));
 }
 
 void TestAlmarikTables::failures_data()

@@ -2,7 +2,8 @@
 // the plug-in with the program's own binding routine, so it sees exactly
 // what the program sees.
 //
-//   almarik-tables [--plugin PATH] --zone CODE   the zone's day table
+//   almarik-tables [--plugin PATH] --zone CODE   the zone's day table, each
+//                                               day published or computed
 //   almarik-tables [--plugin PATH] --list        the place catalogue
 //   almarik-tables [--plugin PATH] --titles      the Hijri month titles
 //   almarik-tables [--plugin PATH] --range       the months the tables cover
@@ -55,7 +56,8 @@ int main(int argc, char *argv[])
     }
 
     QTextStream out(stdout);
-    TableExporter exporter(*api, out);
+    const DataProvenance provenance = DataProvenance::fromPlugin(path);
+    TableExporter exporter(*api, provenance, out);
     if (args.isSet(QStringLiteral("zone"))) {
         const QString code = args.value(QStringLiteral("zone"));
         if (!exporter.writeZone(code)) {

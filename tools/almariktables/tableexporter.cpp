@@ -23,8 +23,8 @@ void collectItems(const QDomElement &parent, QStringList &names)
 }
 }
 
-TableExporter::TableExporter(const IAlmarikObject &api, QTextStream &out)
-    : m_api(api), m_out(out)
+TableExporter::TableExporter(const IAlmarikObject &api, const DataProvenance &provenance, QTextStream &out)
+    : m_api(api), m_provenance(provenance), m_out(out)
 {
 }
 
@@ -44,9 +44,10 @@ bool TableExporter::writeZone(const QString &zoneCode)
     m_api.dayTimes(zoneCode, days);
     if (days.isEmpty())
         return false;
-    m_out << "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year\n";
+    m_out << "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year,source,basis\n";
     for (const AlmarikDay *day : qAsConst(days)) {
-        m_out << QDate(day->year, day->month, day->day).toString(Qt::ISODate);
+        const QDate date(day->year, day->month, day->day);
+        m_out << date.toString(Qt::ISODate);
         for (int slot = 0; slot < 8; ++slot)
             m_out << ',' << timeText(day->times[slot][0], day->times[slot][1]);
         // A day the Hijri table does not cover has no Hijri date.
@@ -54,6 +55,21 @@ bool TableExporter::writeZone(const QString &zoneCode)
             m_out << ',' << day->hijriDay << ',' << csvField(day->hijriMonthName) << ',' << day->hijriYear;
         else
             m_out << ",,,";
+        const DataProvenance::Source source = m_provenance.sourceOf(zoneCode, date);
+        switch (source.kind) {
+        case DataProvenance::Published:
+            m_out << ",published," << source.year;
+            break;
+        case DataProvenance::Computed:
+            m_out << ",computed," << source.year;
+            break;
+        case DataProvenance::Convention:
+            m_out << ",computed," << csvField(source.convention);
+            break;
+        case DataProvenance::Unknown:
+            m_out << ",,";
+            break;
+        }
         m_out << '\n';
     }
     qDeleteAll(days);
