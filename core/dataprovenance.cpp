@@ -17,11 +17,12 @@ DataProvenance DataProvenance::fromText(const QString &text)
             for (int i = 1; i < words.size(); ++i) {
                 bool ok = false;
                 const int year = words.at(i).toInt(&ok);
-                if (ok && year > 0 && !result.m_published.contains(year))
+                if (ok && year > 0 && !result.m_published.contains(year)) {
                     result.m_published << year;
+                    result.m_known = true;
+                }
             }
             std::sort(result.m_published.begin(), result.m_published.end());
-            result.m_known = true;
         } else if (statement == QLatin1String("carried") && words.size() == 2) {
             bool ok = false;
             const int year = words.at(1).toInt(&ok);
