@@ -20,14 +20,14 @@ static_assert(sizeof(DayEntry) == 16, "a day entry is 8 packed 16-bit minutes");
 // Hijri date of one Gregorian day; rows sorted by Gregorian date.
 struct HijriDayRow
 {
-    std::int32_t year;
-    std::int32_t month;
-    std::int32_t day;
-    std::int32_t hijriYear;
-    std::int32_t hijriDay;
-    char monthName[52];  // ASCII, NUL-terminated
+    std::int16_t year;
+    std::int8_t month;
+    std::int8_t day;
+    std::int16_t hijriYear;
+    std::uint8_t hijriMonth;  // 1 Muharram .. 12 Zulhijjah
+    std::uint8_t hijriDay;
 };
-static_assert(sizeof(HijriDayRow) == 72, "a Hijri day row is 72 bytes");
+static_assert(sizeof(HijriDayRow) == 8, "a Hijri day row is 8 bytes");
 
 // Hijri months that one Gregorian month spans, joined by " - ", and the
 // Hijri year of the month's last day.
@@ -74,6 +74,7 @@ extern const int zoneCount;
 extern const DayEntry dayEntries[];
 extern const int dayEntryCount;
 extern const HijriDayRow hijriDays[];
+extern const char *const hijriMonthNames[12];  // ASCII, Muharram first
 extern const int hijriDayCount;
 extern const MonthTitleRow monthTitles[];
 extern const int monthTitleCount;

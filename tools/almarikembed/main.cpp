@@ -157,11 +157,13 @@ int writeTimetable(const QCommandLineParser &args, const PlaceCatalogue &catalog
     out << "const HijriDayRow hijriDays[] = {\n";
     for (const TimetableSource::HijriDay &day : source.hijriDays()) {
         out << "{" << day.date.year() << "," << day.date.month() << "," << day.date.day() << ","
-            << day.hijriYear << "," << day.hijriDay << ","
-            << SourceWriter::literal(TimetableSource::hijriMonthNames().at(day.hijriMonth - 1))
-            << "},\n";
+            << day.hijriYear << "," << day.hijriMonth << "," << day.hijriDay << "},\n";
     }
-    out << "};\nconst int hijriDayCount = " << source.hijriDays().size() << ";\n\n";
+    out << "};\nconst int hijriDayCount = " << source.hijriDays().size() << ";\n";
+    out << "const char *const hijriMonthNames[12] = {\n";
+    for (const QString &name : TimetableSource::hijriMonthNames())
+        out << "    " << SourceWriter::literal(name) << ",\n";
+    out << "};\n\n";
 
     out << "const MonthTitleRow monthTitles[] = {\n";
     for (const TimetableSource::MonthTitle &title : titles) {
