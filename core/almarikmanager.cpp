@@ -25,6 +25,8 @@ bool AlmarikManager::bind()
     if (m_api)
         return true;
     m_api = PluginBinder::bind<IAlmarikObject>(QStringLiteral("AlmarikData"), "Almarik data version:");
+    if (m_api)
+        m_provenance = DataProvenance::fromPlugin(PluginBinder::pluginFilePath(QStringLiteral("AlmarikData")));
     return m_api != nullptr;
 }
 
@@ -110,6 +112,19 @@ QString AlmarikManager::coordinatesText() const
 
 bool AlmarikManager::timesOfDay(int day, int month, int year, DailyTimes &out) const
 {
+    // The plug-in hands out a zone's days one after another: the day's
+    // place follows from the first day, checked before it is trusted.
+    if (!m_days.isEmpty() && QDate::isValid(year, month, day)) {
+        const DailyTimes &first = m_days.first();
+        const qint64 index = QDate(first.year, first.month, first.day).daysTo(QDate(year, month, day));
+        if (index >= 0 && index < m_days.size()) {
+            const DailyTimes &stored = m_days.at(int(index));
+            if (stored.day == day && stored.month == month && stored.year == year) {
+                out = stored;
+                return true;
+            }
+        }
+    }
     for (const DailyTimes &stored : m_days) {
         if (stored.day == day && stored.month == month && stored.year == year) {
             out = stored;
@@ -152,4 +167,23 @@ bool AlmarikManager::locationTree(QDomElement &root) const
 QString AlmarikManager::hijriMonthTitle(int year, int month) const
 {
     return m_api ? m_api->hijriMonthTitle(year, month) : QString();
+}
+
+DataProvenance::Source AlmarikManager::sourceOf(const QDate &date) const
+{
+    if (!m_zone || m_days.isEmpty() || !date.isValid())
+        return DataProvenance::Source();
+    const DailyTimes &first = m_days.first();
+    const QDate firstDay(first.year, first.month, first.day);
+    if (date < firstDay || date > lastCoveredDay())
+        return DataProvenance::Source();
+    return m_provenance.sourceOf(m_zone->zoneCode, date);
+}
+
+QDate AlmarikManager::lastCoveredDay() const
+{
+    if (m_days.isEmpty())
+        return QDate();
+    const DailyTimes &last = m_days.last();
+    return QDate(last.year, last.month, last.day);
 }

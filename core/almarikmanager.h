@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "core/dailytimes.h"
+#include "core/dataprovenance.h"
 
 class IAlmarikObject;
 struct AlmarikLocation;
@@ -41,6 +42,15 @@ public:
     bool locationTree(QDomElement &root) const;
     QString hijriMonthTitle(int year, int month) const;
 
+    // Where the plug-in's times come from (empty when it does not say).
+    const DataProvenance &provenance() const { return m_provenance; }
+    // Where the selected zone's times of `date` come from; Unknown for a
+    // day the zone's table does not hold.
+    DataProvenance::Source sourceOf(const QDate &date) const;
+    // The last day of the selected zone's table; invalid before a zone is
+    // set or when it has no days.
+    QDate lastCoveredDay() const;
+
 signals:
     void updated();
 
@@ -48,6 +58,7 @@ private:
     IAlmarikObject *m_api = nullptr;
     AlmarikLocation *m_zone = nullptr;
     QList<DailyTimes> m_days;
+    DataProvenance m_provenance;
 };
 
 #endif // ALMARIKMANAGER_H

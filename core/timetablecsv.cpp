@@ -2,9 +2,30 @@
 
 #include <QDate>
 
-QString TimetableCsv::header()
+#include "core/dataprovenance.h"
+
+QString TimetableCsv::header(bool withSource)
 {
-    return QStringLiteral("date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year");
+    QString line = QStringLiteral("date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year");
+    if (withSource)
+        line += QLatin1String(",source,basis");
+    return line;
+}
+
+QString TimetableCsv::sourceFields(const DataProvenance &provenance, const QString &zoneCode, const QDate &date)
+{
+    const DataProvenance::Source source = provenance.sourceOf(zoneCode, date);
+    switch (source.kind) {
+    case DataProvenance::Published:
+        return QStringLiteral(",published,") + QString::number(source.year);
+    case DataProvenance::Computed:
+        return QStringLiteral(",computed,") + QString::number(source.year);
+    case DataProvenance::Convention:
+        return QStringLiteral(",computed,") + field(source.convention);
+    case DataProvenance::Unknown:
+        break;
+    }
+    return QStringLiteral(",,");
 }
 
 QString TimetableCsv::field(const QString &text)
@@ -32,18 +53,23 @@ QString TimetableCsv::row(const DailyTimes &day)
     return line;
 }
 
-void TimetableCsv::write(const QList<DailyTimes> &days, QTextStream &out)
+void TimetableCsv::write(const QList<DailyTimes> &days, QTextStream &out,
+                         const DataProvenance *provenance, const QString &zoneCode)
 {
-    out << header() << '\n';
-    for (const DailyTimes &day : days)
-        out << row(day) << '\n';
+    out << header(provenance != nullptr) << '\n';
+    for (const DailyTimes &day : days) {
+        out << row(day);
+        if (provenance)
+            out << sourceFields(*provenance, zoneCode, QDate(day.year, day.month, day.day));
+        out << '\n';
+    }
 }
 
-QString TimetableCsv::text(const QList<DailyTimes> &days)
+QString TimetableCsv::text(const QList<DailyTimes> &days, const DataProvenance *provenance, const QString &zoneCode)
 {
     QString result;
     QTextStream out(&result);
-    write(days, out);
+    write(days, out, provenance, zoneCode);
     out.flush();
     return result;
 }

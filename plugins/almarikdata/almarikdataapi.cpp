@@ -2,6 +2,7 @@
 
 #include "plugin-api/pluginexport.h"
 #include "plugins/almarikdata/almarikobject.h"
+#include "plugins/almarikdata/almariktables.h"
 
 ALMARIK_PLUGIN_EXPORT IAlmarikObject *getApi()
 {
@@ -14,4 +15,9 @@ ALMARIK_PLUGIN_EXPORT bool freeApi(IAlmarikObject **api)
     if (api && *api)
         delete *api;
     return true;
+}
+
+ALMARIK_PLUGIN_EXPORT const char *almarikProvenance()
+{
+    return AlmarikTables::provenance;
 }

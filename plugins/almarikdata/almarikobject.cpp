@@ -1,12 +1,15 @@
 #include "plugins/almarikdata/almarikobject.h"
 
+#include <QDate>
+
 using namespace AlmarikTables;
 
 AlmarikObject::AlmarikObject()
 {
     m_zones.reserve(zoneCount);
     for (int i = 0; i < zoneCount; ++i)
-        m_zones.insert(QString::fromLatin1(zones[i].code), ZoneTable{dayEntries + zones[i].first, zones[i].count});
+        m_zones.insert(QString::fromLatin1(zones[i].code),
+                       ZoneTable{dayEntries + zones[i].first, zones[i].count, zones[i].firstJulianDay});
 
     m_catalogue.reserve(placeCount);
     for (int i = 0; i < placeCount; ++i) {
@@ -70,20 +73,34 @@ void AlmarikObject::dayTimes(const QString &zoneCode, QList<AlmarikDay *> &days)
     if (zone == m_zones.constEnd())
         return;
     days.reserve(days.size() + zone->count);
+    const QDate firstDay = QDate::fromJulianDay(zone->firstJulianDay);
+    int year = firstDay.year();
+    int month = firstDay.month();
+    int dayOfMonth = firstDay.day();
+    int monthLength = firstDay.daysInMonth();
     for (int i = 0; i < zone->count; ++i) {
-        const std::int32_t *values = zone->first[i].values;
+        const std::uint16_t *minutes = zone->first[i].minutes;
         auto *day = new AlmarikDay;
-        day->year = values[0];
-        day->month = values[1];
-        day->day = values[2];
+        day->year = year;
+        day->month = month;
+        day->day = dayOfMonth;
+        // The next day, counted on without building a date per day.
+        if (++dayOfMonth > monthLength) {
+            dayOfMonth = 1;
+            if (++month > 12) {
+                month = 1;
+                ++year;
+            }
+            monthLength = QDate(year, month, 1).daysInMonth();
+        }
         if (const HijriDayRow *hijri = m_hijri.dayOf(day->year, day->month, day->day)) {
             day->hijriYear = hijri->hijriYear;
-            day->hijriMonthName = QString::fromLatin1(hijri->monthName);
+            day->hijriMonthName = QString::fromLatin1(HijriCalendar::monthName(*hijri));
             day->hijriDay = hijri->hijriDay;
         }
         for (int slot = 0; slot < 8; ++slot) {
-            day->times[slot][0] = values[3 + 2 * slot];
-            day->times[slot][1] = values[4 + 2 * slot];
+            day->times[slot][0] = minutes[slot] / 60;
+            day->times[slot][1] = minutes[slot] % 60;
         }
         days.append(day);
     }

@@ -30,6 +30,7 @@ private:
     {
         const AlmarikTables::DayEntry *first = nullptr;
         int count = 0;
+        qint64 firstJulianDay = 0;
     };
 
     QHash<QString, ZoneTable> m_zones;

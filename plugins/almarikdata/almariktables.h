@@ -8,25 +8,26 @@
 // and data/places.csv; nothing here is parsed when the plug-in is loaded.
 namespace AlmarikTables {
 
-// One day of a zone: Gregorian year, month (1-12), day (1-31), then hour
-// and minute of Imsak, Subuh, Syuruk, Duha, Zohor, Asar, Maghrib, Isyak.
+// One day of a zone: the minutes after midnight of Imsak, Subuh, Syuruk,
+// Duha, Zohor, Asar, Maghrib and Isyak. The date is implied: a zone's days
+// run on one by one from its first day (ZoneRow::firstJulianDay).
 struct DayEntry
 {
-    std::int32_t values[19];
+    std::uint16_t minutes[8];
 };
-static_assert(sizeof(DayEntry) == 76, "a day entry is 19 packed 32-bit integers");
+static_assert(sizeof(DayEntry) == 16, "a day entry is 8 packed 16-bit minutes");
 
 // Hijri date of one Gregorian day; rows sorted by Gregorian date.
 struct HijriDayRow
 {
-    std::int32_t year;
-    std::int32_t month;
-    std::int32_t day;
-    std::int32_t hijriYear;
-    std::int32_t hijriDay;
-    char monthName[52];  // ASCII, NUL-terminated
+    std::int16_t year;
+    std::int8_t month;
+    std::int8_t day;
+    std::int16_t hijriYear;
+    std::uint8_t hijriMonth;  // 1 Muharram .. 12 Zulhijjah
+    std::uint8_t hijriDay;
 };
-static_assert(sizeof(HijriDayRow) == 72, "a Hijri day row is 72 bytes");
+static_assert(sizeof(HijriDayRow) == 8, "a Hijri day row is 8 bytes");
 
 // Hijri months that one Gregorian month spans, joined by " - ", and the
 // Hijri year of the month's last day.
@@ -39,12 +40,14 @@ struct MonthTitleRow
 };
 static_assert(sizeof(MonthTitleRow) == 212, "a month title row is 212 bytes");
 
-// A zone's table: dayEntries[first] .. dayEntries[first + count - 1].
+// A zone's table: dayEntries[first] .. dayEntries[first + count - 1], the
+// first of them on the Julian day firstJulianDay.
 struct ZoneRow
 {
     const char *code;
     std::int32_t first;
     std::int32_t count;
+    std::int32_t firstJulianDay;
 };
 
 // One place of the catalogue; texts in UTF-8.
@@ -60,6 +63,7 @@ struct PlaceRow
 };
 
 extern const char version[];          // 16 digits
+extern const char provenance[];       // see plugin-api/almarikprovenance.h
 extern const int firstYear;           // coverage of the zone tables, inclusive
 extern const int firstMonth;
 extern const int lastYear;
@@ -70,6 +74,7 @@ extern const int zoneCount;
 extern const DayEntry dayEntries[];
 extern const int dayEntryCount;
 extern const HijriDayRow hijriDays[];
+extern const char *const hijriMonthNames[12];  // ASCII, Muharram first
 extern const int hijriDayCount;
 extern const MonthTitleRow monthTitles[];
 extern const int monthTitleCount;

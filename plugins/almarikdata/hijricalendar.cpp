@@ -26,6 +26,11 @@ const HijriDayRow *HijriCalendar::dayOf(int year, int month, int day) const
     return nullptr;
 }
 
+const char *HijriCalendar::monthName(const HijriDayRow &row)
+{
+    return row.hijriMonth >= 1 && row.hijriMonth <= 12 ? hijriMonthNames[row.hijriMonth - 1] : "";
+}
+
 QString HijriCalendar::monthTitle(int year, int month) const
 {
     for (int i = 0; i < monthTitleCount; ++i) {

@@ -11,6 +11,8 @@
 #include "core/pluginbinder.h"
 #include "testcsv.h"
 
+Q_DECLARE_METATYPE(DataProvenance::Kind)
+
 namespace {
 QString pluginFileName()
 {
@@ -47,6 +49,9 @@ private slots:
     void dayOfWeek();
     void zoneDetails();
     void dateRangeTreeAndTitles();
+    void sourceOfADay_data();
+    void sourceOfADay();
+    void pluginWithoutProvenance();
 
     // With stand-ins
     void zoneWithoutTable();
@@ -179,12 +184,15 @@ void TestAlmarikManager::timesOfDayOutsideTheTable()
     out.hijriMonthName = QStringLiteral("untouched");
     QVERIFY(!manager.timesOfDay(29, 2, 2027, out));
     QVERIFY(!manager.timesOfDay(31, 12, 2025, out));
-    QVERIFY(!manager.timesOfDay(1, 1, 2028, out));
+    QVERIFY(!manager.timesOfDay(1, 1, 2036, out));
     QVERIFY(!manager.timesOfDay(0, 1, 2026, out));
     QCOMPARE(out.day, 77);
     QCOMPARE(out.hijriMonthName, QStringLiteral("untouched"));
     QVERIFY(manager.timesOfDay(28, 2, 2027, out));
-    QVERIFY(manager.timesOfDay(31, 12, 2027, out));
+    QVERIFY(manager.timesOfDay(31, 12, 2035, out));
+    QCOMPARE(out.year, 2035);
+    QVERIFY(manager.timesOfDay(29, 2, 2028, out));
+    QCOMPARE(QDate(out.year, out.month, out.day), QDate(2028, 2, 29));
 }
 
 void TestAlmarikManager::timesOfMonth()
@@ -281,18 +289,66 @@ void TestAlmarikManager::zoneDetails()
     QCOMPARE(out.hijriYear, 1447);
 }
 
+void TestAlmarikManager::sourceOfADay_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<DataProvenance::Kind>("kind");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("convention");
+    QTest::newRow("published") << "Kuala Lumpur" << QDate(2026, 12, 31) << DataProvenance::Published << 2026 << "";
+    QTest::newRow("computed") << "Kuala Lumpur" << QDate(2027, 1, 1) << DataProvenance::Computed << 2026 << "";
+    QTest::newRow("last day") << "Kota Kinabalu" << QDate(2035, 12, 31) << DataProvenance::Computed << 2026 << "";
+    QTest::newRow("after the tables") << "Kuala Lumpur" << QDate(2036, 1, 1) << DataProvenance::Unknown << 0 << "";
+    QTest::newRow("before the tables") << "Kuala Lumpur" << QDate(2025, 12, 31) << DataProvenance::Unknown << 0 << "";
+    QTest::newRow("abroad") << "New York" << QDate(2026, 6, 1) << DataProvenance::Convention << 0 << "ISNA";
+    QTest::newRow("Makkah") << "Makkah" << QDate(2031, 6, 1) << DataProvenance::Convention << 0 << "UMMALQURA";
+}
+
+void TestAlmarikManager::sourceOfADay()
+{
+    QFETCH(QString, place);
+    QFETCH(QDate, date);
+    QFETCH(DataProvenance::Kind, kind);
+    QFETCH(int, year);
+    QFETCH(QString, convention);
+    AlmarikManager manager;
+    QVERIFY(manager.provenance().isKnown());
+    QCOMPARE(manager.sourceOf(date).kind, DataProvenance::Unknown);   // no zone yet
+    QVERIFY(!manager.lastCoveredDay().isValid());
+    QVERIFY(manager.setZone(place, false));
+    QCOMPARE(manager.lastCoveredDay(), QDate(2035, 12, 31));
+    const DataProvenance::Source source = manager.sourceOf(date);
+    QCOMPARE(source.kind, kind);
+    QCOMPARE(source.year, year);
+    QCOMPARE(source.convention, convention);
+}
+
+void TestAlmarikManager::pluginWithoutProvenance()
+{
+    // A plug-in without the entry point still gives times; where they come
+    // from stays unknown.
+    bindFrom(QStringLiteral(ALMARIK_TEST_PLUGIN_DIR "/fake"));
+    AlmarikManager manager;
+    QVERIFY(manager.isBound());
+    QVERIFY(!manager.provenance().isKnown());
+    QVERIFY(manager.setZone(QStringLiteral("Somewhere"), false));
+    QCOMPARE(manager.lastCoveredDay(), QDate(2026, 3, 2));
+    QCOMPARE(manager.sourceOf(QDate(2026, 3, 1)).kind, DataProvenance::Unknown);
+}
+
 void TestAlmarikManager::dateRangeTreeAndTitles()
 {
     AlmarikManager manager;
     int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
     QVERIFY(manager.dateRange(firstYear, firstMonth, lastYear, lastMonth));
-    QCOMPARE(QList<int>({firstYear, firstMonth, lastYear, lastMonth}), QList<int>({2026, 1, 2027, 12}));
+    QCOMPARE(QList<int>({firstYear, firstMonth, lastYear, lastMonth}), QList<int>({2026, 1, 2035, 12}));
     QDomElement root;
     QVERIFY(manager.locationTree(root));
     QCOMPARE(root.tagName(), QStringLiteral("root"));
     QCOMPARE(itemCount(root), 263);
     QCOMPARE(manager.hijriMonthTitle(2017, 1), QStringLiteral("Rabiul Akhir - Jamadil Awal 1438"));
-    QCOMPARE(manager.hijriMonthTitle(2028, 1), QString());
+    QCOMPARE(manager.hijriMonthTitle(2036, 1), QString());
 }
 
 void TestAlmarikManager::zoneWithoutTable()

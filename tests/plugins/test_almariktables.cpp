@@ -62,9 +62,9 @@ void TestAlmarikTables::zoneTable()
 {
     QStringList lines;
     QCOMPARE(run({QStringLiteral("--zone"), QStringLiteral("SBH08")}, &lines), 0);
-    QCOMPARE(lines.size(), 1 + 730);
+    QCOMPARE(lines.size(), 1 + 3652);
     QCOMPARE(lines.first(), QStringLiteral(
-        "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year"));
+        "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year,source,basis"));
 
     // Each 2026 row is the published one, with the mended Imsak of 3 April.
     TestCsv published;
@@ -83,8 +83,19 @@ void TestAlmarikTables::zoneTable()
     QCOMPARE(expected.size(), 365);
     for (int i = 0; i < expected.size(); ++i)
         QCOMPARE(lines.at(1 + i).section(QLatin1Char(','), 0, 8), expected.at(i));
-    QCOMPARE(lines.at(1).section(QLatin1Char(','), 9), QStringLiteral("11,Rejab,1447"));
-    QVERIFY(lines.last().startsWith(QStringLiteral("2027-12-31,")));
+    QCOMPARE(lines.at(1).section(QLatin1Char(','), 9), QStringLiteral("11,Rejab,1447,published,2026"));
+    // 2026 is published, every later year computed from it.
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString source = lines.at(i).section(QLatin1Char(','), 12);
+        QCOMPARE(source, lines.at(i).startsWith(QLatin1String("2026-")) ? QStringLiteral("published,2026")
+                                                                        : QStringLiteral("computed,2026"));
+    }
+    QVERIFY(lines.last().startsWith(QStringLiteral("2035-12-31,")));
+
+    // A place abroad names its convention.
+    QCOMPARE(run({QStringLiteral("--zone"), QStringLiteral("NewYork")}, &lines), 0);
+    QCOMPARE(lines.size(), 1 + 3652);
+    QVERIFY2(lines.at(1).endsWith(QLatin1String(",computed,ISNA")), qPrintable(lines.at(1)));
 }
 
 void TestAlmarikTables::catalogue()
@@ -107,10 +118,10 @@ void TestAlmarikTables::titles()
 {
     QStringList lines;
     QCOMPARE(run({QStringLiteral("--titles")}, &lines), 0);
-    QCOMPARE(lines.size(), 1 + 13 * 12);
+    QCOMPARE(lines.size(), 1 + 21 * 12);
     QCOMPARE(lines.at(1), QStringLiteral("2015,1,Rabiul Awal - Rabiul Akhir 1436"));
     QVERIFY(lines.contains(QStringLiteral("2016,11,Safar 1438")));
-    QVERIFY(lines.last().startsWith(QStringLiteral("2027,12,")));
+    QVERIFY(lines.last().startsWith(QStringLiteral("2035,12,")));
 }
 
 void TestAlmarikTables::range()
@@ -118,7 +129,7 @@ void TestAlmarikTables::range()
     QStringList lines;
     const QString plugin = PluginBinder::pluginFilePath(QStringLiteral("AlmarikData"));
     QCOMPARE(run({QStringLiteral("--plugin"), plugin, QStringLiteral("--range")}, &lines), 0);
-    QCOMPARE(lines, QStringList({"first_year,first_month,last_year,last_month", "2026,1,2027,12"}));
+    QCOMPARE(lines, QStringList({"first_year,first_month,last_year,last_month", "2026,1,2035,12"}));
 }
 
 void TestAlmarikTables::failures_data()
@@ -129,7 +140,7 @@ void TestAlmarikTables::failures_data()
     QTest::newRow("two actions") << QStringList({"--list", "--range"}) << 2;
     QTest::newRow("unknown zone") << QStringList({"--zone", "XYZ01"}) << 3;
     QTest::newRow("missing plug-in") << QStringList({"--plugin", "/nonexistent/AlmarikData.so", "--range"}) << 1;
-    QTest::newRow("month outside the table") << QStringList({"--zone", "WLY01", "--month", "2031-01"}) << 3;
+    QTest::newRow("month outside the table") << QStringList({"--zone", "WLY01", "--month", "2036-01"}) << 3;
     QTest::newRow("month not YYYY-MM") << QStringList({"--zone", "WLY01", "--month", "March"}) << 2;
     QTest::newRow("months the wrong way round")
             << QStringList({"--zone", "WLY01", "--from", "2027-02", "--to", "2026-03"}) << 2;
@@ -150,7 +161,7 @@ void TestAlmarikTables::monthSlices_data()
     QTest::newRow("one year") << QStringList({"--year", "2027"}) << "2027-01-01" << "2027-12-31";
     QTest::newRow("across the new year") << QStringList({"--from", "2026-11", "--to", "2027-01"})
                                          << "2026-11-01" << "2027-01-31";
-    QTest::newRow("from a month on") << QStringList({"--from", "2027-12"}) << "2027-12-01" << "2027-12-31";
+    QTest::newRow("from a month on") << QStringList({"--from", "2035-12"}) << "2035-12-01" << "2035-12-31";
     QTest::newRow("csv asked for by name") << QStringList({"--format", "csv", "--month", "2026-03"})
                                            << "2026-03-01" << "2026-03-31";
 }

@@ -3,6 +3,7 @@
 // which the shipped zone tables never ask for.
 
 #include <QDate>
+#include <QMap>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ private slots:
     void everyDayOfTheTable();
     void daysOutsideTheTable();
     void titleOfEveryMonth();
+    void titlesOfTheTakwim();
 };
 
 void TestHijriCalendar::initTestCase()
@@ -41,7 +43,7 @@ void TestHijriCalendar::everyDayOfTheTable()
 
     const HijriCalendar calendar;
     int fromTakwim = 0;
-    for (QDate date(2015, 1, 1); date <= QDate(2027, 12, 31); date = date.addDays(1)) {
+    for (QDate date(2015, 1, 1); date <= QDate(2035, 12, 31); date = date.addDays(1)) {
         const AlmarikTables::HijriDayRow *row = calendar.dayOf(date.year(), date.month(), date.day());
         QVERIFY2(row, qPrintable(date.toString(Qt::ISODate)));
         QCOMPARE(QDate(row->year, row->month, row->day), date);
@@ -49,20 +51,20 @@ void TestHijriCalendar::everyDayOfTheTable()
             continue;
         const QStringList parts = hijriOf.value(date).split(QLatin1Char('-'));
         QCOMPARE(row->hijriYear, parts.at(0).toInt());
-        QCOMPARE(QString::fromLatin1(row->monthName), QLatin1String(names[parts.at(1).toInt() - 1]));
+        QCOMPARE(QString::fromLatin1(HijriCalendar::monthName(*row)), QLatin1String(names[parts.at(1).toInt() - 1]));
         QCOMPARE(row->hijriDay, parts.at(2).toInt());
         ++fromTakwim;
     }
     QCOMPARE(fromTakwim, int(QDate(2015, 1, 1).daysTo(QDate(2027, 12, 28))) + 1);
     QCOMPARE(calendar.dayOf(2017, 1, 1)->hijriDay, 2);
-    QCOMPARE(QString::fromLatin1(calendar.dayOf(2015, 1, 1)->monthName), QStringLiteral("Rabiul Awal"));
+    QCOMPARE(QString::fromLatin1(HijriCalendar::monthName(*calendar.dayOf(2015, 1, 1))), QStringLiteral("Rabiul Awal"));
 }
 
 void TestHijriCalendar::daysOutsideTheTable()
 {
     const HijriCalendar calendar;
     QCOMPARE(calendar.dayOf(2014, 12, 31), nullptr);
-    QCOMPARE(calendar.dayOf(2028, 1, 1), nullptr);
+    QCOMPARE(calendar.dayOf(2036, 1, 1), nullptr);
     QCOMPARE(calendar.dayOf(2027, 2, 29), nullptr);
     QCOMPARE(calendar.dayOf(2026, 13, 1), nullptr);
     QCOMPARE(calendar.dayOf(2026, 1, 0), nullptr);
@@ -78,7 +80,7 @@ void TestHijriCalendar::titleOfEveryMonth()
     const HijriCalendar calendar;
     // A month's title names the Hijri months of its first and last day and
     // the Hijri year of its last day.
-    for (int year = 2015; year <= 2027; ++year) {
+    for (int year = 2015; year <= 2035; ++year) {
         for (int month = 1; month <= 12; ++month) {
             const QDate first(year, month, 1);
             const QDate last(year, month, first.daysInMonth());
@@ -86,13 +88,51 @@ void TestHijriCalendar::titleOfEveryMonth()
             const auto *b = calendar.dayOf(last.year(), last.month(), last.day());
             QVERIFY(a && b);
             const QString title = calendar.monthTitle(year, month);
-            QVERIFY2(title.startsWith(QLatin1String(a->monthName)), qPrintable(title));
-            QVERIFY2(title.endsWith(QStringLiteral("%1 %2").arg(QLatin1String(b->monthName)).arg(b->hijriYear)),
+            QVERIFY2(title.startsWith(QLatin1String(HijriCalendar::monthName(*a))), qPrintable(title));
+            QVERIFY2(title.endsWith(QStringLiteral("%1 %2").arg(QLatin1String(HijriCalendar::monthName(*b))).arg(b->hijriYear)),
                      qPrintable(title));
         }
     }
     QCOMPARE(calendar.monthTitle(2014, 12), QString());
-    QCOMPARE(calendar.monthTitle(2028, 1), QString());
+    QCOMPARE(calendar.monthTitle(2036, 1), QString());
+}
+
+void TestHijriCalendar::titlesOfTheTakwim()
+{
+    // Every month of 2015 to 2027 that the takwim covers whole has the
+    // title the takwim's own days give.
+    static const char *const names[12] = {
+        "Muharram", "Safar", "Rabiul Awal", "Rabiul Akhir", "Jamadil Awal", "Jamadil Akhir",
+        "Rejab", "Syaaban", "Ramadan", "Syawal", "Zulkaedah", "Zulhijjah"
+    };
+    TestCsv takwim;
+    QVERIFY(takwim.read(QStringLiteral(ALMARIK_TEST_DATA_DIR "/jakim/tarikh.csv")));
+    QMap<int, QStringList> monthsOf;   // year * 100 + month -> Hijri month names in order
+    QMap<int, int> yearOf;
+    QMap<int, int> daysOf;
+    for (int row = 0; row < takwim.rowCount(); ++row) {
+        const QDate date = QDate::fromString(takwim.value(row, QStringLiteral("gregorian")), Qt::ISODate);
+        if (date.year() < 2015 || date.year() > 2027)
+            continue;
+        const QStringList parts = takwim.value(row, QStringLiteral("hijri")).split(QLatin1Char('-'));
+        const int key = date.year() * 100 + date.month();
+        const QString name = QLatin1String(names[parts.at(1).toInt() - 1]);
+        if (monthsOf[key].isEmpty() || monthsOf[key].last() != name)
+            monthsOf[key] << name;
+        yearOf[key] = parts.at(0).toInt();
+        ++daysOf[key];
+    }
+    const HijriCalendar calendar;
+    int whole = 0;
+    for (auto it = monthsOf.cbegin(); it != monthsOf.cend(); ++it) {
+        const QDate first(it.key() / 100, it.key() % 100, 1);
+        if (daysOf.value(it.key()) != first.daysInMonth())
+            continue;
+        ++whole;
+        QCOMPARE(calendar.monthTitle(first.year(), first.month()),
+                 QStringLiteral("%1 %2").arg(it.value().join(QLatin1String(" - "))).arg(yearOf.value(it.key())));
+    }
+    QCOMPARE(whole, 13 * 12 - 1);   // December 2027 runs past the takwim
 }
 
 QTEST_GUILESS_MAIN(TestHijriCalendar)

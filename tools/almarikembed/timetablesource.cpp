@@ -31,7 +31,7 @@ bool TimetableSource::parseTime(const QString &text, int &hour, int &minute)
 bool TimetableSource::readDays(const QString &filePath)
 {
     m_zones.clear();
-    m_values.clear();
+    m_minutes.clear();
     m_firstDay = QDate();
     m_lastDay = QDate();
     CsvReader csv;
@@ -53,7 +53,7 @@ bool TimetableSource::readDays(const QString &filePath)
             return false;
         }
     }
-    m_values.reserve(csv.rowCount() * ValuesPerDay);
+    m_minutes.reserve(csv.rowCount() * TimesPerDay);
     QSet<QString> seen;
     QDate previous;
     for (int row = 0; row < csv.rowCount(); ++row) {
@@ -71,7 +71,7 @@ bool TimetableSource::readDays(const QString &filePath)
                 return false;
             }
             seen.insert(code);
-            m_zones.append(Zone{code, dayCount(), 0});
+            m_zones.append(Zone{code, dayCount(), 0, date});
         } else if (previous.addDays(1) != date) {
             m_error = where + QStringLiteral(": %1 does not follow %2")
                     .arg(date.toString(Qt::ISODate), previous.toString(Qt::ISODate));
@@ -82,7 +82,6 @@ bool TimetableSource::readDays(const QString &filePath)
             m_firstDay = date;
         if (!m_lastDay.isValid() || date > m_lastDay)
             m_lastDay = date;
-        m_values << date.year() << date.month() << date.day();
         for (int slot = 0; slot < 8; ++slot) {
             int hour = 0;
             int minute = 0;
@@ -90,7 +89,7 @@ bool TimetableSource::readDays(const QString &filePath)
                 m_error = where + QStringLiteral(": bad time \"%1\"").arg(fields.at(index[2 + slot]));
                 return false;
             }
-            m_values << hour << minute;
+            m_minutes << quint16(hour * 60 + minute);
         }
         ++m_zones.last().count;
     }

@@ -11,13 +11,14 @@
 class TimetableSource
 {
 public:
-    static constexpr int ValuesPerDay = 19;  // year, month, day, 8 x (hour, minute)
+    static constexpr int TimesPerDay = 8;  // minutes after midnight, Imsak to Isyak
 
     struct Zone
     {
         QString code;
-        int first = 0;  // index of the zone's first day in days()
+        int first = 0;  // index of the zone's first day in dayMinutes() / TimesPerDay
         int count = 0;
+        QDate firstDay; // the days run on from it one by one
     };
     struct HijriDay
     {
@@ -45,8 +46,8 @@ public:
     QString errorText() const { return m_error; }
 
     const QVector<Zone> &zones() const { return m_zones; }
-    const QVector<qint32> &dayValues() const { return m_values; }
-    int dayCount() const { return m_values.size() / ValuesPerDay; }
+    const QVector<quint16> &dayMinutes() const { return m_minutes; }
+    int dayCount() const { return m_minutes.size() / TimesPerDay; }
     const QVector<HijriDay> &hijriDays() const { return m_hijri; }
     // One title per Gregorian month that the Hijri table covers, in order.
     QVector<MonthTitle> monthTitles() const;
@@ -60,7 +61,7 @@ public:
 private:
     QString m_error;
     QVector<Zone> m_zones;
-    QVector<qint32> m_values;
+    QVector<quint16> m_minutes;
     QVector<HijriDay> m_hijri;
     QDate m_firstDay;
     QDate m_lastDay;

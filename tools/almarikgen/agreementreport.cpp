@@ -88,9 +88,9 @@ static QString share(int n, int d)
     return d == 0 ? QStringLiteral("-") : QString::number(100.0 * n / d, 'f', 1);
 }
 
-void AgreementReport::print(QTextStream &out, const QMap<QString, ZoneResult> &results)
+void AgreementReport::print(QTextStream &out, int year, const QMap<QString, ZoneResult> &results)
 {
-    out << "# Malaysia: published 2026 table recomputed by two-fold cross-validation\n";
+    out << "# Malaysia: published " << year << " table recomputed by two-fold cross-validation\n";
     out << "# (fit on even days, compute odd days carried from the day before; then the reverse)\n";
     out << "# columns: per prayer, % exact / % within 1 minute\n";
     out << "zone,method";

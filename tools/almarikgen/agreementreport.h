@@ -44,7 +44,7 @@ public:
     static void zoneCentre(const PlaceCatalogue &places, const QString &zone, double *latitude,
                            double *longitude);
 
-    static void print(QTextStream &out, const QMap<QString, ZoneResult> &results);
+    static void print(QTextStream &out, int year, const QMap<QString, ZoneResult> &results);
 };
 
 #endif

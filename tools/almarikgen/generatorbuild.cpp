@@ -13,10 +13,29 @@ bool GeneratorBuild::load(const QString &dataDir, bool withCalibration, QString 
     const QDir dir(dataDir);
     if (!m_places.load(dir.filePath(QStringLiteral("places.csv")), error))
         return false;
-    if (!m_table.load(dir.filePath(QStringLiteral("jakim/zones.csv")),
-                      dir.filePath(QStringLiteral("jakim/prayer_times_2026.csv")), error))
+    m_tables.clear();
+    const QStringList published = QDir(dir.filePath(QStringLiteral("jakim")))
+            .entryList({QStringLiteral("prayer_times_*.csv")}, QDir::Files, QDir::Name);
+    for (const QString &name : published) {
+        const QString path = dir.filePath(QStringLiteral("jakim/") + name);
+        JakimTable table;
+        if (!table.load(dir.filePath(QStringLiteral("jakim/zones.csv")), path, error))
+            return false;
+        if (name != QStringLiteral("prayer_times_%1.csv").arg(table.year())) {
+            if (error)
+                *error = QStringLiteral("%1 holds the year %2").arg(path).arg(table.year());
+            return false;
+        }
+        table.mendKnownErrors();
+        m_tables.insert(table.year(), table);
+    }
+    if (m_tables.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("%1 holds no published year (prayer_times_YYYY.csv)")
+                    .arg(dir.filePath(QStringLiteral("jakim")));
         return false;
-    m_table.mendKnownErrors();
+    }
+    m_table = m_tables.last();
     if (!m_hijri.load(dir.filePath(QStringLiteral("jakim/tarikh.csv")), error))
         return false;
     m_models.clear();
@@ -48,9 +67,27 @@ QVector<ZoneDay> GeneratorBuild::malaysiaYear(const QString &zone, int year, con
             *error = QStringLiteral("unknown Malaysian zone %1").arg(zone);
         return {};
     }
-    if (year == m_table.year() && !forceCompute)
-        return m_table.days(zone);
-    return ZoneProjector::projectYear(m_models.value(zone), m_table.days(zone), year, options);
+    const JakimTable &base = publishedYear(baseYear(year));
+    if (year == base.year() && !forceCompute)
+        return base.days(zone);
+    return ZoneProjector::projectYear(m_models.value(zone), base.days(zone), year, options);
+}
+
+const JakimTable &GeneratorBuild::publishedYear(int year) const
+{
+    static const JakimTable none;
+    const auto it = m_tables.constFind(year);
+    return it == m_tables.constEnd() ? none : it.value();
+}
+
+int GeneratorBuild::baseYear(int year) const
+{
+    if (m_tables.isEmpty())
+        return 0;
+    auto it = m_tables.upperBound(year);
+    if (it == m_tables.constBegin())
+        return it.key();
+    return (--it).key();
 }
 
 QVector<ZoneDay> GeneratorBuild::zoneYear(const QString &zone, int year, QString *error) const
@@ -94,6 +131,34 @@ bool GeneratorBuild::writeDays(const QString &path, QString *error) const
                 out << '\n';
             }
         }
+    }
+    out.flush();
+    if (!file.commit()) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool GeneratorBuild::writeSources(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    QTextStream out(&file);
+    out << "zone,published,carried_from,convention\n";
+    QStringList years;
+    for (int year : m_tables.keys())
+        years << QString::number(year);
+    for (const QString &zone : m_table.zones())
+        out << zone << ',' << years.join(QLatin1Char(' ')) << ',' << m_table.year() << ",\n";
+    for (const QString &zone : m_places.foreignZones()) {
+        const PlaceRecord *place = m_places.findForeignZone(zone);
+        out << zone << ",,," << (place ? place->method : QString()) << '\n';
     }
     out.flush();
     if (!file.commit()) {

@@ -3,11 +3,13 @@
 
 #include "agreementreport.h"
 #include "generatorbuild.h"
+#include "jakimimport.h"
 #include "placecalculator.h"
 #include "zonemodel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QTextStream>
 
@@ -50,6 +52,65 @@ bool parseYear(const QString &text, int *year)
     bool ok = false;
     *year = text.toInt(&ok);
     return ok && *year >= 1900 && *year <= 2200;
+}
+
+// --import-jakim FILE... --year Y: checks the files, writes the year's table
+// and its takwim rows, then fits the zone calibration on the new newest
+// year unless told not to.
+int importJakim(const QString &dataDir, const QStringList &files, int year, bool calibrate, QTextStream &out)
+{
+    GeneratorBuild gen;
+    QString error;
+    if (!gen.load(dataDir, true, &error))
+        return fail(error);
+    const int newest = gen.publishedYears().last();
+    JakimImport import(gen.published().zones(), gen.published(), gen.models());
+    for (const QString &file : files)
+        import.readFile(file, year);
+    if (!import.check(year)) {
+        for (const QString &reject : import.rejects())
+            err() << "almarik-gen: rejected: " << reject << '\n';
+        return fail(QStringLiteral("%1 problems; nothing written").arg(import.rejects().size()));
+    }
+    const QDir dir(dataDir);
+    const QString table = dir.filePath(QStringLiteral("jakim/prayer_times_%1.csv").arg(year));
+    if (!import.writeTable(table, year, &error))
+        return fail(error);
+    out << "almarik-gen: wrote " << table << " (" << gen.published().zones().size() << " zones)\n";
+    int filled = 0;
+    const HijriCalendar &hijri = gen.hijri();
+    auto computed = [&hijri](const QDate &d) {
+        const HijriCalendar::HijriDate h = hijri.date(d);
+        return QStringLiteral("%1-%2-%3").arg(h.year).arg(h.month, 2, 10, QLatin1Char('0'))
+                .arg(h.day, 2, 10, QLatin1Char('0'));
+    };
+    if (!import.mergeTakwim(dir.filePath(QStringLiteral("jakim/tarikh.csv")), computed, &filled, &error))
+        return fail(error);
+    out << "almarik-gen: " << import.hijri().size() << " takwim days added to jakim/tarikh.csv";
+    if (filled > 0)
+        out << " (" << filled << " days before them by the crescent criterion)";
+    out << '\n';
+
+    if (year < newest) {
+        out << "almarik-gen: " << year << " is older than " << newest
+            << ", which stays the year later years are carried from; the calibration is kept\n";
+        return 0;
+    }
+    const QString calibration = dir.filePath(QStringLiteral("calibration/jakim_zones.csv"));
+    if (!calibrate) {
+        out << "almarik-gen: calibration kept; run almarik-gen --calibrate --out " << calibration
+            << " before committing\n";
+        return 0;
+    }
+    out << "almarik-gen: fitting every zone on " << year << " (a few minutes)\n";
+    out.flush();
+    GeneratorBuild fresh;
+    if (!fresh.load(dataDir, false, &error))
+        return fail(error);
+    if (!ZoneModelFile::save(calibration, fresh.calibrate(), &error))
+        return fail(error);
+    out << "almarik-gen: wrote " << calibration << '\n';
+    return 0;
 }
 
 } // namespace
@@ -96,8 +157,20 @@ int main(int argc, char *argv[])
                                         QStringLiteral("file"));
     const QCommandLineOption outHijriOpt(QStringLiteral("out-hijri"), QStringLiteral("Hijri table to write."),
                                          QStringLiteral("file"));
+    const QCommandLineOption outSourcesOpt(QStringLiteral("out-sources"),
+                                           QStringLiteral("With --build: where each zone's times come from."),
+                                           QStringLiteral("file"));
+    const QCommandLineOption importOpt(QStringLiteral("import-jakim"),
+                                       QStringLiteral("Check JAKIM's published tables of --year (the dataset's CSV "
+                                                      "or e-Solat's yearly JSON per zone; FILE... after the "
+                                                      "options) and write them under the data folder."));
+    const QCommandLineOption noCalibrateOpt(QStringLiteral("no-calibrate"),
+                                            QStringLiteral("With --import-jakim: leave the calibration as it is."));
     parser.addOptions({dataOpt, zoneOpt, placeOpt, yearOpt, subuhOpt, isyakOpt, modelOpt, reportOpt, zonesOpt,
-                       calibrateOpt, outOpt, buildOpt, outDaysOpt, outHijriOpt});
+                       calibrateOpt, outOpt, buildOpt, outDaysOpt, outHijriOpt, outSourcesOpt, importOpt,
+                       noCalibrateOpt});
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("With --import-jakim: the tables."),
+                                 QStringLiteral("[FILE...]"));
     parser.process(app);
 
     QTextStream out(stdout);
@@ -106,9 +179,20 @@ int main(int argc, char *argv[])
     QString error;
 
     const int commands = int(parser.isSet(zoneOpt)) + int(parser.isSet(placeOpt)) + int(parser.isSet(reportOpt))
-                         + int(parser.isSet(calibrateOpt)) + int(parser.isSet(buildOpt));
+                         + int(parser.isSet(calibrateOpt)) + int(parser.isSet(buildOpt))
+                         + int(parser.isSet(importOpt));
     if (commands != 1)
-        return fail(QStringLiteral("give exactly one of --zone, --place, --report, --calibrate, --build"));
+        return fail(QStringLiteral("give exactly one of --zone, --place, --report, --calibrate, --build, "
+                                   "--import-jakim"));
+
+    if (parser.isSet(importOpt)) {
+        int year = 0;
+        if (!parser.isSet(yearOpt) || !parseYear(parser.value(yearOpt), &year))
+            return fail(QStringLiteral("--import-jakim needs --year"));
+        if (parser.positionalArguments().isEmpty())
+            return fail(QStringLiteral("--import-jakim needs the files to read"));
+        return importJakim(dataDir, parser.positionalArguments(), year, !parser.isSet(noCalibrateOpt), out);
+    }
 
     if (parser.isSet(calibrateOpt)) {
         if (!parser.isSet(outOpt))
@@ -129,6 +213,8 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("--build needs --out-days and --out-hijri"));
         if (!gen.writeDays(parser.value(outDaysOpt), &error) || !gen.writeHijri(parser.value(outHijriOpt), &error))
             return fail(error);
+        if (parser.isSet(outSourcesOpt) && !gen.writeSources(parser.value(outSourcesOpt), &error))
+            return fail(error);
         return 0;
     }
 
@@ -139,9 +225,11 @@ int main(int argc, char *argv[])
         for (const QString &z : qAsConst(zones))
             if (!gen.published().hasZone(z))
                 return fail(QStringLiteral("unknown Malaysian zone %1").arg(z));
-        const auto results = AgreementReport::crossValidate(gen.published(), gen.places(), zones,
-                                                            ZoneProjector::Options());
-        AgreementReport::print(out, results);
+        for (int year : gen.publishedYears()) {
+            const auto results = AgreementReport::crossValidate(gen.publishedYear(year), gen.places(), zones,
+                                                                ZoneProjector::Options());
+            AgreementReport::print(out, year, results);
+        }
         int total = 0;
         QStringList misses;
         const int right = gen.hijriAgreement(2022, 2027, &total, &misses);

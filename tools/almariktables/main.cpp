@@ -2,7 +2,8 @@
 // the plug-in with the program's own binding routine, so it sees exactly
 // what the program sees.
 //
-//   almarik-tables [--plugin PATH] --zone CODE   the zone's day table
+//   almarik-tables [--plugin PATH] --zone CODE   the zone's day table, each
+//                                               day published or computed
 //   almarik-tables [--plugin PATH] --list        the place catalogue
 //   almarik-tables [--plugin PATH] --titles      the Hijri month titles
 //   almarik-tables [--plugin PATH] --range       the months the tables cover
@@ -151,7 +152,7 @@ int writeZoneExport(const TableExporter &exporter, const QString &code,
         }
         data = TimetableIcs::build(days, ics);
     } else {
-        data = TimetableCsv::text(days).toUtf8();
+        data = TimetableCsv::text(days, &exporter.provenance(), code).toUtf8();
     }
 
     if (options.outFile.isEmpty()) {
@@ -273,7 +274,8 @@ int main(int argc, char *argv[])
     }
 
     QTextStream out(stdout);
-    TableExporter exporter(*api, out);
+    const DataProvenance provenance = DataProvenance::fromPlugin(path);
+    TableExporter exporter(*api, provenance, out);
     if (args.isSet(QStringLiteral("zone")) && zoneExport.plain) {
         const QString code = args.value(QStringLiteral("zone"));
         if (!exporter.writeZone(code)) {

@@ -19,8 +19,8 @@ void collectItems(const QDomElement &parent, QStringList &names)
 }
 }
 
-TableExporter::TableExporter(const IAlmarikObject &api, QTextStream &out)
-    : m_api(api), m_out(out)
+TableExporter::TableExporter(const IAlmarikObject &api, const DataProvenance &provenance, QTextStream &out)
+    : m_api(api), m_provenance(provenance), m_out(out)
 {
 }
 
@@ -65,7 +65,7 @@ bool TableExporter::writeZone(const QString &zoneCode)
     QList<DailyTimes> days = zoneDays(zoneCode, QDate(), QDate());
     if (days.isEmpty())
         return false;
-    TimetableCsv::write(days, m_out);
+    TimetableCsv::write(days, m_out, &m_provenance, zoneCode);
     return true;
 }
 

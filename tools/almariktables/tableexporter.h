@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "core/dailytimes.h"
+#include "core/dataprovenance.h"
 
 struct AlmarikDay;
 
@@ -17,11 +18,14 @@ class IAlmarikObject;
 class TableExporter
 {
 public:
-    TableExporter(const IAlmarikObject &api, QTextStream &out);
+    TableExporter(const IAlmarikObject &api, const DataProvenance &provenance, QTextStream &out);
 
-    // date,imsak,...,isyak,hijri_day,hijri_month,hijri_year for every day
-    // of the zone's table (times HH:MM, the Hijri month by name); false
-    // when the plug-in has no table for the code.
+    // date,imsak,...,isyak,hijri_day,hijri_month,hijri_year,source,basis for
+    // every day of the zone's table (times HH:MM, the Hijri month by name;
+    // source "published" or "computed", basis the published year the day
+    // is or is computed from, or the convention of a place abroad; both
+    // empty when the plug-in does not say); false when the plug-in has no
+    // table for the code.
     bool writeZone(const QString &zoneCode);
     // order,name,zone,latitude,longitude,source,source_url for every item
     // of the location tree, in tree order, each resolved by name as the
@@ -39,9 +43,11 @@ public:
     // A field quoted when it holds a comma, a quote or a line break.
     static QString csvField(const QString &text);
     static DailyTimes dailyTimes(const AlmarikDay &source);
+    const DataProvenance &provenance() const { return m_provenance; }
 
 private:
     const IAlmarikObject &m_api;
+    const DataProvenance &m_provenance;
     QTextStream &m_out;
 };
 
