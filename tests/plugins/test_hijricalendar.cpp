@@ -6,7 +6,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-#include "plugins/almarikdata/hijricalendar.h"
+#include "plugins/almarikdata/hijritablelookup.h"
 #include "testcsv.h"
 
 class TestHijriCalendar : public QObject
@@ -39,7 +39,7 @@ void TestHijriCalendar::everyDayOfTheTable()
                        takwim.value(row, QStringLiteral("hijri")));
     }
 
-    const HijriCalendar calendar;
+    const HijriTableLookup calendar;
     int fromTakwim = 0;
     for (QDate date(2015, 1, 1); date <= QDate(2027, 12, 31); date = date.addDays(1)) {
         const AlmarikTables::HijriDayRow *row = calendar.dayOf(date.year(), date.month(), date.day());
@@ -60,7 +60,7 @@ void TestHijriCalendar::everyDayOfTheTable()
 
 void TestHijriCalendar::daysOutsideTheTable()
 {
-    const HijriCalendar calendar;
+    const HijriTableLookup calendar;
     QCOMPARE(calendar.dayOf(2014, 12, 31), nullptr);
     QCOMPARE(calendar.dayOf(2028, 1, 1), nullptr);
     QCOMPARE(calendar.dayOf(2027, 2, 29), nullptr);
@@ -75,7 +75,7 @@ void TestHijriCalendar::daysOutsideTheTable()
 
 void TestHijriCalendar::titleOfEveryMonth()
 {
-    const HijriCalendar calendar;
+    const HijriTableLookup calendar;
     // A month's title names the Hijri months of its first and last day and
     // the Hijri year of its last day.
     for (int year = 2015; year <= 2027; ++year) {

@@ -30,16 +30,16 @@ int fail(const QString &message)
     return 1;
 }
 
-void printTable(QTextStream &out, const QVector<ZoneDay> &days, const HijriCalendar &hijri)
+void printTable(QTextStream &out, const QVector<ZoneDay> &days, const HijriCalculator &hijri)
 {
     out << "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year\n";
     for (const ZoneDay &day : days) {
         out << day.date.toString(Qt::ISODate);
         for (int p = 0; p < JakimTable::PrayerCount; ++p)
             out << ',' << JakimTable::formatTime(day.minutes[p]);
-        const HijriCalendar::HijriDate h = hijri.date(day.date);
+        const HijriCalculator::HijriDate h = hijri.date(day.date);
         if (h.isValid())
-            out << ',' << h.day << ',' << HijriCalendar::monthName(h.month) << ',' << h.year << '\n';
+            out << ',' << h.day << ',' << HijriCalculator::monthName(h.month) << ',' << h.year << '\n';
         else
             out << ",0,,0\n";
     }

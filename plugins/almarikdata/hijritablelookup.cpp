@@ -1,8 +1,8 @@
-#include "plugins/almarikdata/hijricalendar.h"
+#include "plugins/almarikdata/hijritablelookup.h"
 
 using namespace AlmarikTables;
 
-const HijriDayRow *HijriCalendar::dayOf(int year, int month, int day) const
+const HijriDayRow *HijriTableLookup::dayOf(int year, int month, int day) const
 {
     int low = 0;
     int high = hijriDayCount - 1;
@@ -26,7 +26,7 @@ const HijriDayRow *HijriCalendar::dayOf(int year, int month, int day) const
     return nullptr;
 }
 
-QString HijriCalendar::monthTitle(int year, int month) const
+QString HijriTableLookup::monthTitle(int year, int month) const
 {
     for (int i = 0; i < monthTitleCount; ++i) {
         const MonthTitleRow &row = monthTitles[i];
