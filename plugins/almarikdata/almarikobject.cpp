@@ -95,7 +95,7 @@ void AlmarikObject::dayTimes(const QString &zoneCode, QList<AlmarikDay *> &days)
         }
         if (const HijriDayRow *hijri = m_hijri.dayOf(day->year, day->month, day->day)) {
             day->hijriYear = hijri->hijriYear;
-            day->hijriMonthName = QString::fromLatin1(HijriCalendar::monthName(*hijri));
+            day->hijriMonthName = QString::fromLatin1(HijriTableLookup::monthName(*hijri));
             day->hijriDay = hijri->hijriDay;
         }
         for (int slot = 0; slot < 8; ++slot) {

@@ -6,7 +6,7 @@
 
 #include "plugin-api/ialmarikobject.h"
 #include "plugins/almarikdata/almariktables.h"
-#include "plugins/almarikdata/hijricalendar.h"
+#include "plugins/almarikdata/hijritablelookup.h"
 
 // The timetable data plug-in's object: a registry of zone tables, the
 // Hijri calendar and the place catalogue. Everything is filled in the
@@ -34,7 +34,7 @@ private:
     };
 
     QHash<QString, ZoneTable> m_zones;
-    HijriCalendar m_hijri;
+    HijriTableLookup m_hijri;
     QList<AlmarikLocation> m_catalogue;
 };
 

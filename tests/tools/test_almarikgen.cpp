@@ -13,7 +13,7 @@
 #include "crescentcriterion.h"
 #include "csvreader.h"
 #include "generatorbuild.h"
-#include "hijricalendar.h"
+#include "hijricalculator.h"
 #include "jakimtable.h"
 #include "placecalculator.h"
 #include "solarcalc.h"
@@ -186,7 +186,7 @@ private slots:
         // The evening before the first day of a takwim month the moon may be
         // seen; two evenings before, the criterion never holds.
         const CrescentCriterion &c = m_gen.hijri().criterion();
-        for (const HijriCalendar::MonthStart &s : m_gen.hijri().takwimMonthStarts()) {
+        for (const HijriCalculator::MonthStart &s : m_gen.hijri().takwimMonthStarts()) {
             if (s.date.year() < 2022)
                 continue;
             QVERIFY2(!c.isVisible(s.date.addDays(-2)), qPrintable(s.date.toString(Qt::ISODate)));
@@ -196,14 +196,14 @@ private slots:
     // After the takwim the calendar counts on from its last month.
     void hijriAfterTheTakwim()
     {
-        const HijriCalendar &h = m_gen.hijri();
+        const HijriCalculator &h = m_gen.hijri();
         const QDate last = h.lastTakwimDay();
         QCOMPARE(last, QDate(2027, 12, 28));
-        const HijriCalendar::HijriDate end = h.date(last);
-        HijriCalendar::HijriDate prev = end;
+        const HijriCalculator::HijriDate end = h.date(last);
+        HijriCalculator::HijriDate prev = end;
         int monthStarts = 0;
         for (QDate d = last.addDays(1); d <= QDate(2029, 1, 31); d = d.addDays(1)) {
-            const HijriCalendar::HijriDate cur = h.date(d);
+            const HijriCalculator::HijriDate cur = h.date(d);
             QVERIFY(!h.inTakwim(d));
             if (cur.day == 1) {
                 QVERIFY(prev.day == 29 || prev.day == 30);
@@ -346,11 +346,11 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("tarikh.csv"));
         QByteArray good = "gregorian,hijri,day\r\n2026-02-17,1447-08-29,X\r\n2026-02-18,1447-08-30,X\r\n"
                           "2026-02-19,1447-09-01,X\r\n2026-02-20,1447-09-02,X\r\n";
-        HijriCalendar h;
+        HijriCalculator h;
         QString error;
         QVERIFY(writeFile(path, good));
         QVERIFY2(h.load(path, &error), qPrintable(error));
-        QCOMPARE(h.date(QDate(2026, 2, 19)), (HijriCalendar::HijriDate{1447, 9, 1}));
+        QCOMPARE(h.date(QDate(2026, 2, 19)), (HijriCalculator::HijriDate{1447, 9, 1}));
 
         QByteArray skipped = good;
         skipped.replace("2026-02-18,1447-08-30,X\r\n", "");

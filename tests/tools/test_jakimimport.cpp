@@ -193,7 +193,7 @@ private slots:
         QJsonArray entries;
         const QLocale c = QLocale::c();
         for (const ZoneDay &day : synthetic.value(QStringLiteral("PLS01"))) {
-            const HijriCalendar::HijriDate h = m_gen.hijri().date(day.date);
+            const HijriCalculator::HijriDate h = m_gen.hijri().date(day.date);
             QJsonObject e;
             e.insert(QStringLiteral("date"), c.toString(day.date, QStringLiteral("dd-MMM-yyyy")));
             e.insert(QStringLiteral("hijri"), QStringLiteral("%1-%2-%3").arg(h.year)

@@ -13,7 +13,7 @@ void AgreementReport::Counts::add(const Counts &other)
     }
 }
 
-void AgreementReport::zoneCentre(const PlaceCatalogue &places, const QString &zone, double *latitude,
+void AgreementReport::zoneCentre(const CalculationPlaces &places, const QString &zone, double *latitude,
                                  double *longitude)
 {
     if (places.zoneCentre(zone, latitude, longitude))
@@ -37,7 +37,7 @@ static void tally(AgreementReport::Counts *c, const ZoneDay &predicted, const Zo
 }
 
 QMap<QString, AgreementReport::ZoneResult> AgreementReport::crossValidate(
-    const JakimTable &table, const PlaceCatalogue &places, const QStringList &zones,
+    const JakimTable &table, const CalculationPlaces &places, const QStringList &zones,
     const ZoneProjector::Options &options)
 {
     QMap<QString, ZoneResult> results;

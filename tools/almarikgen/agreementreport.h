@@ -2,7 +2,7 @@
 #define AGREEMENTREPORT_H
 
 #include "jakimtable.h"
-#include "placecatalogue.h"
+#include "calculationplaces.h"
 #include "zoneprojector.h"
 
 #include <QMap>
@@ -35,13 +35,13 @@ public:
     };
 
     // Runs the cross-validation for `zones` (all when empty).
-    static QMap<QString, ZoneResult> crossValidate(const JakimTable &table, const PlaceCatalogue &places,
+    static QMap<QString, ZoneResult> crossValidate(const JakimTable &table, const CalculationPlaces &places,
                                                    const QStringList &zones,
                                                    const ZoneProjector::Options &options);
 
     // Zone centre used as the fitting start, with a fallback for zones
     // whose places have no coordinates.
-    static void zoneCentre(const PlaceCatalogue &places, const QString &zone, double *latitude,
+    static void zoneCentre(const CalculationPlaces &places, const QString &zone, double *latitude,
                            double *longitude);
 
     static void print(QTextStream &out, int year, const QMap<QString, ZoneResult> &results);

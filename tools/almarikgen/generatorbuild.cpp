@@ -180,7 +180,7 @@ bool GeneratorBuild::writeHijri(const QString &path, QString *error) const
     QTextStream out(&file);
     out << "gregorian,hijri_year,hijri_month,hijri_day\n";
     for (QDate d(FirstHijriYear, 1, 1); d.year() <= LastYear; d = d.addDays(1)) {
-        const HijriCalendar::HijriDate h = m_hijri.date(d);
+        const HijriCalculator::HijriDate h = m_hijri.date(d);
         if (!h.isValid()) {
             if (error)
                 *error = QStringLiteral("no Hijri date for %1").arg(d.toString(Qt::ISODate));
@@ -211,11 +211,11 @@ QList<ZoneModel> GeneratorBuild::calibrate() const
 
 int GeneratorBuild::hijriAgreement(int fromYear, int toYear, int *total, QStringList *misses) const
 {
-    const QVector<HijriCalendar::MonthStart> starts = m_hijri.takwimMonthStarts();
+    const QVector<HijriCalculator::MonthStart> starts = m_hijri.takwimMonthStarts();
     int right = 0;
     *total = 0;
     for (int i = 1; i < starts.size(); ++i) {
-        const HijriCalendar::MonthStart &s = starts.at(i);
+        const HijriCalculator::MonthStart &s = starts.at(i);
         if (s.date.year() < fromYear || s.date.year() > toYear)
             continue;
         ++*total;
@@ -224,7 +224,7 @@ int GeneratorBuild::hijriAgreement(int fromYear, int toYear, int *total, QString
             ++right;
         else if (misses)
             *misses << QStringLiteral("%1 %2 starts %3 in the takwim, %4 by the criterion")
-                           .arg(HijriCalendar::monthName(s.month)).arg(s.year)
+                           .arg(HijriCalculator::monthName(s.month)).arg(s.year)
                            .arg(s.date.toString(Qt::ISODate), predicted.toString(Qt::ISODate));
     }
     return right;

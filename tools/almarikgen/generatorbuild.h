@@ -1,9 +1,9 @@
 #ifndef GENERATORBUILD_H
 #define GENERATORBUILD_H
 
-#include "hijricalendar.h"
+#include "hijricalculator.h"
 #include "jakimtable.h"
-#include "placecatalogue.h"
+#include "calculationplaces.h"
 #include "zonemodel.h"
 #include "zoneprojector.h"
 
@@ -37,8 +37,8 @@ public:
     // or carried from: the newest published year not after it, or the
     // oldest published year for years before all of them.
     int baseYear(int year) const;
-    const PlaceCatalogue &places() const { return m_places; }
-    const HijriCalendar &hijri() const { return m_hijri; }
+    const CalculationPlaces &places() const { return m_places; }
+    const HijriCalculator &hijri() const { return m_hijri; }
     const QHash<QString, ZoneModel> &models() const { return m_models; }
 
     // Every zone in table order: JAKIM's zones, then the places outside
@@ -70,8 +70,8 @@ public:
 private:
     QMap<int, JakimTable> m_tables;
     JakimTable m_table;
-    PlaceCatalogue m_places;
-    HijriCalendar m_hijri;
+    CalculationPlaces m_places;
+    HijriCalculator m_hijri;
     QHash<QString, ZoneModel> m_models;
 };
 

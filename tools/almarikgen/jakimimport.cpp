@@ -1,7 +1,7 @@
 #include "jakimimport.h"
 
 #include "csvreader.h"
-#include "hijricalendar.h"
+#include "hijricalculator.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -347,7 +347,7 @@ bool JakimImport::mergeTakwim(const QString &tarikhCsv, const std::function<QStr
         return false;
     }
     trialFile.close();
-    HijriCalendar check;
+    HijriCalculator check;
     QString why;
     if (!check.load(trial, &why)) {
         if (error)

@@ -32,16 +32,16 @@ int fail(const QString &message)
     return 1;
 }
 
-void printTable(QTextStream &out, const QVector<ZoneDay> &days, const HijriCalendar &hijri)
+void printTable(QTextStream &out, const QVector<ZoneDay> &days, const HijriCalculator &hijri)
 {
     out << "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year\n";
     for (const ZoneDay &day : days) {
         out << day.date.toString(Qt::ISODate);
         for (int p = 0; p < JakimTable::PrayerCount; ++p)
             out << ',' << JakimTable::formatTime(day.minutes[p]);
-        const HijriCalendar::HijriDate h = hijri.date(day.date);
+        const HijriCalculator::HijriDate h = hijri.date(day.date);
         if (h.isValid())
-            out << ',' << h.day << ',' << HijriCalendar::monthName(h.month) << ',' << h.year << '\n';
+            out << ',' << h.day << ',' << HijriCalculator::monthName(h.month) << ',' << h.year << '\n';
         else
             out << ",0,,0\n";
     }
@@ -78,9 +78,9 @@ int importJakim(const QString &dataDir, const QStringList &files, int year, bool
         return fail(error);
     out << "almarik-gen: wrote " << table << " (" << gen.published().zones().size() << " zones)\n";
     int filled = 0;
-    const HijriCalendar &hijri = gen.hijri();
+    const HijriCalculator &hijri = gen.hijri();
     auto computed = [&hijri](const QDate &d) {
-        const HijriCalendar::HijriDate h = hijri.date(d);
+        const HijriCalculator::HijriDate h = hijri.date(d);
         return QStringLiteral("%1-%2-%3").arg(h.year).arg(h.month, 2, 10, QLatin1Char('0'))
                 .arg(h.day, 2, 10, QLatin1Char('0'));
     };

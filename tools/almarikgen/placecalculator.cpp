@@ -1,6 +1,6 @@
 #include "placecalculator.h"
 
-#include "hijricalendar.h"
+#include "hijricalculator.h"
 #include "solarcalc.h"
 
 #include <QDateTime>
@@ -25,10 +25,10 @@ double localMinutes(const QTimeZone &zone, const QDate &date, double utcMinutes)
 
 // First day of Hijri month (year, month) in JAKIM's takwim, looked for
 // within 40 days of `near`; null when it is not there.
-QDate takwimMonthStart(const HijriCalendar &hijri, int year, int month, const QDate &near)
+QDate takwimMonthStart(const HijriCalculator &hijri, int year, int month, const QDate &near)
 {
     for (QDate d = near.addDays(-40); d <= near.addDays(40); d = d.addDays(1)) {
-        const HijriCalendar::HijriDate h = hijri.date(d);
+        const HijriCalculator::HijriDate h = hijri.date(d);
         if (h.year == year && h.month == month && h.day == 1)
             return d;
     }
@@ -119,7 +119,7 @@ int PlaceCalculator::districtOffset(const PlaceRecord &place)
     return 0;
 }
 
-void PlaceCalculator::computationPoint(const PlaceRecord &place, const PlaceCatalogue &catalogue,
+void PlaceCalculator::computationPoint(const PlaceRecord &place, const CalculationPlaces &catalogue,
                                        double *latitude, double *longitude)
 {
     *latitude = place.latitude;
@@ -132,8 +132,8 @@ void PlaceCalculator::computationPoint(const PlaceRecord &place, const PlaceCata
     }
 }
 
-QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const PlaceCatalogue &catalogue,
-                                              int year, const HijriCalendar *hijri, QString *error)
+QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const CalculationPlaces &catalogue,
+                                              int year, const HijriCalculator *hijri, QString *error)
 {
     Convention conv;
     if (!convention(place.method, &conv)) {
@@ -169,11 +169,11 @@ QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const Pl
         if (!hijri)
             return false;
         if (!ummAlQura) {
-            const HijriCalendar::HijriDate h = hijri->date(d);
+            const HijriCalculator::HijriDate h = hijri->date(d);
             return h.isValid() && h.month == 9;
         }
         for (int k = -2; k <= 2; ++k) {
-            const HijriCalendar::HijriDate h = hijri->date(d.addDays(k));
+            const HijriCalculator::HijriDate h = hijri->date(d.addDays(k));
             if (!h.isValid() || h.month != 9)
                 continue;
             if (!ramadanOf.contains(h.year)) {

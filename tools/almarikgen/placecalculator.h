@@ -2,12 +2,12 @@
 #define PLACECALCULATOR_H
 
 #include "jakimtable.h"
-#include "placecatalogue.h"
+#include "calculationplaces.h"
 
 #include <QTimeZone>
 #include <QVector>
 
-class HijriCalendar;
+class HijriCalculator;
 
 // Times of a place outside Malaysia by its calculation convention, on the
 // place's own clock (daylight saving included, date by date).
@@ -43,7 +43,7 @@ public:
     static int districtOffset(const PlaceRecord &place);
     // Point that a place's times are computed for (Brunei's districts use
     // the published table's point, Bandar Seri Begawan, plus their offset).
-    static void computationPoint(const PlaceRecord &place, const PlaceCatalogue &catalogue,
+    static void computationPoint(const PlaceRecord &place, const CalculationPlaces &catalogue,
                                  double *latitude, double *longitude);
 
     // The first day of a Hijri month by the Umm al-Qura calendar, which
@@ -58,8 +58,8 @@ public:
     // the month's bounds are then moved to that calendar's. `error` is set
     // and an empty vector returned when the place's time zone or convention
     // is unknown.
-    static QVector<ZoneDay> computeYear(const PlaceRecord &place, const PlaceCatalogue &catalogue,
-                                        int year, const HijriCalendar *hijri, QString *error);
+    static QVector<ZoneDay> computeYear(const PlaceRecord &place, const CalculationPlaces &catalogue,
+                                        int year, const HijriCalculator *hijri, QString *error);
 };
 
 #endif

@@ -28,8 +28,6 @@ private:
     QComboBox *comboHourSystem;
     QLabel *labelHijri;
     QComboBox *comboHijri;
-
-private:
     UiContext m_ctx;
 };
 

@@ -20,8 +20,6 @@ public slots:
 
 private:
     QLabel *labelDescription;
-
-private:
     UiContext m_ctx;
 };
 

@@ -39,8 +39,6 @@ private:
     XCheckBox *checkExit;
     QLabel *labelLanguage;
     QComboBox *comboLanguage;
-
-private:
     UiContext m_ctx;
 };
 

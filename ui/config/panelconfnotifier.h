@@ -74,8 +74,6 @@ private:
     QSlider *sliderVolume;
     QLabel *labelVolumeLevel;
     QLabel *labelVolumePercent;
-
-private:
     UiContext m_ctx;
 };
 

@@ -21,8 +21,6 @@ public slots:
 
 private:
     QLabel *labelDescription;
-
-private:
     UiContext m_ctx;
 };
 

@@ -38,8 +38,6 @@ private:
     XCheckBox *checkPrompt;
     QLabel *labelInterval;
     QComboBox *comboInterval;
-
-private:
     UiContext m_ctx;
 };
 

@@ -1,5 +1,7 @@
 #include "xpanelbutton.h"
 
+#include "ui/controls/hoverrule.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -76,13 +78,7 @@ void XPanelButton::mouseMoveEvent(QMouseEvent *event)
     // The button keeps its presses, drags and releases: they must not
     // reach a draggable window behind it.
     event->accept();
-    if (!m_hovered)
-        return;
-    const QPoint p = event->pos();
-    if (p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height())
-        applyHoverLook();
-    else
-        applyNormalLook();
+    HoverRule::followPointer(this, event->pos());
 }
 
 void XPanelButton::mousePressEvent(QMouseEvent *event)

@@ -25,6 +25,7 @@ signals:
     void clicked();
 
 protected:
+    friend class HoverRule;
     void setLookStyleSheets(const QString &hover, const QString &normal);
     void applyHoverLook();
     void applyNormalLook();

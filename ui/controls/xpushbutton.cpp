@@ -1,5 +1,7 @@
 #include "xpushbutton.h"
 
+#include "ui/controls/hoverrule.h"
+
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QCursor>
@@ -142,8 +144,7 @@ void XPushButton::mouseMoveEvent(QMouseEvent *event)
     QPushButton::mouseMoveEvent(event);
     // One synthetic crossing per pass over the edge; the top and left
     // pixel rows count as outside.
-    const QPoint p = event->pos();
-    const bool inside = p.x() > 0 && p.x() <= width() && p.y() > 0 && p.y() <= height();
+    const bool inside = HoverRule::covers(size(), event->pos(), HoverRule::TopLeftOutside);
     if (inside && !m_inside) {
         m_inside = true;
         m_outside = false;

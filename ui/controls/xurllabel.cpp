@@ -1,5 +1,7 @@
 #include "xurllabel.h"
 
+#include "ui/controls/hoverrule.h"
+
 #include <QDesktopServices>
 #include <QMouseEvent>
 #include <QUrl>
@@ -78,13 +80,7 @@ bool XUrlLabel::event(QEvent *event)
 void XUrlLabel::mouseMoveEvent(QMouseEvent *event)
 {
     QLabel::mouseMoveEvent(event);
-    if (!m_hovered)
-        return;
-    const QPoint p = event->pos();
-    if (p.x() >= 0 && p.x() <= width() && p.y() >= 0 && p.y() <= height())
-        applyHoverLook();
-    else
-        applyNormalLook();
+    HoverRule::followPointer(this, event->pos());
 }
 
 void XUrlLabel::mousePressEvent(QMouseEvent *event)

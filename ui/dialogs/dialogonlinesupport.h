@@ -60,8 +60,6 @@ private:
     QLabel *labelPicture;
     XGreenButton *buttonSubmit;
     XGreenButton *buttonReset;
-
-private:
     UiContext m_ctx;
 };
 

@@ -35,8 +35,6 @@ private:
     QLabel *labelDescription;
     QLabel *labelPicture;
     XGreenButton *buttonRunWhatsApp;
-
-private:
     UiContext m_ctx;
 };
 

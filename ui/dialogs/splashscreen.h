@@ -41,8 +41,6 @@ private:
     QPointer<QWidget> m_mainWindow;
     float m_fadeLevel = 0.1f;
     double m_mainWindowOpacity = 1.0;
-
-private:
     UiContext m_ctx;
 };
 

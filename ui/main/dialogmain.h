@@ -175,8 +175,6 @@ private:
     bool m_dragging = false;
     QPoint m_pressPosition;
     QPoint m_windowPosition;
-
-private:
     UiContext m_ctx;
 };
 

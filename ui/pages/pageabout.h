@@ -68,8 +68,6 @@ private:
     XUrlLabel *m_labelTermLink = nullptr;
     QLabel *m_labelUserAgreement = nullptr;
     QLabel *m_labelThirdParty = nullptr;
-
-private:
     UiContext m_ctx;
 };
 

@@ -35,8 +35,6 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     QList<XCalendar *> m_calendars;
-
-private:
     UiContext m_ctx;
 };
 

@@ -84,8 +84,6 @@ private:
     QDate m_date;
     QList<DailyTimes> m_days;
     bool m_initialised = false;
-
-private:
     UiContext m_ctx;
 };
 

@@ -79,8 +79,6 @@ private:
 
     int m_progress = 0;
     bool m_resultShown = false;
-
-private:
     UiContext m_ctx;
 };
 

@@ -56,8 +56,6 @@ private:
     int m_month = 0;
     int m_year = 0;
     QDate m_filledOn;
-
-private:
     UiContext m_ctx;
 };
 

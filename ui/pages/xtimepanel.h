@@ -45,8 +45,6 @@ private:
     QLabel *labelBorderBottom = nullptr;
     QLabel *labelBorderLeft = nullptr;
     QLabel *labelBorderRight = nullptr;
-
-private:
     UiContext m_ctx;
 };
 

@@ -1,4 +1,4 @@
-#include "hijricalendar.h"
+#include "hijricalculator.h"
 
 #include "csvreader.h"
 
@@ -15,14 +15,14 @@ void advance(int *year, int *month, int step)
 }
 }
 
-QString HijriCalendar::monthName(int month)
+QString HijriCalculator::monthName(int month)
 {
     if (month < 1 || month > 12)
         return QString();
     return QLatin1String(MonthNames[month - 1]);
 }
 
-bool HijriCalendar::load(const QString &tarikhCsv, QString *error)
+bool HijriCalculator::load(const QString &tarikhCsv, QString *error)
 {
     m_days.clear();
     m_after.clear();
@@ -78,7 +78,7 @@ bool HijriCalendar::load(const QString &tarikhCsv, QString *error)
     return true;
 }
 
-bool HijriCalendar::inTakwim(const QDate &date) const
+bool HijriCalculator::inTakwim(const QDate &date) const
 {
     if (m_days.isEmpty() || !date.isValid())
         return false;
@@ -86,14 +86,14 @@ bool HijriCalendar::inTakwim(const QDate &date) const
     return i >= 0 && i < m_days.size();
 }
 
-HijriCalendar::HijriDate HijriCalendar::takwimDate(const QDate &date) const
+HijriCalculator::HijriDate HijriCalculator::takwimDate(const QDate &date) const
 {
     if (!inTakwim(date))
         return HijriDate();
     return m_days.at(int(m_first.daysTo(date)));
 }
 
-QVector<HijriCalendar::MonthStart> HijriCalendar::takwimMonthStarts() const
+QVector<HijriCalculator::MonthStart> HijriCalculator::takwimMonthStarts() const
 {
     QVector<MonthStart> starts;
     for (int i = 0; i < m_days.size(); ++i)
@@ -102,19 +102,19 @@ QVector<HijriCalendar::MonthStart> HijriCalendar::takwimMonthStarts() const
     return starts;
 }
 
-QDate HijriCalendar::nextMonthStart(const QDate &start) const
+QDate HijriCalculator::nextMonthStart(const QDate &start) const
 {
     return m_criterion.isVisible(start.addDays(28)) ? start.addDays(29) : start.addDays(30);
 }
 
-QDate HijriCalendar::previousMonthStart(const QDate &start) const
+QDate HijriCalculator::previousMonthStart(const QDate &start) const
 {
     // The previous month began 29 days earlier if it ended on its 29th day,
     // which is decided on the evening before `start`.
     return m_criterion.isVisible(start.addDays(-1)) ? start.addDays(-29) : start.addDays(-30);
 }
 
-HijriCalendar::HijriDate HijriCalendar::date(const QDate &date) const
+HijriCalculator::HijriDate HijriCalculator::date(const QDate &date) const
 {
     if (m_days.isEmpty() || !date.isValid())
         return HijriDate();

@@ -1,5 +1,5 @@
-#ifndef HIJRICALENDAR_H
-#define HIJRICALENDAR_H
+#ifndef HIJRICALCULATOR_H
+#define HIJRICALCULATOR_H
 
 #include "crescentcriterion.h"
 
@@ -13,7 +13,7 @@
 // A computed month that began on day S ends after 29 days when the
 // criterion holds on the evening of its 29th day (S + 28), after 30 days
 // otherwise; months before the takwim are found the same way backwards.
-class HijriCalendar
+class HijriCalculator
 {
 public:
     struct HijriDate

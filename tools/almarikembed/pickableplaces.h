@@ -1,5 +1,5 @@
-#ifndef PLACECATALOGUE_H
-#define PLACECATALOGUE_H
+#ifndef PICKABLEPLACES_H
+#define PICKABLEPLACES_H
 
 #include <QSet>
 #include <QString>
@@ -8,7 +8,7 @@
 
 // The places a user can pick, read from places.csv in catalogue order,
 // and the location tree built from them.
-class PlaceCatalogue
+class PickablePlaces
 {
 public:
     struct Place
@@ -71,4 +71,4 @@ private:
     QStringList m_zoneOnly;
 };
 
-#endif // PLACECATALOGUE_H
+#endif // PICKABLEPLACES_H

@@ -1,8 +1,8 @@
-#include "placecatalogue.h"
+#include "calculationplaces.h"
 
 #include "csvreader.h"
 
-bool PlaceCatalogue::load(const QString &placesCsv, QString *error)
+bool CalculationPlaces::load(const QString &placesCsv, QString *error)
 {
     m_places.clear();
     CsvReader csv;
@@ -42,7 +42,7 @@ bool PlaceCatalogue::load(const QString &placesCsv, QString *error)
     return true;
 }
 
-const PlaceRecord *PlaceCatalogue::find(const QString &name) const
+const PlaceRecord *CalculationPlaces::find(const QString &name) const
 {
     for (const PlaceRecord &p : m_places)
         if (p.name == name)
@@ -50,7 +50,7 @@ const PlaceRecord *PlaceCatalogue::find(const QString &name) const
     return nullptr;
 }
 
-const PlaceRecord *PlaceCatalogue::findForeignZone(const QString &zone) const
+const PlaceRecord *CalculationPlaces::findForeignZone(const QString &zone) const
 {
     for (const PlaceRecord &p : m_places)
         if (p.group != QLatin1String("Malaysia") && p.zone == zone)
@@ -58,7 +58,7 @@ const PlaceRecord *PlaceCatalogue::findForeignZone(const QString &zone) const
     return nullptr;
 }
 
-QStringList PlaceCatalogue::foreignZones() const
+QStringList CalculationPlaces::foreignZones() const
 {
     QStringList zones;
     QStringList zoneOnly;
@@ -91,14 +91,14 @@ static bool meanOf(const QVector<PlaceRecord> &places, bool (*match)(const Place
     return true;
 }
 
-bool PlaceCatalogue::zoneCentre(const QString &zone, double *latitude, double *longitude) const
+bool CalculationPlaces::zoneCentre(const QString &zone, double *latitude, double *longitude) const
 {
     return meanOf(m_places, [](const PlaceRecord &p, const QString &z) {
         return p.group == QLatin1String("Malaysia") && p.zone == z;
     }, zone, latitude, longitude);
 }
 
-bool PlaceCatalogue::prefixCentre(const QString &prefix, double *latitude, double *longitude) const
+bool CalculationPlaces::prefixCentre(const QString &prefix, double *latitude, double *longitude) const
 {
     return meanOf(m_places, [](const PlaceRecord &p, const QString &s) {
         return p.group == QLatin1String("Malaysia") && p.zone.startsWith(s);

@@ -1,5 +1,5 @@
-#ifndef PLACECATALOGUE_H
-#define PLACECATALOGUE_H
+#ifndef CALCULATIONPLACES_H
+#define CALCULATIONPLACES_H
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +19,7 @@ struct PlaceRecord
 
 // The place catalogue (`places.csv`): every place with its zone,
 // coordinates, time zone and, outside Malaysia, calculation convention.
-class PlaceCatalogue
+class CalculationPlaces
 {
 public:
     bool load(const QString &placesCsv, QString *error);

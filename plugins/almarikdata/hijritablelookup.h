@@ -1,5 +1,5 @@
-#ifndef HIJRICALENDAR_H
-#define HIJRICALENDAR_H
+#ifndef HIJRITABLELOOKUP_H
+#define HIJRITABLELOOKUP_H
 
 #include <QString>
 
@@ -7,7 +7,7 @@
 
 // Answers lookups in the static Hijri day table and month title table.
 // It holds no state of its own.
-class HijriCalendar
+class HijriTableLookup
 {
 public:
     // The Hijri row of a Gregorian date, found by binary search; null when
@@ -20,4 +20,4 @@ public:
     QString monthTitle(int year, int month) const;
 };
 
-#endif // HIJRICALENDAR_H
+#endif // HIJRITABLELOOKUP_H

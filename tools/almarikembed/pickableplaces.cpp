@@ -1,4 +1,4 @@
-#include "placecatalogue.h"
+#include "pickableplaces.h"
 
 #include "csvreader.h"
 
@@ -18,7 +18,7 @@ QString escapeAttribute(const QString &text)
 }
 }
 
-bool PlaceCatalogue::read(const QString &filePath)
+bool PickablePlaces::read(const QString &filePath)
 {
     m_places.clear();
     m_zoneOnly.clear();
@@ -76,7 +76,7 @@ bool PlaceCatalogue::read(const QString &filePath)
     return true;
 }
 
-QString PlaceCatalogue::displayNameFor(const QString &name)
+QString PickablePlaces::displayNameFor(const QString &name)
 {
     // A long name with a parenthesised part is shown on two lines.
     const int open = name.indexOf(QLatin1String(" ("));
@@ -85,7 +85,7 @@ QString PlaceCatalogue::displayNameFor(const QString &name)
     return name.left(open) + QLatin1Char('\n') + name.mid(open + 1);
 }
 
-QVector<PlaceCatalogue::Node> PlaceCatalogue::buildTree(const TreeOptions &options) const
+QVector<PickablePlaces::Node> PickablePlaces::buildTree(const TreeOptions &options) const
 {
     // Country groups in the order they first appear, each with its states
     // (Malaysia) or its places.
@@ -139,7 +139,7 @@ QVector<PlaceCatalogue::Node> PlaceCatalogue::buildTree(const TreeOptions &optio
     return countries;
 }
 
-void PlaceCatalogue::writeNode(const Node &node, int level, QString &out)
+void PickablePlaces::writeNode(const Node &node, int level, QString &out)
 {
     out += QString(level * 4, QLatin1Char(' '));
     if (node.item) {
@@ -152,7 +152,7 @@ void PlaceCatalogue::writeNode(const Node &node, int level, QString &out)
     out += QLatin1String("</group>");
 }
 
-QString PlaceCatalogue::locationTree(const TreeOptions &options) const
+QString PickablePlaces::locationTree(const TreeOptions &options) const
 {
     QString out = QStringLiteral("<?xml version='1.0' encoding='UTF-8'?><root>");
     for (const Node &node : buildTree(options))
@@ -161,7 +161,7 @@ QString PlaceCatalogue::locationTree(const TreeOptions &options) const
     return out;
 }
 
-int PlaceCatalogue::countItems(const QVector<Node> &nodes)
+int PickablePlaces::countItems(const QVector<Node> &nodes)
 {
     int count = 0;
     for (const Node &node : nodes)
@@ -169,7 +169,7 @@ int PlaceCatalogue::countItems(const QVector<Node> &nodes)
     return count;
 }
 
-int PlaceCatalogue::treeItemCount(const TreeOptions &options) const
+int PickablePlaces::treeItemCount(const TreeOptions &options) const
 {
     return countItems(buildTree(options));
 }

@@ -1,8 +1,8 @@
-#include "plugins/almarikdata/hijricalendar.h"
+#include "plugins/almarikdata/hijritablelookup.h"
 
 using namespace AlmarikTables;
 
-const HijriDayRow *HijriCalendar::dayOf(int year, int month, int day) const
+const HijriDayRow *HijriTableLookup::dayOf(int year, int month, int day) const
 {
     int low = 0;
     int high = hijriDayCount - 1;
@@ -26,12 +26,12 @@ const HijriDayRow *HijriCalendar::dayOf(int year, int month, int day) const
     return nullptr;
 }
 
-const char *HijriCalendar::monthName(const HijriDayRow &row)
+const char *HijriTableLookup::monthName(const HijriDayRow &row)
 {
     return row.hijriMonth >= 1 && row.hijriMonth <= 12 ? hijriMonthNames[row.hijriMonth - 1] : "";
 }
 
-QString HijriCalendar::monthTitle(int year, int month) const
+QString HijriTableLookup::monthTitle(int year, int month) const
 {
     for (int i = 0; i < monthTitleCount; ++i) {
         const MonthTitleRow &row = monthTitles[i];
