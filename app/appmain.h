@@ -8,6 +8,7 @@
 #include "app/systemutilities.h"
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
+#include "core/configsaver.h"
 #include "core/applicationinformation.h"
 #include "core/language.h"
 #include "core/mapmanager.h"
@@ -31,6 +32,8 @@ public:
     static void registerResources();
 
     AppConfig config;
+    // Saves config soon after each change, and at once on quit.
+    ConfigSaver configSaver{config};
     Language language;
     AlmarikManager almarikManager;
     MapManager mapManager;

@@ -3,6 +3,8 @@
 #include "plugin-api/pluginexport.h"
 #include "plugins/almarikdata/almarikobject.h"
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IAlmarikObject)
+
 ALMARIK_PLUGIN_EXPORT IAlmarikObject *getApi()
 {
     return new AlmarikObject;

@@ -69,6 +69,13 @@ PageConfig::PageConfig(QWidget *parent)
     labelLine->setObjectName(QStringLiteral("labelLine"));
     labelLine->setStyleSheet(QStringLiteral("QLabel { background-color : white; color : white; }"));
 
+    labelSaveProblem = new QLabel(this);
+    labelSaveProblem->setObjectName(QStringLiteral("labelSaveProblem"));
+    labelSaveProblem->setWordWrap(true);
+    labelSaveProblem->setStyleSheet(QStringLiteral("QLabel { color : #b00000; }"));
+    labelSaveProblem->setFont(QFont(QStringLiteral("Arial"), 9));
+    labelSaveProblem->hide();
+
     panelGeneral = new PanelConfGeneral(this);
     panelTheme = new PanelConfTheme(this);
     panelUpdate = new PanelConfUpdate(this);
@@ -135,6 +142,13 @@ void PageConfig::slotUpdateLanguage()
     relayout();
 }
 
+void PageConfig::setSaveProblem(const QString &text)
+{
+    labelSaveProblem->setText(text);
+    labelSaveProblem->setVisible(!text.isEmpty());
+    relayout();
+}
+
 void PageConfig::relayout()
 {
     int y = 20;
@@ -144,6 +158,11 @@ void PageConfig::relayout()
         y += label->height() + 6;
     }
     labelLine->setGeometry(RuleX, RuleY, 1, qMax(0, height() - 30));
+    // Under the menu, left of the rule.
+    const int problemWidth = RuleX - 30;
+    const int problemHeight = labelSaveProblem->heightForWidth(problemWidth);
+    labelSaveProblem->setGeometry(20, qMax(y + 10, height() - 15 - problemHeight), problemWidth,
+                                  qMax(0, problemHeight));
     const int panelX = labelLine->x() + labelLine->width() + 2;
     for (QWidget *panel : qAsConst(m_panels)) {
         panel->setGeometry(panelX, 10, qMax(0, width() - panelX - 1), qMax(0, height() - 20));

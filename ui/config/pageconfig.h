@@ -33,6 +33,10 @@ public:
     // The panel on show.
     QWidget *currentPanel() const;
 
+    // A line under the menu saying that settings are not being saved;
+    // empty hides it.
+    void setSaveProblem(const QString &text);
+
 public slots:
     void slotUpdateLanguage();
     void slotPanelGeneral();
@@ -59,6 +63,7 @@ private:
 
     QList<XUrlLabel *> m_menu;   // in menu order, parallel to m_panels
     QLabel *labelLine;
+    QLabel *labelSaveProblem;
     QList<QWidget *> m_panels;
 
     PanelConfGeneral *panelGeneral;

@@ -1,5 +1,7 @@
 #include "ui/main/dialogmain.h"
 
+#include "core/logcategories.h"
+
 #include <QAction>
 #include <QDateTime>
 #include <QDebug>
@@ -60,8 +62,9 @@ DialogMain::DialogMain(QWidget *parent)
     setWindowIcon(QIcon(picture(QStringLiteral("AppIcon.png"))));
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
 
-    // An empty zone setting selects the timetable's default zone.
-    appAlmarikManager()->setZone(appConfig().zone, true);
+    // An empty zone setting selects the timetable's default zone, and so
+    // does one the timetable does not know (the user is told).
+    m_zoneChoice = appAlmarikManager()->selectStoredZone(appConfig().zone);
 
     // The splash fades in while this window is still hidden.
     if (appConfig().showSplashScreen)
@@ -369,6 +372,15 @@ void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
     }
     if (!notice.soundUrl.isEmpty())
         appSoundPlayer()->play(notice.soundUrl, notice.volume);
+}
+
+void DialogMain::showStatusNotice(const QString &title, const QString &text)
+{
+    const int milliseconds = 30000;
+    if (hasSystemTray() && m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
+        m_trayIcon->showMessage(title, text, QSystemTrayIcon::Warning, milliseconds);
+    else if (!m_desktopNotifier->show(title, text, milliseconds))
+        qCWarning(lcUi).noquote() << "no tray and no notification service for:" << text;
 }
 
 void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)

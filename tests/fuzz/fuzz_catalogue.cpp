@@ -1,0 +1,19 @@
+// libFuzzer target: the language catalogue loader.
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/language.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    QString name;
+    QHash<QString, QString> table;
+    Language::parseCatalogue(bytes, &name, &table);
+    return 0;
+}
