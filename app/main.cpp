@@ -35,7 +35,7 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
 
     auto showSaveProblem = [&app, &window](const QString &reason, bool notice) {
         const Language &language = app.language;
-        window.configPage()->setSaveProblem(language.text(QStringLiteral("ConfMain.SaveProblem")).arg(reason));
+        window.configPage()->setSaveProblem(language.text(QStringLiteral("ConfMain.SaveProblem")), reason);
         if (notice)
             window.showStatusNotice(language.text(QStringLiteral("Status.Title")),
                                     language.text(QStringLiteral("Status.SaveFailed")).arg(reason));

@@ -171,6 +171,7 @@ private slots:
     // In the main window.
     void configButtonOpensGeneralPanel();
     void languageSwitchRelabelsAtOnce();
+    void saveProblemLine();
     void volumeDragIsOneWrite();
     void quitWithSavePendingKeepsLastValue();
 
@@ -822,6 +823,30 @@ void TestConfigPage::languageSwitchRelabelsAtOnce()
     QCOMPARE(savedRecord().language, QStringLiteral("English"));
     QCOMPARE(texts(), english);
     QCOMPARE(button->toolTip(), englishTip);
+}
+
+void TestConfigPage::saveProblemLine()
+{
+    // The line saying that settings are not saved sits under the menu,
+    // inside the page, clear of every menu entry; it goes when cleared.
+    PageConfig *page = makePage();
+    auto *line = child<QLabel>(page, "labelSaveProblem");
+    QVERIFY(line);
+    QVERIFY(line->isHidden());
+    const QString text = appLanguage()->text(QStringLiteral("ConfMain.SaveProblem"));
+    QVERIFY(!text.isEmpty());
+    page->setSaveProblem(text, QStringLiteral("No space left on device"));
+    QVERIFY(!line->isHidden());
+    QCOMPARE(line->text(), text);
+    QCOMPARE(line->toolTip(), QStringLiteral("No space left on device"));
+    QVERIFY(QRect(QPoint(0, 0), page->size()).contains(line->geometry()));
+    for (const char *name : MenuLabels) {
+        auto *entry = child<XUrlLabel>(page, name);
+        QVERIFY(entry);
+        QVERIFY2(!entry->geometry().intersects(line->geometry()), name);
+    }
+    page->setSaveProblem(QString());
+    QVERIFY(line->isHidden());
 }
 
 void TestConfigPage::volumeDragIsOneWrite()

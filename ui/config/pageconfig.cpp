@@ -72,7 +72,7 @@ PageConfig::PageConfig(QWidget *parent)
     labelSaveProblem = new QLabel(this);
     labelSaveProblem->setObjectName(QStringLiteral("labelSaveProblem"));
     labelSaveProblem->setWordWrap(true);
-    labelSaveProblem->setStyleSheet(QStringLiteral("QLabel { color : #b00000; }"));
+    labelSaveProblem->setStyleSheet(QStringLiteral("QLabel { color : #ffeb3b; }"));
     labelSaveProblem->setFont(QFont(QStringLiteral("Arial"), 9));
     labelSaveProblem->hide();
 
@@ -142,9 +142,10 @@ void PageConfig::slotUpdateLanguage()
     relayout();
 }
 
-void PageConfig::setSaveProblem(const QString &text)
+void PageConfig::setSaveProblem(const QString &text, const QString &reason)
 {
     labelSaveProblem->setText(text);
+    labelSaveProblem->setToolTip(reason);
     labelSaveProblem->setVisible(!text.isEmpty());
     relayout();
 }

@@ -33,9 +33,9 @@ public:
     // The panel on show.
     QWidget *currentPanel() const;
 
-    // A line under the menu saying that settings are not being saved;
-    // empty hides it.
-    void setSaveProblem(const QString &text);
+    // A line under the menu saying that settings are not being saved,
+    // with the reason as its tool tip; empty hides it.
+    void setSaveProblem(const QString &text, const QString &reason = QString());
 
 public slots:
     void slotUpdateLanguage();
