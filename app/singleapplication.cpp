@@ -94,7 +94,10 @@ void removeLockOfNoLiveOwner(QLockFile &lock, const QString &path)
         stale = true;
     if (!stale && pid != qint64(getpid())) {
         // Another program now has that id: its executable is not ours.
-        const QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
+        QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
+        // A program file replaced while it runs (an update) reads so.
+        if (exe.endsWith(QLatin1String(" (deleted)")))
+            exe.chop(10);
         const QString ours = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
         if (!exe.isEmpty() && !ours.isEmpty() && QFileInfo(exe).fileName() != QFileInfo(ours).fileName())
             stale = true;
