@@ -3,6 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 #include "app/singleapplication.h"
 
 // Real processes of a small program on the single-instance base, in a
@@ -21,6 +25,7 @@ private slots:
     void lockWithoutLiveOwnerIsStale_data();
     void lockWithoutLiveOwnerIsStale();
     void socketAndLockInPrivateFolder();
+    void socketOfAnotherUserRefused();
 
 private:
     QProcess *start(const QString &message = QString());
@@ -207,6 +212,26 @@ void TestSingleInstance::socketAndLockInPrivateFolder()
     QVERIFY2(QFileInfo::exists(socket), qPrintable(socket));
     QVERIFY(QFileInfo::exists(socket + QStringLiteral(".lock")));
     QVERIFY(!QFileInfo::exists(QDir(QDir::tempPath()).filePath(probeKey())));
+#else
+    QSKIP("named pipes on Windows");
+#endif
+}
+
+void TestSingleInstance::socketOfAnotherUserRefused()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0)
+        QSKIP("only root can give a socket to another user");
+    QProcess *first = start();
+    QVERIFY(waitForLine(first, "serving"));
+    const QString socket = QDir(m_runtime.path()).filePath(probeKey());
+    QVERIFY(QFileInfo::exists(socket));
+    // The socket now belongs to someone else: a later copy must not hand
+    // its message to it.
+    QCOMPARE(::chown(QFile::encodeName(socket).constData(), 65534, 65534), 0);
+    QProcess *later = start(QStringLiteral("ShowMe"));
+    QVERIFY(later->waitForFinished(10000));
+    QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("failed"));
 #else
     QSKIP("named pipes on Windows");
 #endif
