@@ -194,6 +194,18 @@ void TestConfigSaver::autoStartFollowsOnlyItsSetting()
     }
     QVERIFY(!QFileInfo::exists(entry));
 
+    // Nor does a start when the entry already says the same.
+    QVERIFY(AutoStart::apply(true, QCoreApplication::applicationFilePath()));
+    const QDateTime written = QDateTime::currentDateTime().addSecs(-3600);
+    {
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+    }
+    AppConfig restarted;
+    ConfigStore::initialise(restarted);
+    QCOMPARE(QFileInfo(entry).lastModified().toSecsSinceEpoch(), written.toSecsSinceEpoch());
+
     // A change of the setting does.
     config.autoStart = false;
     config.save();
