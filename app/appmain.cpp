@@ -14,7 +14,10 @@ AppMain::AppMain(int &argc, char **argv)
     setQuitOnLastWindowClosed(false);
     if (!almarikManager.version().isEmpty())
         details.setDataVersion(almarikManager.version().left(14));
-    config.initialise();
+    // A copy that only hands its message to the running one leaves the
+    // settings folder alone.
+    if (!isRunning())
+        config.initialise();
     language.load(false);
     m_uiContext.config = &config;
     m_uiContext.language = &language;

@@ -7,6 +7,7 @@
 #include "app/soundplayer.h"
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
+#include "core/configsaver.h"
 #include "core/applicationinformation.h"
 #include "core/language.h"
 #include "core/mapmanager.h"
@@ -41,6 +42,8 @@ public:
     const UiContext &uiContext() const { return m_uiContext; }
 
     AppConfig config;
+    // Saves config soon after each change, and at once on quit.
+    ConfigSaver configSaver{config};
     Language language;
     AlmarikManager almarikManager;
     MapManager mapManager;

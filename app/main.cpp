@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/appmain.h"
+#include "ui/config/pageconfig.h"
 #include "ui/main/dialogmain.h"
 
 namespace {
@@ -39,6 +40,44 @@ int startCheckStatus(const AppMain &app)
     }
     return status;
 }
+
+// Tells the user, once, about what start-up had to mend (an unreadable
+// settings file moved aside, an unknown language or zone), and about
+// settings that cannot be saved, now or later: a notice and a line on the
+// configuration page, which goes when a save works again.
+void tellSettingsProblems(AppMain &app, DialogMain &window)
+{
+    const Language &language = app.language;
+    const QString title = language.text(QStringLiteral("Status.Title"));
+    QStringList lines;
+    const ConfigStore::StartReport &report = app.configSaver.startReport();
+    if (!report.movedAsidePath.isEmpty())
+        lines << language.text(QStringLiteral("Status.ConfigMovedAside")).arg(report.movedAsidePath);
+    if (language.fellBack())
+        lines << language.text(QStringLiteral("Status.LanguageUnknown")).arg(language.requestedLanguage());
+    if (window.zoneChoice() == AlmarikManager::ZoneChoice::DefaultForUnknown)
+        lines << language.text(QStringLiteral("Status.ZoneUnknown"))
+                     .arg(app.config.zone, app.almarikManager.zoneDisplayName());
+
+    auto showSaveProblem = [&app, &window](const QString &reason, bool notice) {
+        const Language &language = app.language;
+        window.configPage()->setSaveProblem(language.text(QStringLiteral("ConfMain.SaveProblem")), reason);
+        if (notice)
+            window.showStatusNotice(language.text(QStringLiteral("Status.Title")),
+                                    language.text(QStringLiteral("Status.SaveFailed")).arg(reason));
+    };
+    const QString saveError = app.configSaver.saveError();
+    if (!saveError.isEmpty()) {
+        showSaveProblem(saveError, false);
+        lines << language.text(QStringLiteral("Status.SaveFailed")).arg(saveError);
+    }
+    QObject::connect(&app.configSaver, &ConfigSaver::saveFailed, &window,
+                     [showSaveProblem](const QString &reason) { showSaveProblem(reason, true); });
+    QObject::connect(&app.configSaver, &ConfigSaver::saveRecovered, &window,
+                     [&window] { window.configPage()->setSaveProblem(QString()); });
+    if (!lines.isEmpty())
+        window.showStatusNotice(title, lines.join(QLatin1Char('\n')));
+}
 }
 
 int main(int argc, char *argv[])
@@ -66,6 +105,7 @@ int main(int argc, char *argv[])
         // Without a system tray "/minimized" starts minimized instead of
         // hidden, so the window can be found again.
         window->showAtStart(minimized);
+        tellSettingsProblems(app, *window);
         if (exitWhenShown) {
             QTimer::singleShot(0, &app, [&app] { app.exit(startCheckStatus(app)); });
         }

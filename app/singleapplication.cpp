@@ -13,6 +13,13 @@
 
 #include "core/logcategories.h"
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 // Messages are sent as one length-prefixed UTF-16 string; the receiver
 // answers with one byte once it has emitted the message.
@@ -28,25 +35,113 @@ QString currentUserName()
     return name;
 }
 
+#ifdef Q_OS_UNIX
+// True when path is a folder of this user that no one else may enter.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat status;
+    const QByteArray name = QFile::encodeName(path);
+    return lstat(name.constData(), &status) == 0 && S_ISDIR(status.st_mode)
+        && status.st_uid == geteuid() && (status.st_mode & 0077) == 0;
+}
+#endif
+
+// The folder of the lock and the socket: the user's private runtime folder
+// ($XDG_RUNTIME_DIR), else a folder of the user's own in the temporary
+// folder, made 0700 and checked to be the user's. Names in a shared folder
+// can be computed and taken first by any other local user.
 QString runtimeDirectory()
 {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir;
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+#ifdef Q_OS_UNIX
+    if (!runtime.isEmpty() && isPrivateFolder(runtime))
+        return runtime;
+    const QString own = QDir::tempPath() + QStringLiteral("/almarikzenhar-") + QString::number(geteuid());
+    QDir().mkdir(own);
+    QFile::setPermissions(own, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (isPrivateFolder(own))
+        return own;
+    qCWarning(lcInstance).noquote() << "no private folder for the single-instance lock;" << own
+                                    << "belongs to someone else";
+    return QString();
+#else
+    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+#endif
 }
+
+// A lock file whose owner cannot be confirmed alive is removed, so that
+// the copy starting now can take it: no process id in it (empty, garbage),
+// a process that is not running, or a running process of another program.
+// QLockFile alone treats a lock without a readable id as held for ever.
+void removeLockOfNoLiveOwner(QLockFile &lock, const QString &path)
+{
+    if (!QFileInfo::exists(path))
+        return;
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    // A copy starting at this moment has made the file but may not have
+    // written its id yet: look twice before calling it garbage.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (lock.getLockInfo(&pid, &host, &application) && pid > 0)
+            break;
+        pid = 0;
+        QThread::msleep(100);
+    }
+    bool stale = pid <= 0;
+#ifdef Q_OS_UNIX
+    if (!stale && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+        stale = true;
+    if (!stale && pid != qint64(getpid())) {
+        // Another program now has that id: its executable is not ours.
+        QString exe = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
+        // A program file replaced while it runs (an update) reads so.
+        if (exe.endsWith(QLatin1String(" (deleted)")))
+            exe.chop(10);
+        const QString ours = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+        if (!exe.isEmpty() && !ours.isEmpty() && QFileInfo(exe).fileName() != QFileInfo(ours).fileName())
+            stale = true;
+    }
+#endif
+    if (stale) {
+        qCInfo(lcInstance).noquote() << "removing a lock with no live owner:" << path;
+        QFile::remove(path);
+    }
+}
+
+#ifdef Q_OS_UNIX
+// True when the socket at path is this user's.
+bool socketIsOurs(const QString &path)
+{
+    struct stat status;
+    const QByteArray name = QFile::encodeName(path);
+    return lstat(name.constData(), &status) == 0 && S_ISSOCK(status.st_mode) && status.st_uid == geteuid();
+}
+#endif
 }
 
 SingleApplication::SingleApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     m_key = keyFor(QCoreApplication::applicationFilePath(), currentUserName());
+    const QString folder = runtimeDirectory();
+    if (folder.isEmpty()) {
+        // Nowhere safe to meet other copies: run alone rather than not at all.
+        return;
+    }
+#ifdef Q_OS_UNIX
+    m_serverName = QDir(folder).filePath(m_key);
+#else
+    m_serverName = m_key;
+#endif
 
     // The lock decides which copy serves: two copies started at the same
     // moment cannot both take it. A lock left by a crashed copy is stale
     // (its process is gone) and is taken over.
-    m_lock = new QLockFile(QDir(runtimeDirectory()).filePath(m_key + QStringLiteral(".lock")));
+    const QString lockPath = QDir(folder).filePath(m_key + QStringLiteral(".lock"));
+    m_lock = new QLockFile(lockPath);
     m_lock->setStaleLockTime(0);
+    removeLockOfNoLiveOwner(*m_lock, lockPath);
     if (m_lock->tryLock(0)) {
         startServer();
     } else if (m_lock->error() == QLockFile::LockFailedError) {
@@ -84,9 +179,9 @@ void SingleApplication::startServer()
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     // A socket file left by a crashed copy would make listen() fail; we
     // hold the lock, so no live copy owns it.
-    QLocalServer::removeServer(m_key);
-    if (!m_server->listen(m_key))
-        qCWarning(lcInstance, "Cannot listen on %s", qPrintable(m_key));
+    QLocalServer::removeServer(m_serverName);
+    if (!m_server->listen(m_serverName))
+        qCWarning(lcInstance).noquote() << "cannot listen on" << m_serverName << "-" << m_server->errorString();
     connect(m_server, &QLocalServer::newConnection, this, &SingleApplication::readConnection);
 }
 
@@ -126,7 +221,13 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
     // The first copy may still be starting its server: keep trying
     // until the time is up.
     for (;;) {
-        socket.connectToServer(m_key);
+#ifdef Q_OS_UNIX
+        if (QFileInfo::exists(m_serverName) && !socketIsOurs(m_serverName)) {
+            qCWarning(lcInstance).noquote() << "refusing a socket owned by another user:" << m_serverName;
+            return false;
+        }
+#endif
+        socket.connectToServer(m_serverName);
         if (socket.waitForConnected(qMin(remaining(), 200)))
             break;
         if (remaining() == 0)

@@ -12,8 +12,9 @@ class QLockFile;
 // messages of copies started later.
 //
 // The first copy holds a lock file and serves a local socket, both named
-// by a key derived from the program's path and the user. A copy that
-// crashed leaves a lock that QLockFile recognises as stale, so the next
+// by a key derived from the program's path and the user, both in the
+// user's private runtime folder. A lock whose owner cannot be confirmed
+// alive (a crashed copy, an empty or garbage file) is stale, so the next
 // start takes over.
 class SingleApplication : public QApplication
 {
@@ -28,6 +29,9 @@ public:
     // within timeout milliseconds.
     bool sendMessage(const QString &message, int timeout = 5000);
     QString key() const { return m_key; }
+    // The local socket's name: on Unix a path in the user's private
+    // runtime folder.
+    QString serverName() const { return m_serverName; }
 
     // The key for a program path and user name: equal inputs give equal keys.
     static QString keyFor(const QString &programPath, const QString &userName);
@@ -40,6 +44,7 @@ private:
     void readConnection();
 
     QString m_key;
+    QString m_serverName;
     QLockFile *m_lock = nullptr;
     QLocalServer *m_server = nullptr;
     bool m_running = false;

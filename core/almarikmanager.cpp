@@ -1,5 +1,7 @@
 #include "core/almarikmanager.h"
 
+#include "core/logcategories.h"
+
 #include <QDate>
 #include <QDomDocument>
 
@@ -33,6 +35,17 @@ bool AlmarikManager::bind()
 QString AlmarikManager::version() const
 {
     return m_api ? m_api->version() : QString();
+}
+
+AlmarikManager::ZoneChoice AlmarikManager::selectStoredZone(const QString &name)
+{
+    if (setZone(name, true))
+        return ZoneChoice::Stored;
+    if (m_api && setZone(QString(), true)) {
+        qCWarning(lcData).noquote() << "unknown zone" << name << "- showing" << zoneName();
+        return ZoneChoice::DefaultForUnknown;
+    }
+    return ZoneChoice::None;
 }
 
 bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)

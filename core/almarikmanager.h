@@ -27,6 +27,14 @@ public:
     QString version() const;
 
     bool setZone(const QString &name, bool useDefaultIfEmpty);
+
+    // How start-up's zone was found.
+    enum class ZoneChoice { Stored, DefaultForUnknown, None };
+    // Selects the stored zone; when the timetable does not know it (a
+    // place renamed or dropped by a data update), selects the default zone
+    // instead so that the times are not blank, and says so. The stored
+    // setting is left for the user to change.
+    ZoneChoice selectStoredZone(const QString &name);
     QString zoneName() const;
     QString zoneDisplayName() const;
     QString zoneSource() const;

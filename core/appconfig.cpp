@@ -1,5 +1,6 @@
 #include "core/appconfig.h"
 
+#include "core/configsaver.h"
 #include "core/configstore.h"
 
 bool AppConfig::load()
@@ -9,10 +10,24 @@ bool AppConfig::load()
 
 bool AppConfig::save()
 {
+    if (m_saver.saver) {
+        m_saver.saver->markChanged();
+        return true;
+    }
+    return ConfigStore::save(*this);
+}
+
+bool AppConfig::flush()
+{
+    if (m_saver.saver)
+        return m_saver.saver->flush();
     return ConfigStore::save(*this);
 }
 
 void AppConfig::initialise()
 {
-    ConfigStore::initialise(*this);
+    if (m_saver.saver)
+        m_saver.saver->initialise();
+    else
+        ConfigStore::initialise(*this);
 }

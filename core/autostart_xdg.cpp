@@ -89,10 +89,17 @@ bool AutoStart::apply(bool enabled, const QString &programPath)
     if (!QDir().mkpath(directory))
         return false;
 
+    const QByteArray content = desktopEntryText(programPath).toUtf8();
+    // An entry that already says the same is left as it is: it is
+    // rewritten only when the setting or the program's path changed.
+    QFile current(path);
+    if (current.open(QIODevice::ReadOnly) && current.size() == content.size() && current.readAll() == content)
+        return true;
+    current.close();
+
     QSaveFile entry(path);
     if (!entry.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray content = desktopEntryText(programPath).toUtf8();
     // Flushed by hand: Qt 5's commit() misses a failure while flushing.
     if (entry.write(content) != content.size() || !entry.flush()) {
         entry.cancelWriting();

@@ -11,10 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVector>
 #include <QXmlStreamReader>
+
+#include "core/logcategories.h"
 
 namespace {
 
@@ -89,6 +92,83 @@ void assignValue(const Entry &entry, const QString &value)
         *entry.number = value.toInt();
 }
 
+// True when XML 1.0 cannot carry the text as element content so that it
+// reads back the same: characters outside its set, characters a reader
+// changes (carriage returns), and white space alone, which readers drop.
+bool needsEncoding(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    bool onlySpace = true;
+    for (int i = 0; i < text.size(); ++i) {
+        const ushort u = text.at(i).unicode();
+        if (u < 0x20 || u == 0xFFFE || u == 0xFFFF)
+            return true;
+        if (QChar::isHighSurrogate(u)) {
+            if (i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate())
+                return true;
+            ++i;
+        } else if (QChar::isLowSurrogate(u)) {
+            return true;
+        }
+        if (!QChar(u).isSpace())
+            onlySpace = false;
+    }
+    return onlySpace;
+}
+
+const char EncodingAttribute[] = "encoding";
+const char Base64Encoding[] = "utf16-base64";
+
+// The text's UTF-16 code units, little-endian, in base64: exact for any
+// QString, even one that is not valid Unicode.
+QString encodeText(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        bytes.append(char(c.unicode() & 0xFF));
+        bytes.append(char(c.unicode() >> 8));
+    }
+    return QString::fromLatin1(bytes.toBase64());
+}
+
+QString decodeText(const QString &encoded)
+{
+    const QByteArray bytes = QByteArray::fromBase64(encoded.toLatin1());
+    QString text;
+    text.reserve(bytes.size() / 2);
+    for (int i = 0; i + 1 < bytes.size(); i += 2)
+        text.append(QChar(ushort(uchar(bytes.at(i)) | (uchar(bytes.at(i + 1)) << 8))));
+    return text;
+}
+
+// Nesting deeper than this is not ours; reading stops there.
+constexpr int MaxDepth = 32;
+
+QString badFilePrefix()
+{
+    return QLatin1String(FileName) + QLatin1String(".bad-");
+}
+
+QString settingsDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+void makePrivate(const QString &path, bool directory)
+{
+    const QFileDevice::Permissions owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ReadUser | QFileDevice::WriteUser;
+    const QFileDevice::Permissions wanted = directory
+        ? owner | QFileDevice::ExeOwner | QFileDevice::ExeUser : owner;
+    const QFileInfo info(path);
+    if (!info.exists() || info.isSymLink())
+        return;
+    if (info.permissions() != wanted && !QFile::setPermissions(path, wanted))
+        qCWarning(lcConfig) << "cannot make private:" << path;
+}
+
 } // namespace
 
 QString ConfigStore::timestampText(const QDateTime &time)
@@ -107,11 +187,16 @@ QString ConfigStore::timestampText(const QDateTime &time)
 
 QString ConfigStore::configFilePath(bool create)
 {
-    const QString directory = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const QString directory = settingsDirectory();
     if (directory.isEmpty())
         return QString();
-    if (create && (!QDir().mkpath(directory) || !QFileInfo(directory).isDir()))
-        return QString();
+    if (create) {
+        const bool existed = QFileInfo(directory).isDir();
+        if (!QDir().mkpath(directory) || !QFileInfo(directory).isDir())
+            return QString();
+        if (!existed)
+            makePrivate(directory, true);
+    }
     return directory + QLatin1Char('/') + QLatin1String(FileName);
 }
 
@@ -128,7 +213,12 @@ QString ConfigStore::documentText(const AppConfig &config)
 
     auto addValue = [&](const QString &key, const QString &value) {
         QDomElement element = document.createElement(key);
-        element.appendChild(document.createTextNode(value));
+        if (needsEncoding(value)) {
+            element.setAttribute(QLatin1String(EncodingAttribute), QLatin1String(Base64Encoding));
+            element.appendChild(document.createTextNode(encodeText(value)));
+        } else {
+            element.appendChild(document.createTextNode(value));
+        }
         root.appendChild(element);
     };
     addValue(QStringLiteral("Timestamp"), timestampText(QDateTime::currentDateTime()));
@@ -140,9 +230,9 @@ QString ConfigStore::documentText(const AppConfig &config)
 
 bool ConfigStore::readDocument(const QString &text, AppConfig &config)
 {
-    // Values go into a copy that replaces the record only once the whole
-    // document has parsed. A stream reader keeps even a deeply nested
-    // document from costing stack.
+    // Values go into a copy that replaces the record once reading ends. A
+    // stream reader keeps even a deeply nested document from costing
+    // stack; the depth cap stops it early.
     AppConfig result = config;
     const QVector<Entry> entries = entriesOf(result);
     QHash<QString, int> index;
@@ -153,22 +243,30 @@ bool ConfigStore::readDocument(const QString &text, AppConfig &config)
     xml.setNamespaceProcessing(false);   // tag names are compared as written
     int depth = 0;
     bool sawRoot = false;
+    bool encoded = false;
     int current = -1;                    // entry of the open child element
     QString value;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             ++depth;
-            if (depth == 1) {
+            if (depth > MaxDepth) {
+                xml.raiseError(QStringLiteral("nested too deeply"));
+            } else if (depth == 1) {
                 sawRoot = true;
             } else if (depth == 2) {
                 current = index.value(xml.qualifiedName().toString(), -1);
+                encoded = xml.attributes().value(QLatin1String(EncodingAttribute))
+                          == QLatin1String(Base64Encoding);
                 value.clear();
             }
             break;
         case QXmlStreamReader::EndElement:
-            if (depth == 2 && current >= 0)
+            if (depth == 2 && current >= 0) {
+                if (encoded)
+                    value = decodeText(value);
                 assignValue(entries.at(current), value);
+            }
             if (depth == 2)
                 current = -1;
             --depth;
@@ -183,41 +281,60 @@ bool ConfigStore::readDocument(const QString &text, AppConfig &config)
             break;
         }
     }
-    if (xml.hasError() || !sawRoot)
+    if (!sawRoot)
         return false;
+    if (xml.hasError())
+        qCWarning(lcConfig).noquote() << "settings read in part:" << xml.errorString()
+                                      << "at line" << xml.lineNumber();
     config = result;
     return true;
 }
 
-bool ConfigStore::load(AppConfig &config)
+ConfigStore::LoadStatus ConfigStore::loadFile(AppConfig &config)
 {
     const QString path = configFilePath(false);
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return false;
+    if (path.isEmpty())
+        return LoadStatus::Missing;
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return LoadStatus::Missing;
+    if (!info.isFile())
+        return LoadStatus::Unreadable;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
-        return false;
+        return LoadStatus::Unreadable;
     const QByteArray bytes = file.read(MaxFileSize + 1);
     file.close();
     if (bytes.size() > MaxFileSize)
-        return false;
+        return LoadStatus::Unreadable;
 
     const QString text = ConfigCipher::decipherText(QString::fromUtf8(bytes));
-    if (text.isEmpty())
-        return false;
-    return readDocument(text, config);
+    if (text.isEmpty() || !readDocument(text, config))
+        return LoadStatus::Unreadable;
+    return LoadStatus::Loaded;
 }
 
-bool ConfigStore::save(const AppConfig &config)
+bool ConfigStore::load(AppConfig &config)
 {
+    return loadFile(config) == LoadStatus::Loaded;
+}
+
+bool ConfigStore::save(const AppConfig &config, QString *error)
+{
+    auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        qCWarning(lcConfig).noquote() << "settings not saved:" << reason;
+        return false;
+    };
     const QString path = configFilePath(true);
     if (path.isEmpty())
-        return false;
+        return fail(QStringLiteral("the folder %1 cannot be created").arg(settingsDirectory()));
 
     const QString hex = ConfigCipher::encipherText(documentText(config));
     if (hex.isEmpty())
-        return false;
+        return fail(QStringLiteral("the cipher failed"));
 
     // The new text goes to a temporary file beside the old one, which is
     // replaced only when every byte is on disk. The explicit flush matters:
@@ -226,28 +343,108 @@ bool ConfigStore::save(const AppConfig &config)
     // would put a truncated file in place of the good one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return false;
+        return fail(file.errorString() + QStringLiteral(" (") + path + QLatin1Char(')'));
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     const QByteArray bytes = hex.toLatin1();
     if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason + QStringLiteral(" (") + path + QLatin1Char(')'));
     }
     if (!file.commit())
-        return false;
+        return fail(file.errorString() + QStringLiteral(" (") + path + QLatin1Char(')'));
 
     applyAutoStart(config.autoStart);
     return true;
 }
 
-void ConfigStore::initialise(AppConfig &config)
+QString ConfigStore::moveAside(const QString &path, const QDateTime &when)
 {
-    // A successful save has already applied the auto-start setting.
-    if (!load(config) && save(config))
-        return;
-    applyAutoStart(config.autoStart);
+    const QFileInfo info(path);
+    const QString target = path + QLatin1String(".bad-") + when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QFile::remove(target);   // a second bad file within the same second
+    if (!QFile::rename(path, target)) {
+        qCWarning(lcConfig).noquote() << "cannot move aside" << path;
+        return QString();
+    }
+    // Only the newest few are kept; their names sort by time.
+    QDir directory = info.absoluteDir();
+    const QStringList bad = directory.entryList({badFilePrefix() + QLatin1Char('*')},
+                                                QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed);
+    for (int i = KeptBadFiles; i < bad.size(); ++i)
+        directory.remove(bad.at(i));
+    qCWarning(lcConfig).noquote() << "unreadable settings moved to" << target;
+    return target;
 }
 
-void ConfigStore::applyAutoStart(bool enabled)
+void ConfigStore::tidyDirectory()
 {
-    AutoStart::apply(enabled, AutoStart::startFilePath(QCoreApplication::applicationFilePath()));
+    const QString directory = settingsDirectory();
+    if (directory.isEmpty() || !QFileInfo(directory).isDir())
+        return;
+    makePrivate(directory, true);
+    QDir dir(directory);
+    makePrivate(dir.filePath(QLatin1String(FileName)), false);
+    for (const QString &bad : dir.entryList({badFilePrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden))
+        makePrivate(dir.filePath(bad), false);
+
+    // QSaveFile's temporaries are the file's name and six letters or
+    // digits. One younger than a few seconds may belong to a save in
+    // progress and is left alone.
+    static const QRegularExpression temporary(
+        QStringLiteral("^") + QRegularExpression::escape(QLatin1String(FileName))
+        + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-10);
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!temporary.match(entry.fileName()).hasMatch())
+            continue;
+        if (entry.lastModified().toUTC() > stale)
+            continue;
+        if (QFile::remove(entry.absoluteFilePath()))
+            qCInfo(lcConfig).noquote() << "removed a temporary file left by an interrupted save:"
+                                       << entry.absoluteFilePath();
+    }
+}
+
+ConfigStore::StartReport ConfigStore::initialise(AppConfig &config)
+{
+    StartReport report;
+    tidyDirectory();
+    report.status = loadFile(config);
+    if (report.status == LoadStatus::Unreadable)
+        report.movedAsidePath = moveAside(configFilePath(false), QDateTime::currentDateTime());
+    if (report.status != LoadStatus::Loaded)
+        report.saved = save(config, &report.saveError);
+    applyAutoStart(config.autoStart, true);
+    return report;
+}
+
+namespace {
+struct AppliedAutoStart
+{
+    bool known = false;
+    bool enabled = false;
+    QString program;
+};
+AppliedAutoStart &appliedAutoStart()
+{
+    static AppliedAutoStart applied;
+    return applied;
+}
+} // namespace
+
+void ConfigStore::applyAutoStart(bool enabled, bool force)
+{
+    const QString program = AutoStart::startFilePath(QCoreApplication::applicationFilePath());
+    AppliedAutoStart &applied = appliedAutoStart();
+    if (!force && applied.known && applied.enabled == enabled && applied.program == program)
+        return;
+    if (AutoStart::apply(enabled, program)) {
+        applied.known = true;
+        applied.enabled = enabled;
+        applied.program = program;
+    } else {
+        applied.known = false;
+        qCWarning(lcConfig) << "cannot" << (enabled ? "write" : "remove") << "the auto-start entry";
+    }
 }

@@ -1,10 +1,10 @@
 #include "core/language.h"
 
-#include <QDomDocument>
-#include <QDomElement>
 #include <QFile>
+#include <QXmlStreamReader>
 
 #include "core/appconfig.h"
+#include "core/logcategories.h"
 
 namespace {
 
@@ -36,31 +36,91 @@ QString Language::resourcePath(const QString &languageName)
     return QString();
 }
 
+bool Language::parseCatalogue(const QByteArray &bytes, QString *name, QHash<QString, QString> *table)
+{
+    // Caps before and while parsing, so that a catalogue from outside the
+    // program cannot exhaust memory or stack: a size limit, no document
+    // type declaration (hence no entities of its own) and a depth limit.
+    if (bytes.size() > MaxCatalogueBytes)
+        return false;
+    QXmlStreamReader xml(bytes);
+    QHash<QString, QString> entries;
+    QString rootName;
+    QString key;
+    QString value;
+    int depth = 0;
+    bool sawRoot = false;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            xml.raiseError(QStringLiteral("document type declarations are not accepted"));
+            break;
+        case QXmlStreamReader::StartElement:
+            if (++depth > MaxCatalogueDepth) {
+                xml.raiseError(QStringLiteral("nested too deeply"));
+            } else if (depth == 1) {
+                if (sawRoot)
+                    xml.raiseError(QStringLiteral("a second root"));
+                sawRoot = true;
+                rootName = xml.attributes().value(QLatin1String("name")).toString();
+            } else if (depth == 2) {
+                key = xml.name().toString();
+                value.clear();
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            if (depth == 2)
+                entries.insert(key, value);
+            --depth;
+            break;
+        case QXmlStreamReader::Characters:
+            // An entry's text is all the text inside it; runs of bare white
+            // space between markup are not text.
+            if (depth >= 2 && (xml.isCDATA() || !xml.isWhitespace()))
+                value += xml.text();
+            break;
+        default:
+            break;
+        }
+    }
+    if (xml.hasError() || !sawRoot)
+        return false;
+    *name = rootName;
+    *table = entries;
+    return true;
+}
+
 bool Language::load(bool notify)
 {
-    const QString path = resourcePath(m_config.language);
-    if (path.isEmpty())
-        return false;
+    // A language this program does not know (a setting from another
+    // version, a hand-edited file) gives English rather than no text.
+    QString path = resourcePath(m_config.language);
+    const bool fallBack = path.isEmpty();
+    if (fallBack) {
+        qCWarning(lcUi).noquote() << "unknown language" << m_config.language << "- using English";
+        path = resourcePath(QStringLiteral("English"));
+    }
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
+    const QByteArray bytes = file.read(MaxCatalogueBytes + 1);
+    file.close();
 
     // The whole document is parsed before anything is touched, so a broken
     // catalogue leaves the texts in force as they were.
-    QDomDocument document;
-    if (!document.setContent(&file))
+    QString name;
+    QHash<QString, QString> entries;
+    if (!parseCatalogue(bytes, &name, &entries))
         return false;
-    file.close();
 
-    const QDomElement root = document.documentElement();
-    m_name = root.attribute(QStringLiteral("name"));
-
+    m_name = name;
+    m_fellBack = fallBack;
+    m_requested = m_config.language;
     // The table is deliberately not cleared: a catalogue that lacks a key
     // leaves the text of the previously loaded catalogue in force.
-    for (QDomElement element = root.firstChildElement(); !element.isNull();
-         element = element.nextSiblingElement())
-        m_table.insert(element.tagName(), element.text());
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+        m_table.insert(it.key(), it.value());
 
     if (notify)
         emit updated();

@@ -1,5 +1,6 @@
 #include "core/prayernotifier.h"
 
+#include <QTimeZone>
 #include <QtGlobal>
 
 #include <utility>
@@ -26,21 +27,7 @@ int entryOr0(const int (&table)[N], int index)
     return table[index];
 }
 
-enum SoundChoice {
-    SoundOff = 0,
-    SoundAzan,
-    SoundShortAzan,
-    SoundIqamah,
-    SoundThreeBeep,
-    SoundDingDong,
-    SoundDing,
-    SoundBird,
-    SoundDoorBell,
-    SoundClock,
-    SoundDrop,
-    SoundHon,
-    SoundCustom
-};
+using namespace NotifierSetting;
 
 // The muazzins' names as they appear in the resource names.
 const char *const Muazzins[] = {"Orvan", "Tessaly", "Belunar"};
@@ -165,17 +152,32 @@ PrayerNotifier::Notice PrayerNotifier::examine(const QDateTime &minute) const
     return notice(slot, leadMinutes(m_config.prayer[slot].alarmTime), minuteOf(minute));
 }
 
+QDateTime PrayerNotifier::inTimeOf(const QDateTime &instant, const QDateTime &reference)
+{
+    switch (reference.timeSpec()) {
+    case Qt::TimeZone:
+        return instant.toTimeZone(reference.timeZone());
+    case Qt::OffsetFromUTC:
+        return instant.toOffsetFromUtc(reference.offsetFromUtc());
+    default:
+        return instant.toTimeSpec(reference.timeSpec());
+    }
+}
+
 QDateTime PrayerNotifier::minuteOf(const QDateTime &time)
 {
+    // Cut off as an instant, not rebuilt from date and time: in the hour
+    // that repeats when clocks go back, a rebuilt time would fall in the
+    // first pass even when `time` lies in the second.
     const QTime t = time.time();
-    return QDateTime(time.date(), QTime(t.hour(), t.minute()), time.timeSpec());
+    return time.addMSecs(-(qint64(t.second()) * 1000 + t.msec()));
 }
 
 void PrayerNotifier::start(const QDateTime &now)
 {
     // A minute counts as reached at its second 0; started later than that,
     // its moment has passed.
-    m_lastExamined = minuteOf(now);
+    m_lastExamined = minuteOf(now).toUTC();
     if (now.time().second() == 0)
         m_lastExamined = m_lastExamined.addSecs(-SecondsPerMinute);
 }
@@ -192,8 +194,9 @@ QList<PrayerNotifier::Notice> PrayerNotifier::tick(const QDateTime &now)
     const qint64 behind = m_lastExamined.secsTo(current) / SecondsPerMinute;
     if (behind <= 0) {
         // The clock went back. A small step (a time-server correction) keeps
-        // the minutes already examined, so none of them rings twice; a large
-        // one starts afresh from now, so the notifier is not mute for hours.
+        // the minutes already examined; a large one starts afresh from now,
+        // so the notifier is not mute for hours. Either way a prayer already
+        // announced is not announced again (see m_rung).
         if (-behind <= CatchUpMinutes)
             return notices;
         start(now);
@@ -206,10 +209,26 @@ QList<PrayerNotifier::Notice> PrayerNotifier::tick(const QDateTime &now)
     if (minute < oldest)
         minute = oldest;
     for (; minute <= current; minute = minute.addSecs(SecondsPerMinute)) {
-        const Notice notice = examine(minute);
-        if (notice.isValid())
-            notices.append(notice);
+        // Examined in the local time of `now`, counted in UTC.
+        const Notice notice = examine(inTimeOf(minute, now));
+        if (!notice.isValid())
+            continue;
+        // One notice per prayer of a day: a time that occurs twice in local
+        // time (the night clocks go back, a clock set back) is due once.
+        const qint64 key = qint64(notice.minute.date().toJulianDay()) * PrayerSlotCount + notice.slot;
+        if (m_rung.contains(key))
+            continue;
+        m_rung.insert(key);
+        notices.append(notice);
     }
-    m_lastExamined = current;
+    m_lastExamined = current.toUTC();
+    // Days long past need no memory.
+    const qint64 today = current.date().toJulianDay();
+    for (auto it = m_rung.begin(); it != m_rung.end();) {
+        if (*it / PrayerSlotCount < today - 2)
+            it = m_rung.erase(it);
+        else
+            ++it;
+    }
     return notices;
 }

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -21,7 +22,9 @@ class Language;
 // The timer may miss a minute's second 0 (drift, a busy machine, suspend),
 // so tick() remembers the last minute it examined and examines each later
 // minute exactly once, catching up at most CatchUpMinutes minutes; older
-// minutes (a night in suspend) are skipped without ringing.
+// minutes (a night in suspend) are skipped without ringing. The last minute
+// is kept as an absolute instant (UTC), and each prayer of a day is
+// announced at most once, however the local clock moves.
 class PrayerNotifier
 {
 public:
@@ -86,13 +89,18 @@ public:
 
     // The minute that holds `time` (seconds and milliseconds dropped).
     static QDateTime minuteOf(const QDateTime &time);
+    // The instant in the same kind of time as reference (its zone, offset
+    // or local time).
+    static QDateTime inTimeOf(const QDateTime &instant, const QDateTime &reference);
 
 private:
     const AppConfig &m_config;
     const Language &m_language;
     TimesOfDay m_timesOfDay;
     ZoneName m_zoneName;
-    QDateTime m_lastExamined;
+    QDateTime m_lastExamined;   // UTC
+    // Prayers already announced, as Julian day * PrayerSlotCount + slot.
+    QSet<qint64> m_rung;
 };
 
 #endif // PRAYERNOTIFIER_H

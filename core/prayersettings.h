@@ -3,15 +3,39 @@
 
 #include <QString>
 
-// Notifier settings of one prayer slot. The integers are indices into the
-// notifier's tables and are kept as stored: readers range-check them.
+// The stored integers of a prayer slot's notifier settings, by name. The
+// fields stay plain ints (they are combo-box indices and are stored as
+// such); readers range-check them, since a file may hold anything.
+namespace NotifierSetting {
+
+// "MessageDuration": how long the notice stays up.
+enum MessageDuration {
+    DurationOff = 0, Duration5Seconds, Duration10Seconds, Duration15Seconds,
+    Duration30Seconds, Duration1Minute, DurationForever
+};
+
+// "AlarmTime": minutes before the time.
+enum AlarmTime { AtTheTime = 0, Before5Minutes, Before10Minutes, Before15Minutes, Before30Minutes };
+
+// "NotificationSound".
+enum Sound {
+    SoundOff = 0, SoundAzan, SoundShortAzan, SoundIqamah, SoundThreeBeep, SoundDingDong,
+    SoundDing, SoundBird, SoundDoorBell, SoundClock, SoundDrop, SoundHon, SoundCustom
+};
+
+// "Muazin": the voice of the azan.
+enum Muazin { MuazinOrvan = 0, MuazinTessaly, MuazinBelunar };
+
+} // namespace NotifierSetting
+
+// Notifier settings of one prayer slot.
 struct PrayerSettings
 {
     bool enable = true;
-    int messageDuration = 3;    // 0 off, 1 5 s, 2 10 s, 3 15 s, 4 30 s, 5 1 min, 6 forever
-    int alarmTime = 0;          // 0 at the time, 1 5, 2 10, 3 15, 4 30 minutes before
-    int notificationSound = 2;  // 0 off ... 12 custom sound; 2 short call to prayer
-    int muazin = 2;             // 0, 1 or 2
+    int messageDuration = NotifierSetting::Duration15Seconds;
+    int alarmTime = NotifierSetting::AtTheTime;
+    int notificationSound = NotifierSetting::SoundShortAzan;
+    int muazin = NotifierSetting::MuazinBelunar;
     QString customSoundPath;
     int audioVolume = 80;       // 0-100
 };

@@ -14,6 +14,10 @@
 class IAlmarikObject : public QObject
 {
 public:
+    // The text almarikPluginInterface() returns for this interface (see
+    // plugin-api/pluginexport.h); its number grows with every change.
+    static constexpr const char *InterfaceId = "AlmarikData/1";
+
     virtual QString version() const = 0;
     virtual QString locationTree() const = 0;
     virtual QString defaultLocation() const = 0;

@@ -8,6 +8,10 @@
 class IMapObject : public QObject
 {
 public:
+    // The text almarikPluginInterface() returns for this interface (see
+    // plugin-api/pluginexport.h); its number grows with every change.
+    static constexpr const char *InterfaceId = "Geolvin/1";
+
     virtual QString version() const = 0;
     virtual QString locationTree() const = 0;
 };

@@ -10,6 +10,10 @@
 class IVentabis : public QObject
 {
 public:
+    // The text almarikPluginInterface() returns for this interface (see
+    // plugin-api/pluginexport.h); its number grows with every change.
+    static constexpr const char *InterfaceId = "Ventabis/1";
+
     virtual QString version() const = 0;
     virtual QString website() const = 0;
     virtual QString facebookPage() const = 0;

@@ -4,6 +4,8 @@
 #include "plugins/almarikdata/almarikobject.h"
 #include "plugins/almarikdata/almariktables.h"
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IAlmarikObject)
+
 ALMARIK_PLUGIN_EXPORT IAlmarikObject *getApi()
 {
     return new AlmarikObject;

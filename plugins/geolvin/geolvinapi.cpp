@@ -3,6 +3,8 @@
 #include "plugin-api/pluginexport.h"
 #include "plugins/geolvin/mapobject.h"
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IMapObject)
+
 ALMARIK_PLUGIN_EXPORT IMapObject *getApi()
 {
     return new MapObject;

@@ -24,6 +24,8 @@ QString Ventabis::whatsAppUrl() const { return m_links.whatsAppUrl; }
 QString Ventabis::qtUrl() const { return m_links.qtUrl; }
 QString Ventabis::openSslUrl() const { return m_links.openSslUrl; }
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IVentabis)
+
 ALMARIK_PLUGIN_EXPORT IVentabis *getApi()
 {
     return new Ventabis;

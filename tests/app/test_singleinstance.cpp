@@ -3,6 +3,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 #include "app/singleapplication.h"
 
 // Real processes of a small program on the single-instance base, in a
@@ -18,9 +22,14 @@ private slots:
     void laterCopyHandsItsMessageToTheFirst();
     void copiesStartedTogetherEndWithOneServer();
     void crashedCopyLeavesNoStaleLock();
+    void lockWithoutLiveOwnerIsStale_data();
+    void lockWithoutLiveOwnerIsStale();
+    void socketAndLockInPrivateFolder();
+    void socketOfAnotherUserRefused();
 
 private:
     QProcess *start(const QString &message = QString());
+    QString probeKey() const;
     bool waitForLine(QProcess *process, const QByteArray &line, int timeout = 10000);
 
     QTemporaryDir m_runtime;
@@ -46,6 +55,8 @@ void TestSingleInstance::cleanup()
         delete process;
     }
     m_processes.clear();
+    for (const QString &name : QDir(m_runtime.path()).entryList(QDir::Files | QDir::System | QDir::Hidden))
+        QFile::remove(QDir(m_runtime.path()).filePath(name));
 }
 
 QProcess *TestSingleInstance::start(const QString &message)
@@ -148,6 +159,85 @@ void TestSingleInstance::crashedCopyLeavesNoStaleLock()
     QVERIFY(later->waitForFinished(10000));
     QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("sent"));
     QVERIFY(waitForLine(next, "received:ShowMe"));
+}
+
+QString TestSingleInstance::probeKey() const
+{
+    // The user as the probe sees it (the same environment).
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    if (user.isEmpty())
+        user = QDir::homePath();
+    return SingleApplication::keyFor(m_probe, user);
+}
+
+void TestSingleInstance::lockWithoutLiveOwnerIsStale_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\x7f\x01garbage\n\n");
+    QTest::newRow("no number") << QByteArray("abc\nsingleinstanceprobe\nlocalhost\n");
+    // A process id far above any pid_max: no such process.
+    QTest::newRow("dead pid") << QByteArray("2147480000\nsingleinstanceprobe\n") + QSysInfo::machineHostName().toUtf8() + "\n";
+    // A live process of another program: this test.
+    QTest::newRow("pid of another program")
+        << QByteArray::number(QCoreApplication::applicationPid()) + "\nsingleinstanceprobe\n"
+           + QSysInfo::machineHostName().toUtf8() + "\n";
+}
+
+void TestSingleInstance::lockWithoutLiveOwnerIsStale()
+{
+    QFETCH(QByteArray, content);
+    QFile lock(QDir(m_runtime.path()).filePath(probeKey() + QStringLiteral(".lock")));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(content);
+    lock.close();
+
+    QProcess *first = start();
+    QVERIFY2(waitForLine(first, "serving"), "a lock with no live owner must not stop the program");
+    QProcess *later = start(QStringLiteral("ShowMe"));
+    QVERIFY(later->waitForFinished(10000));
+    QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("sent"));
+}
+
+void TestSingleInstance::socketAndLockInPrivateFolder()
+{
+#ifdef Q_OS_UNIX
+    // A socket an older build left in the shared folder must not count.
+    const QString shared = QDir(QDir::tempPath()).filePath(probeKey());
+    QFile::remove(shared);
+    QProcess *first = start();
+    QVERIFY(waitForLine(first, "serving"));
+    // Both live in the user's private runtime folder, not in a folder where
+    // any local user can compute and take the name first.
+    const QString socket = QDir(m_runtime.path()).filePath(probeKey());
+    QVERIFY2(QFileInfo::exists(socket), qPrintable(socket));
+    QVERIFY(QFileInfo::exists(socket + QStringLiteral(".lock")));
+    QVERIFY(!QFileInfo::exists(shared));
+#else
+    QSKIP("named pipes on Windows");
+#endif
+}
+
+void TestSingleInstance::socketOfAnotherUserRefused()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() != 0)
+        QSKIP("only root can give a socket to another user");
+    QProcess *first = start();
+    QVERIFY(waitForLine(first, "serving"));
+    const QString socket = QDir(m_runtime.path()).filePath(probeKey());
+    QVERIFY(QFileInfo::exists(socket));
+    // The socket now belongs to someone else: a later copy must not hand
+    // its message to it.
+    QCOMPARE(::chown(QFile::encodeName(socket).constData(), 65534, 65534), 0);
+    QProcess *later = start(QStringLiteral("ShowMe"));
+    QVERIFY(later->waitForFinished(10000));
+    QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("failed"));
+#else
+    QSKIP("named pipes on Windows");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

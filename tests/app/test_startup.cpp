@@ -166,6 +166,9 @@ void TestStartup::startsWithMissingOrBrokenPlugins_data()
     QTest::newRow("no plug-ins") << QString() << QString();
     QTest::newRow("not a library") << QStringLiteral("AlmarikData.so") << QStringLiteral("junk");
     QTest::newRow("library without getApi") << QStringLiteral("Geolvin.so") << QStringLiteral("library");
+    // An update cut short, and a plug-in of another kind under the name.
+    QTest::newRow("truncated plug-in") << QStringLiteral("AlmarikData.so") << QStringLiteral("truncated");
+    QTest::newRow("other plug-in under the name") << QStringLiteral("AlmarikData.so") << QStringLiteral("Geolvin.so");
 }
 
 void TestStartup::startsWithMissingOrBrokenPlugins()
@@ -186,6 +189,16 @@ void TestStartup::startsWithMissingOrBrokenPlugins()
     } else if (standIn == QLatin1String("library")) {
         // Any real shared library that does not export getApi.
         QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/libnogetapi.so"),
+                            folder + QLatin1Char('/') + pluginName));
+    } else if (standIn == QLatin1String("truncated")) {
+        QFile whole(QCoreApplication::applicationDirPath() + QLatin1Char('/') + pluginName);
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        const QByteArray bytes = whole.readAll();
+        QFile cut(folder + QLatin1Char('/') + pluginName);
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        cut.write(bytes.left(bytes.size() / 2));
+    } else if (!standIn.isEmpty()) {
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + QLatin1Char('/') + standIn,
                             folder + QLatin1Char('/') + pluginName));
     }
 

@@ -20,6 +20,8 @@ public:
 };
 }
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IVentabis)
+
 ALMARIK_PLUGIN_EXPORT IVentabis *getApi()
 {
     return new OtherLinks;

@@ -214,6 +214,10 @@ private slots:
     void readIgnoresRootNameAndCase();
     void readRejectsNonXml_data();
     void readRejectsNonXml();
+    void readKeepsWhatCanBeRead_data();
+    void readKeepsWhatCanBeRead();
+    void stringsSurviveSaveAndLoad_data();
+    void stringsSurviveSaveAndLoad();
 
     // File
     void configFilePathCreatesDirectory();
@@ -222,6 +226,10 @@ private slots:
     void loadsFileMadeElsewhere();
     void badFileGivesDefaults_data();
     void badFileGivesDefaults();
+    void brokenFileKeepsWhatCanBeRead();
+    void onlyTheNewestBadFilesAreKept();
+    void filesArePrivate();
+    void staleTemporariesRemovedAtStart();
     void saveFailsWhenDirectoryIsAFile();
     void saveFailsWhenFileIsADirectory();
     void saveKeepsOldFileWhenDiskFull();
@@ -268,6 +276,8 @@ void TestConfigStore::init()
     }
     if (QFileInfo::exists(entryPath()))
         QVERIFY(QFile::remove(entryPath()));
+    // What the store last applied is now "no entry", as on disk.
+    ConfigStore::applyAutoStart(false, true);
 }
 
 QString TestConfigStore::dataDirectory() const
@@ -572,10 +582,65 @@ void TestConfigStore::readRejectsNonXml_data()
     QTest::newRow("empty") << QString();
     QTest::newRow("plain text") << QStringLiteral("Zone=Ipoh");
     QTest::newRow("declaration only") << QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n");
-    QTest::newRow("unclosed root") << QStringLiteral("<AppConfig><Zone>Ipoh</Zone>");
-    QTest::newRow("mismatched tag") << QStringLiteral("<AppConfig><Zone>Ipoh</Zon></AppConfig>");
-    QTest::newRow("two roots") << QStringLiteral("<AppConfig/><AppConfig/>");
-    QTest::newRow("bad entity") << QStringLiteral("<AppConfig><Zone>&nbsp;</Zone></AppConfig>");
+    QTest::newRow("markup before any root") << QStringLiteral("<?xml version='1.0'?><!-- x --><<");
+}
+
+void TestConfigStore::readKeepsWhatCanBeRead_data()
+{
+    // Each document sets Zone to "Ipoh" before it goes wrong; what comes
+    // after the fault, or sits in an unfinished element, is not taken.
+    QTest::addColumn<QString>("text");
+    const QString zone = QStringLiteral("<AppConfig><Zone>Ipoh</Zone>");
+    QTest::newRow("unclosed root") << zone;
+    QTest::newRow("cut in an element") << zone + QStringLiteral("<Language>Bahasa Mal");
+    QTest::newRow("mismatched tag") << zone + QStringLiteral("<Language>Bahasa Malaysia</Languag></AppConfig>");
+    QTest::newRow("second root") << zone + QStringLiteral("</AppConfig><AppConfig><Language>Bahasa Malaysia</Language></AppConfig>");
+    QTest::newRow("extra element after the root") << zone + QStringLiteral("</AppConfig><Language>Bahasa Malaysia</Language>");
+    QTest::newRow("bad entity") << zone + QStringLiteral("<Language>&nbsp;</Language></AppConfig>");
+    QTest::newRow("30000 levels deep")
+        << zone + QStringLiteral("<a>").repeated(30000) + QStringLiteral("<Language>Bahasa Malaysia</Language>");
+}
+
+void TestConfigStore::readKeepsWhatCanBeRead()
+{
+    QFETCH(QString, text);
+    AppConfig config;
+    QVERIFY(ConfigStore::readDocument(text, config));
+    AppConfig expected;
+    expected.zone = QStringLiteral("Ipoh");
+    QCOMPARE(difference(config, expected), QString());
+}
+
+void TestConfigStore::stringsSurviveSaveAndLoad_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("escape") << QStringLiteral("/home/a/\x1b[31mred.mp3");
+    QTest::newRow("ESC") << QString::fromUtf8("/home/a/\x1b" "azan.mp3");
+    QTest::newRow("U+0001") << QString::fromUtf8("/home/a/\x01" "azan.mp3");
+    QTest::newRow("U+FFFE") << QStringLiteral("/home/a/\ufffe" "azan.mp3");
+    QTest::newRow("U+FFFF") << QStringLiteral("/home/a/\uffff.mp3");
+    QTest::newRow("only spaces") << QStringLiteral("   ");
+    QTest::newRow("tab and line ends") << QStringLiteral("/a\tb\nc\r\nd.mp3");
+    QTest::newRow("carriage return") << QStringLiteral("/a\rb.mp3");
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + QStringLiteral("x");
+    QTest::newRow("looks like base64") << QStringLiteral("L2EvYi5tcDM=");
+}
+
+void TestConfigStore::stringsSurviveSaveAndLoad()
+{
+    QFETCH(QString, text);
+    AppConfig config = changedConfig();
+    config.prayer[Asar].customSoundPath = text;
+    config.zone = text;
+    QVERIFY(config.save());
+
+    // Every other setting comes back too: one bad string must not cost
+    // the whole file.
+    AppConfig loaded;
+    QCOMPARE(ConfigStore::loadFile(loaded), ConfigStore::LoadStatus::Loaded);
+    QCOMPARE(loaded.prayer[Asar].customSoundPath, text);
+    QCOMPARE(loaded.zone, text);
+    QCOMPARE(difference(loaded, config), QString());
 }
 
 void TestConfigStore::readRejectsNonXml()
@@ -685,8 +750,9 @@ void TestConfigStore::badFileGivesDefaults_data()
     QTest::newRow("wrong pad") << QByteArray(PadMixed) << false;
     QTest::newRow("truncated in the middle") << valid.left(valid.size() / 2 + 1) << false;
     QTest::newRow("cipher text of non-XML") << enciphered(QStringLiteral("Zone=Ipoh\nAutoStart=0\n")) << false;
-    QTest::newRow("cipher text of broken XML")
-        << enciphered(ConfigStore::documentText(changedConfig()).left(500)) << false;
+    QTest::newRow("wrong key")
+        << QByteArray(PadMixed) + QByteArray(OpenSslFile).mid(32) << false;
+    QTest::newRow("random bytes") << QByteArray("\x8f\x13\xa0\x7e\x55\x01\xfe\xc3\x99\x42\x10\x00\xee\x7f\x80\x31", 16).repeated(64) << false;
     QTest::newRow("different root")
         << enciphered(wrapDocument("Preferences", "<Colour>blue</Colour>")) << true;
     QTest::newRow("10 MB of hex") << QByteArray(10 * 1024 * 1024, 'A') << false;
@@ -708,17 +774,125 @@ void TestConfigStore::badFileGivesDefaults()
 
     // At start the program ends up with the defaults, on disk as well.
     AppConfig config;
-    config.initialise();
+    const ConfigStore::StartReport report = ConfigStore::initialise(config);
     QCOMPARE(difference(config, AppConfig()), QString());
     if (loads) {
         // A document that parses stays; none of its elements is ours.
         QCOMPARE(readAll(path), content);
+        QVERIFY(report.movedAsidePath.isEmpty());
     } else {
         AppConfig reread = changedConfig();
         QVERIFY(reread.load());
         QCOMPARE(difference(reread, AppConfig()), QString());
         QVERIFY(QFileInfo(path).size() < 64 * 1024);
+        // The old file is kept beside it, byte for byte, and named in the
+        // report the user is shown.
+        QCOMPARE(report.status, ConfigStore::LoadStatus::Unreadable);
+        QVERIFY(QFileInfo(report.movedAsidePath).fileName().startsWith(QStringLiteral("App.cnf.bad-")));
+        QCOMPARE(QFileInfo(report.movedAsidePath).absolutePath(), QFileInfo(path).absolutePath());
+        QCOMPARE(readAll(report.movedAsidePath), content);
     }
+}
+
+void TestConfigStore::brokenFileKeepsWhatCanBeRead()
+{
+    // A document cut off in the middle: the values before the cut are
+    // kept, the rest are defaults, and nothing is moved aside.
+    const QString path = ConfigStore::configFilePath(true);
+    const QString document = ConfigStore::documentText(changedConfig());
+    const int cut = document.indexOf(QStringLiteral("<SubuhEnable>"));
+    QVERIFY(cut > 0);
+    QVERIFY(writeFile(path, ConfigCipher::encipherText(document.left(cut + 5)).toLatin1()));
+    AppConfig config;
+    const ConfigStore::StartReport report = ConfigStore::initialise(config);
+    QCOMPARE(report.status, ConfigStore::LoadStatus::Loaded);
+    QVERIFY(report.movedAsidePath.isEmpty());
+    const AppConfig changed = changedConfig();
+    QCOMPARE(config.zone, changed.zone);
+    QCOMPARE(config.language, changed.language);
+    QCOMPARE(config.prayer[Imsak].audioVolume, changed.prayer[Imsak].audioVolume);
+    QCOMPARE(config.prayer[Isyak].audioVolume, AppConfig().prayer[Isyak].audioVolume);
+}
+
+void TestConfigStore::onlyTheNewestBadFilesAreKept()
+{
+    const QString path = ConfigStore::configFilePath(true);
+    const QDateTime first(QDate(2026, 3, 1), QTime(8, 0, 0));
+    QStringList moved;
+    for (int i = 0; i < ConfigStore::KeptBadFiles + 2; ++i) {
+        QVERIFY(writeFile(path, QByteArray::number(i)));
+        moved << ConfigStore::moveAside(path, first.addSecs(i));
+        QVERIFY(!moved.last().isEmpty());
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    QCOMPARE(QFileInfo(moved.first()).fileName(), QStringLiteral("App.cnf.bad-20260301-080000"));
+    const QStringList left = QDir(dataDirectory()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QCOMPARE(left.size(), ConfigStore::KeptBadFiles);
+    for (int i = 0; i < ConfigStore::KeptBadFiles; ++i) {
+        const QString kept = moved.at(moved.size() - ConfigStore::KeptBadFiles + i);
+        QCOMPARE(left.at(i), QFileInfo(kept).fileName());
+        QCOMPARE(readAll(kept), QByteArray::number(moved.size() - ConfigStore::KeptBadFiles + i));
+    }
+}
+
+void TestConfigStore::filesArePrivate()
+{
+#ifdef Q_OS_UNIX
+    const QFileDevice::Permissions file = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ReadUser | QFileDevice::WriteUser;
+    const QFileDevice::Permissions folder = file | QFileDevice::ExeOwner | QFileDevice::ExeUser;
+    AppConfig config;
+    QVERIFY(config.save());
+    const QString path = ConfigStore::configFilePath(false);
+    QCOMPARE(QFileInfo(path).permissions(), file);
+    QCOMPARE(QFileInfo(dataDirectory()).permissions(), folder);
+
+    // Files of an older version, readable by all, are mended at start.
+    const QFileDevice::Permissions open = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QVERIFY(QFile::setPermissions(path, open));
+    QVERIFY(QFile::setPermissions(dataDirectory(), open | QFileDevice::ExeOwner | QFileDevice::ExeGroup
+                                  | QFileDevice::ExeOther));
+    AppConfig started;
+    started.initialise();
+    QCOMPARE(QFileInfo(path).permissions(), file);
+    QCOMPARE(QFileInfo(dataDirectory()).permissions(), folder);
+    // And a save keeps it so.
+    QVERIFY(started.save());
+    QCOMPARE(QFileInfo(path).permissions(), file);
+#else
+    QSKIP("file modes are a Unix matter");
+#endif
+}
+
+void TestConfigStore::staleTemporariesRemovedAtStart()
+{
+    AppConfig config = changedConfig();
+    QVERIFY(config.save());
+    const QDir dir(dataDirectory());
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    auto make = [&](const QString &name, bool aged) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("ABCD");
+        file.flush();
+        if (aged)
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    };
+    make(QStringLiteral("App.cnf.Xq3ZpA"), true);     // left by a killed save
+    make(QStringLiteral("App.cnf.k29dLm"), true);
+    make(QStringLiteral("App.cnf.Rt5uV1"), false);    // a save may be under way
+    make(QStringLiteral("App.cnf.bad-20260301-080000"), true);
+    make(QStringLiteral("App.cnf.toolongname"), true);
+    make(QStringLiteral("Other.cnf.Xq3ZpA"), true);
+
+    AppConfig started;
+    started.initialise();
+    QCOMPARE(difference(started, changedConfig()), QString());
+    QStringList left = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QCOMPARE(left, (QStringList{QStringLiteral("App.cnf"), QStringLiteral("App.cnf.Rt5uV1"),
+                                QStringLiteral("App.cnf.bad-20260301-080000"),
+                                QStringLiteral("App.cnf.toolongname"), QStringLiteral("Other.cnf.Xq3ZpA")}));
 }
 
 void TestConfigStore::saveFailsWhenDirectoryIsAFile()

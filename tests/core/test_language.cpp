@@ -178,6 +178,9 @@ const QStringList FullKeys = {
     QStringLiteral("Data.EndsSoonNotice"),
     QStringLiteral("Data.EndedLine"),
     QStringLiteral("Data.EndedNotice"),
+    QStringLiteral("Status.Title"), QStringLiteral("Status.SaveFailed"),
+    QStringLiteral("Status.ConfigMovedAside"), QStringLiteral("Status.ZoneUnknown"),
+    QStringLiteral("Status.LanguageUnknown"), QStringLiteral("ConfMain.SaveProblem"),
 };
 
 // The keys the Indonesian catalogue carries, in document order.
@@ -337,8 +340,10 @@ private slots:
     void loadFillsTableAndNotifies();
     void loadOverlaysPreviousCatalogue();
     void indonesianAloneLeavesMissingKeysEmpty();
-    void refusedLanguageChangesNothing_data();
-    void refusedLanguageChangesNothing();
+    void unknownLanguageFallsBackToEnglish_data();
+    void unknownLanguageFallsBackToEnglish();
+    void hostileCatalogueRefused_data();
+    void hostileCatalogueRefused();
     void unreadableCatalogueChangesNothing();
     void unparsableCatalogueChangesNothing();
 
@@ -426,7 +431,7 @@ void TestLanguage::fullKeySets_data()
 void TestLanguage::fullKeySets()
 {
     QFETCH(QString, path);
-    QCOMPARE(FullKeys.size(), 224);
+    QCOMPARE(FullKeys.size(), 230);
     QCOMPARE(catalogueFor(path).keys, FullKeys);
 }
 
@@ -654,7 +659,7 @@ void TestLanguage::indonesianAloneLeavesMissingKeysEmpty()
     QCOMPARE(catalogue.monthName(8), QStringLiteral("Agustus"));
 }
 
-void TestLanguage::refusedLanguageChangesNothing_data()
+void TestLanguage::unknownLanguageFallsBackToEnglish_data()
 {
     QTest::addColumn<QString>("language");
     QTest::newRow("lower case") << "english";
@@ -663,7 +668,7 @@ void TestLanguage::refusedLanguageChangesNothing_data()
     QTest::newRow("leading blank") << " Bahasa Malaysia";
 }
 
-void TestLanguage::refusedLanguageChangesNothing()
+void TestLanguage::unknownLanguageFallsBackToEnglish()
 {
     QFETCH(QString, language);
 
@@ -672,22 +677,61 @@ void TestLanguage::refusedLanguageChangesNothing()
     Language catalogue(config);
     QSignalSpy spy(&catalogue, &Language::updated);
 
-    // From the empty start.
-    QVERIFY(!catalogue.load(true));
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(catalogue.name(), QString());
+    // From the empty start: English, not a blank interface, and the
+    // catalogue says it fell back and from what.
+    QVERIFY(catalogue.load(true));
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(catalogue.fellBack());
+    QCOMPARE(catalogue.requestedLanguage(), language);
     for (const QString &key : FullKeys)
-        QCOMPARE(catalogue.text(key), QString());
+        QCOMPARE(catalogue.text(key), m_english.texts.value(key));
 
     // Over a loaded catalogue.
     config.language = QStringLiteral("Bahasa Malaysia");
     QVERIFY(catalogue.load(false));
+    QVERIFY(!catalogue.fellBack());
     config.language = language;
-    QVERIFY(!catalogue.load(true));
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(catalogue.name(), QStringLiteral("English"));
+    QVERIFY(catalogue.load(true));
+    QVERIFY(catalogue.fellBack());
     for (const QString &key : FullKeys)
-        QCOMPARE(catalogue.text(key), m_malay.texts.value(key));
+        QCOMPARE(catalogue.text(key), m_english.texts.value(key));
+}
+
+void TestLanguage::hostileCatalogueRefused_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    const QByteArray head = "<?xml version='1.0' encoding='UTF-8'?>\n";
+    QTest::newRow("30000 levels deep")
+        << head + "<Language name=\"x\"><Prayer.Imsak>" + QByteArray("<a>").repeated(30000) + "</Prayer.Imsak></Language>";
+    QByteArray entities = head + "<!DOCTYPE Language [<!ENTITY e0 \"ha\">";
+    for (int i = 1; i < 30; ++i)
+        entities += "<!ENTITY e" + QByteArray::number(i) + " \"&e" + QByteArray::number(i - 1) + ";&e"
+                  + QByteArray::number(i - 1) + ";\">";
+    entities += "]><Language name=\"x\"><Prayer.Imsak>&e29;</Prayer.Imsak></Language>";
+    QTest::newRow("entity blow-up") << entities;
+    QTest::newRow("internal subset alone")
+        << head + "<!DOCTYPE Language []><Language name=\"x\"><Prayer.Imsak>Imsak</Prayer.Imsak></Language>";
+    QTest::newRow("larger than the cap")
+        << head + "<Language name=\"x\"><Prayer.Imsak>" + QByteArray(Language::MaxCatalogueBytes, 'a')
+           + "</Prayer.Imsak></Language>";
+    QTest::newRow("two roots")
+        << head + "<Language name=\"x\"/><Language name=\"y\"><Prayer.Imsak>Imsak</Prayer.Imsak></Language>";
+}
+
+void TestLanguage::hostileCatalogueRefused()
+{
+    QFETCH(QByteArray, document);
+    QString name = QStringLiteral("untouched");
+    QHash<QString, QString> table{{QStringLiteral("kept"), QStringLiteral("yes")}};
+    QVERIFY(!Language::parseCatalogue(document, &name, &table));
+    QCOMPARE(name, QStringLiteral("untouched"));
+    QCOMPARE(table.size(), 1);
+
+    // The shipped catalogue passes the same checks.
+    QFile english(EnglishPath);
+    QVERIFY(english.open(QIODevice::ReadOnly));
+    QVERIFY(Language::parseCatalogue(english.readAll(), &name, &table));
+    QCOMPARE(table.value(QStringLiteral("Prayer.Imsak")), QStringLiteral("Imsak"));
 }
 
 void TestLanguage::unreadableCatalogueChangesNothing()

@@ -20,6 +20,7 @@
 #include "support/privatehome.h"
 #include "support/apptest.h"
 #include "core/autostart.h"
+#include "core/configsaver.h"
 #include "core/configstore.h"
 #include "ui/config/pageconfig.h"
 #include "ui/config/panelconfgeneral.h"
@@ -49,6 +50,7 @@ const char *const PanelNames[] = {
 // The record as it is on disk now.
 AppConfig savedRecord()
 {
+    appConfig().flush();   // a change is written within the delay; now
     AppConfig record;
     record.zone = QStringLiteral("not loaded");
     if (!ConfigStore::load(record))
@@ -161,6 +163,9 @@ private slots:
     // In the main window.
     void configButtonOpensGeneralPanel();
     void languageSwitchRelabelsAtOnce();
+    void saveProblemLine();
+    void volumeDragIsOneWrite();
+    void quitWithSavePendingKeepsLastValue();
 
 private:
     PageConfig *makePage();
@@ -173,7 +178,7 @@ void TestConfigPage::init()
 {
     appConfig() = AppConfig();
     appConfig().autoStart = false;
-    QVERIFY(appConfig().save());
+    QVERIFY(appConfig().save() && appConfig().flush());
     QVERIFY(appLanguage()->load(false));
 }
 
@@ -310,7 +315,7 @@ void TestConfigPage::outOfRangeValuesKeepFirstEntry()
             p.notificationSound = values[2];
             p.muazin = values[3];
         }
-        QVERIFY(appConfig().save());
+        QVERIFY(appConfig().save() && appConfig().flush());
         const AppConfig before = appConfig();
         PageConfig *page = makePage();
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
@@ -417,7 +422,7 @@ void TestConfigPage::volumeDragSavesEveryValue()
 void TestConfigPage::fileDialogFilterAndCancel()
 {
     appConfig().prayer[Subuh].customSoundPath = QStringLiteral("/music/old.mp3");
-    QVERIFY(appConfig().save());
+    QVERIFY(appConfig().save() && appConfig().flush());
     PageConfig *page = makePage();
     page->showPanel(PageConfig::FirstPrayerPanel + Subuh);
     auto *panel = qobject_cast<PanelConfNotifier *>(page->panels().at(4 + Subuh));
@@ -599,7 +604,7 @@ void TestConfigPage::indonesianIsRefusedWithPrompt()
 {
     for (const QString &start : {QStringLiteral("English"), QStringLiteral("Bahasa Malaysia")}) {
         switchLanguage(start);
-        QVERIFY(appConfig().save());
+        QVERIFY(appConfig().save() && appConfig().flush());
         PageConfig *page = makePage();
         auto *combo = child<QComboBox>(page->panels().first(), "comboLanguage");
         QVERIFY(combo);
@@ -810,6 +815,83 @@ void TestConfigPage::languageSwitchRelabelsAtOnce()
     QCOMPARE(savedRecord().language, QStringLiteral("English"));
     QCOMPARE(texts(), english);
     QCOMPARE(button->toolTip(), englishTip);
+}
+
+void TestConfigPage::saveProblemLine()
+{
+    // The line saying that settings are not saved sits under the menu,
+    // inside the page, clear of every menu entry; it goes when cleared.
+    PageConfig *page = makePage();
+    auto *line = child<QLabel>(page, "labelSaveProblem");
+    QVERIFY(line);
+    QVERIFY(line->isHidden());
+    const QString text = appLanguage()->text(QStringLiteral("ConfMain.SaveProblem"));
+    QVERIFY(!text.isEmpty());
+    page->setSaveProblem(text, QStringLiteral("No space left on device"));
+    QVERIFY(!line->isHidden());
+    QCOMPARE(line->text(), text);
+    QCOMPARE(line->toolTip(), QStringLiteral("No space left on device"));
+    QVERIFY(QRect(QPoint(0, 0), page->size()).contains(line->geometry()));
+    for (const char *name : MenuLabels) {
+        auto *entry = child<XUrlLabel>(page, name);
+        QVERIFY(entry);
+        QVERIFY2(!entry->geometry().intersects(line->geometry()), name);
+    }
+    page->setSaveProblem(QString());
+    QVERIFY(line->isHidden());
+}
+
+void TestConfigPage::volumeDragIsOneWrite()
+{
+    PageConfig *page = makePage();
+    auto *slider = child<QSlider>(page->panels().at(4 + Asar), "sliderVolume");
+    QVERIFY(slider);
+    ConfigSaver *saver = appConfig().saver();
+    QVERIFY(saver);
+    QVERIFY(appConfig().flush());
+    const QString path = ConfigStore::configFilePath(false);
+    auto fileBytes = [&path] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray before = fileBytes();
+    QVERIFY(!before.isEmpty());
+    QSignalSpy saved(saver, &ConfigSaver::saved);
+
+    // A drag through 50 values: the panel and the record follow every
+    // value, the file none of them yet.
+    slider->setSliderDown(true);
+    for (int step = 0; step < 50; ++step) {
+        slider->setSliderPosition(2 * step + 1);
+        QCOMPARE(appConfig().prayer[Asar].audioVolume, 2 * step + 1);
+    }
+    slider->setSliderDown(false);
+    QCOMPARE(fileBytes(), before);
+
+    // One write after the delay, holding the last value; then no more.
+    QVERIFY(saved.wait(20 * ConfigSaver::DelayMs));
+    QTest::qWait(2 * ConfigSaver::DelayMs);
+    QCOMPARE(saved.count(), 1);
+    AppConfig onDisk;
+    QVERIFY(ConfigStore::load(onDisk));
+    QCOMPARE(onDisk.prayer[Asar].audioVolume, 99);
+}
+
+void TestConfigPage::quitWithSavePendingKeepsLastValue()
+{
+    // Run last: it ends an event loop with quit().
+    PageConfig *page = makePage();
+    auto *slider = child<QSlider>(page->panels().at(4 + Zohor), "sliderVolume");
+    QVERIFY(slider);
+    QVERIFY(appConfig().flush());
+    for (int value = 10; value <= 60; ++value)
+        slider->setValue(value);
+    QVERIFY(appConfig().saver()->isPending());
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+    AppConfig onDisk;
+    QVERIFY(ConfigStore::load(onDisk));
+    QCOMPARE(onDisk.prayer[Zohor].audioVolume, 60);
 }
 
 int main(int argc, char *argv[])

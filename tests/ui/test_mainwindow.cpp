@@ -154,6 +154,7 @@ private slots:
     void zoneMenuWaitsForThePlugin();
     void zoneMenuIsBuiltOnce();
     void zoneChoiceIsSaved();
+    void unknownStoredZoneFallsBackToDefault();
     void refusedZoneChangesNothing();
     void form();
     void pageButtons();
@@ -281,10 +282,34 @@ void TestMainWindow::zoneChoiceIsSaved()
     QVERIFY(m_window->trayIcon()->toolTip().endsWith(QLatin1Char('\n') + other->text()));
 
     // It reached the file.
+    QVERIFY(appConfig().flush());
     AppConfig saved;
     saved.zone.clear();
     QVERIFY(saved.load());
     QCOMPARE(saved.zone, other->text());
+}
+
+void TestMainWindow::unknownStoredZoneFallsBackToDefault()
+{
+    // A zone the timetable no longer knows: the default zone's times are
+    // shown rather than none, the window says so, and the stored setting
+    // is left for the user to change.
+    const QString stored = appConfig().zone;
+    appConfig().zone = QStringLiteral("NoSuchZone");
+    m_window = new TrayWindow(true);
+    QCOMPARE(m_window->zoneChoice(), AlmarikManager::ZoneChoice::DefaultForUnknown);
+    QVERIFY(!appAlmarikManager()->zoneName().isEmpty());
+    int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
+    QVERIFY(appAlmarikManager()->dateRange(firstYear, firstMonth, lastYear, lastMonth));
+    DailyTimes day;
+    QVERIFY(appAlmarikManager()->timesOfDay(1, firstMonth, firstYear, day));
+    QCOMPARE(appConfig().zone, QStringLiteral("NoSuchZone"));
+    delete m_window;
+    m_window = nullptr;
+
+    appConfig().zone = stored;
+    m_window = new TrayWindow(true);
+    QCOMPARE(m_window->zoneChoice(), AlmarikManager::ZoneChoice::Stored);
 }
 
 void TestMainWindow::refusedZoneChangesNothing()
@@ -293,7 +318,7 @@ void TestMainWindow::refusedZoneChangesNothing()
     const QString zone = appAlmarikManager()->zoneName();
     const QString configured = appConfig().zone;
     const QString tip = m_window->trayIcon()->toolTip();
-    QVERIFY(appConfig().save());
+    QVERIFY(appConfig().save() && appConfig().flush());
     const QByteArray file = fileBytes(configFile());
     QVERIFY(!file.isEmpty());
     QSignalSpy updated(appAlmarikManager(), &AlmarikManager::updated);

@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QHash>
 #include <QStandardPaths>
+#include <QTimeZone>
 #include <QtTest>
 
 #include "core/appconfig.h"
@@ -50,6 +51,9 @@ private slots:
     void startInsideOrAfterSecondZero();
     void clockStepsBack();
     void catchUpOverMidnight();
+    void clockSetBackRingsOnce_data();
+    void clockSetBackRingsOnce();
+    void repeatedHourRingsOnce();
 
 private:
     PrayerNotifier makeNotifier();
@@ -598,6 +602,65 @@ void TestNotifier::catchUpOverMidnight()
     QCOMPARE(notices.size(), 1);
     QCOMPARE(notices.first().slot, int(Imsak));
     QCOMPARE(notices.first().minute.date(), tomorrow);
+}
+
+void TestNotifier::clockSetBackRingsOnce_data()
+{
+    QTest::addColumn<int>("backMinutes");
+    QTest::newRow("within the catch-up window") << 3;
+    QTest::newRow("just past it") << PrayerNotifier::CatchUpMinutes + 1;
+    QTest::newRow("twenty minutes") << 20;
+    QTest::newRow("three hours") << 180;
+}
+
+void TestNotifier::clockSetBackRingsOnce()
+{
+    // Zohor rings at 13:15; then the clock is set back and runs forward
+    // through 13:15 again, one tick a minute: Zohor does not ring again,
+    // and Asar still rings on time.
+    QFETCH(int, backMinutes);
+    setTimes(Day, ordinaryDay());
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(Day, 13, 14, 30));
+    QCOMPARE(notifier.tick(at(Day, 13, 15, 0, 100)).size(), 1);
+    QVERIFY(notifier.tick(at(Day, 13, 16, 0, 100)).isEmpty());
+
+    QList<int> rung;
+    const QDateTime back = at(Day, 13, 16, 0, 100).addSecs(-60 * backMinutes);
+    for (QDateTime now = back; now <= at(Day, 16, 40); now = now.addSecs(60)) {
+        for (const PrayerNotifier::Notice &notice : notifier.tick(now))
+            rung << notice.slot;
+    }
+    QCOMPARE(rung, QList<int>{int(Asar)});
+}
+
+void TestNotifier::repeatedHourRingsOnce()
+{
+    // The night clocks go back in London (02:00 BST becomes 01:00 GMT on
+    // 26 October 2025), a slot at 01:30 comes round twice in local time.
+    const QTimeZone london("Europe/London");
+    QVERIFY(london.isValid());
+    const QDate night(2025, 10, 26);
+    QList<QTime> times = ordinaryDay();
+    times[Imsak] = QTime(1, 30);
+    setTimes(night, times);
+    setTimes(night.addDays(-1), ordinaryDay());
+
+    PrayerNotifier notifier = makeNotifier();
+    const QDateTime first = QDateTime(night.addDays(-1), QTime(23, 50), Qt::UTC);   // 00:50 BST
+    const QDateTime last = QDateTime(night, QTime(2, 10), Qt::UTC);                 // 02:10 GMT
+    QList<QDateTime> rungAt;
+    for (QDateTime utc = first; utc <= last; utc = utc.addSecs(60)) {
+        const QDateTime now = utc.addMSecs(200).toTimeZone(london);
+        for (const PrayerNotifier::Notice &notice : notifier.tick(now)) {
+            QCOMPARE(notice.slot, int(Imsak));
+            rungAt << now.toUTC();
+        }
+    }
+    // Once, at the first 01:30 (00:30 UTC).
+    QCOMPARE(rungAt.size(), 1);
+    QCOMPARE(rungAt.first().time().hour(), 0);
+    QCOMPARE(rungAt.first().time().minute(), 30);
 }
 
 QTEST_GUILESS_MAIN(TestNotifier)

@@ -70,6 +70,13 @@ PageConfig::PageConfig(const UiContext &ctx, QWidget *parent)
     labelLine->setObjectName(QStringLiteral("labelLine"));
     labelLine->setStyleSheet(QStringLiteral("QLabel { background-color : white; color : white; }"));
 
+    labelSaveProblem = new QLabel(this);
+    labelSaveProblem->setObjectName(QStringLiteral("labelSaveProblem"));
+    labelSaveProblem->setWordWrap(true);
+    labelSaveProblem->setStyleSheet(QStringLiteral("QLabel { color : #ffeb3b; }"));
+    labelSaveProblem->setFont(QFont(QStringLiteral("Arial"), 9));
+    labelSaveProblem->hide();
+
     for (const MenuEntry &entry : Menu) {
         QWidget *panel = entry.factory(m_ctx, this);
         panel->setObjectName(QStringLiteral("panel") + QLatin1String(entry.name));
@@ -121,6 +128,14 @@ void PageConfig::slotUpdateLanguage()
     relayout();
 }
 
+void PageConfig::setSaveProblem(const QString &text, const QString &reason)
+{
+    labelSaveProblem->setText(text);
+    labelSaveProblem->setToolTip(reason);
+    labelSaveProblem->setVisible(!text.isEmpty());
+    relayout();
+}
+
 void PageConfig::relayout()
 {
     int y = 20;
@@ -130,6 +145,11 @@ void PageConfig::relayout()
         y += label->height() + 6;
     }
     labelLine->setGeometry(RuleX, RuleY, 1, qMax(0, height() - 30));
+    // Under the menu, left of the rule.
+    const int problemWidth = RuleX - 30;
+    const int problemHeight = labelSaveProblem->heightForWidth(problemWidth);
+    labelSaveProblem->setGeometry(20, qMax(y + 10, height() - 15 - problemHeight), problemWidth,
+                                  qMax(0, problemHeight));
     const int panelX = labelLine->x() + labelLine->width() + 2;
     for (QWidget *panel : qAsConst(m_panels)) {
         panel->setGeometry(panelX, 10, qMax(0, width() - panelX - 1), qMax(0, height() - 20));

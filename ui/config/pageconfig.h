@@ -31,6 +31,10 @@ public:
     // changes nothing.
     void showPanel(int index);
 
+    // A line under the menu saying that settings are not being saved,
+    // with the reason as its tool tip; empty hides it.
+    void setSaveProblem(const QString &text, const QString &reason = QString());
+
 public slots:
     void slotUpdateLanguage();
 
@@ -43,6 +47,7 @@ private:
 
     QList<XUrlLabel *> m_menu;   // in menu order, parallel to m_panels
     QLabel *labelLine;
+    QLabel *labelSaveProblem;
     QList<QWidget *> m_panels;
 
     UiContext m_ctx;

@@ -1,5 +1,7 @@
 #include "ui/main/dialogmain.h"
 
+#include "core/logcategories.h"
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -69,8 +71,9 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     setWindowIcon(QIcon(picture(QStringLiteral("AppIcon.png"))));
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
 
-    // An empty zone setting selects the timetable's default zone.
-    m_ctx.almarikManager->setZone(m_ctx.config->zone, true);
+    // An empty zone setting selects the timetable's default zone, and so
+    // does one the timetable does not know (the user is told).
+    m_zoneChoice = m_ctx.almarikManager->selectStoredZone(m_ctx.config->zone);
 
     createBackground();
     createTrayIcon();
@@ -372,6 +375,15 @@ void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
     }
     if (!notice.soundUrl.isEmpty() && m_ctx.soundPlayer)
         m_ctx.soundPlayer->play(notice.soundUrl, notice.volume);
+}
+
+void DialogMain::showStatusNotice(const QString &title, const QString &text)
+{
+    const int milliseconds = 30000;
+    if (hasSystemTray() && m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
+        m_trayIcon->showMessage(title, text, QSystemTrayIcon::Warning, milliseconds);
+    else if (!m_ctx.desktopNotifier || !m_ctx.desktopNotifier->show(title, text, milliseconds))
+        qCWarning(lcUi).noquote() << "no tray and no notification service for:" << text;
 }
 
 void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QSystemTrayIcon>
 
+#include "core/almarikmanager.h"
 #include "core/prayernotifier.h"
 #include "ui/uicontext.h"
 
@@ -47,6 +48,13 @@ public:
     void notifyDue(const QDateTime &now);
     // Raises one notification: balloon (or desktop notification) and sound.
     void showNotice(const PrayerNotifier::Notice &notice);
+    // Tells the user about a problem of the program itself (settings not
+    // saved, a file moved aside, an unknown zone): tray message or desktop
+    // notice, no sound.
+    void showStatusNotice(const QString &title, const QString &text);
+    // How the stored zone was found at start.
+    AlmarikManager::ZoneChoice zoneChoice() const { return m_zoneChoice; }
+    PageConfig *configPage() const { return m_pageConfig; }
     // Called on every timer tick with the current date. When the day has
     // changed while the window is shown, the home page and the calendars
     // move their mark to the new day (a hidden window catches up when it
@@ -152,6 +160,7 @@ private:
     PageMap *m_pageMap = nullptr;
     PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
+    AlmarikManager::ZoneChoice m_zoneChoice = AlmarikManager::ZoneChoice::None;
     PageHelp *m_pageHelp = nullptr;
     PageAbout *m_pageAbout = nullptr;
     QList<QWidget *> m_pages;

@@ -4,6 +4,8 @@
 #include "fakealmarikobject.h"
 #include "plugin-api/pluginexport.h"
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IAlmarikObject)
+
 ALMARIK_PLUGIN_EXPORT IAlmarikObject *getApi()
 {
 #ifdef FAKE_NULL_API

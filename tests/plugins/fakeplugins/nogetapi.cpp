@@ -4,6 +4,8 @@
 #include "plugin-api/ialmarikobject.h"
 #include "plugin-api/pluginexport.h"
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IAlmarikObject)
+
 ALMARIK_PLUGIN_EXPORT bool freeApi(IAlmarikObject **api)
 {
     if (api && *api)
