@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
     for (int round = 0; round < rounds; ++round) {
         QElapsedTimer clock;
         clock.start();
-        auto *page = new PageCalendar;
+        auto *page = new PageCalendar(manager, appLanguage());
         build.push_back(msSince(clock));
         calendars = page->calendars().size();
         delete page;
@@ -129,7 +129,7 @@ int main(int argc, char *argv[])
     // A zone change with the home page and the calendar page listening.
     {
         PageHome homePage;
-        PageCalendar calendarPage;
+        PageCalendar calendarPage(manager, appLanguage());
         homePage.resize(648, 375);
         calendarPage.resize(648, 375);
         // One change first, so that both pages hold their refilled labels.

@@ -242,7 +242,7 @@ void DialogMain::createButtons()
 void DialogMain::createPages()
 {
     m_pageHome = addPage(new PageHome(this));
-    m_pageCalendar = addPage(new PageCalendar(this));
+    m_pageCalendar = addPage(new PageCalendar(appAlmarikManager(), appLanguage(), this));
     m_pageMap = addPage(new PageMap(this));
     m_pageUpdate = addPage(new PageUpdate(this));
     m_pageConfig = addPage(new PageConfig(this));

@@ -1,14 +1,14 @@
 #include "ui/pages/pagecalendar.h"
 
 #include <QDate>
-#include <QDebug>
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
 #include "ui/pages/xcalendar.h"
+#include "ui/pages/xtimepanel.h"
 
-PageCalendar::PageCalendar(QWidget *parent)
+PageCalendar::PageCalendar(const AlmarikManager *manager, const Language *language, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("PageCalendar"));
@@ -28,13 +28,14 @@ PageCalendar::PageCalendar(QWidget *parent)
     m_content->setObjectName(QStringLiteral("contentWidget"));
     m_content->setPalette(palette);
     m_content->setAutoFillBackground(true);
+    m_timePanel = new XTimePanel(manager, language, this);
 
     int firstYear = 0;
     int firstMonth = 0;
     int lastYear = 0;
     int lastMonth = 0;
     int y = 10;
-    if (appAlmarikManager()->dateRange(firstYear, firstMonth, lastYear, lastMonth)
+    if (manager->dateRange(firstYear, firstMonth, lastYear, lastMonth)
             && firstMonth >= 1 && firstMonth <= 12 && lastMonth >= 1 && lastMonth <= 12) {
         int year = firstYear;
         int month = firstMonth;
@@ -43,7 +44,7 @@ PageCalendar::PageCalendar(QWidget *parent)
         // A broken range must not build calendars without end.
         const int maxCalendars = 1200;
         while ((year < lastYear || (year == lastYear && month <= lastMonth)) && index < maxCalendars) {
-            auto *calendar = new XCalendar(month, year, m_content);
+            auto *calendar = new XCalendar(month, year, manager, language, m_timePanel, m_content);
             calendar->setObjectName(QStringLiteral("calendar%1_%2").arg(year).arg(month, 2, 10, QLatin1Char('0')));
             if (index % 2 == 0) {
                 rowY = y;
@@ -65,13 +66,6 @@ PageCalendar::PageCalendar(QWidget *parent)
         m_content->resize(700, 20);
     }
     m_scrollArea->setWidget(m_content);
-    connect(appAlmarikManager(), &AlmarikManager::updated, this, &PageCalendar::slotUpdateAlmarik);
-}
-
-void PageCalendar::slotUpdateAlmarik()
-{
-    // Each calendar refreshes itself from the manager's signal.
-    qDebug() << "PageCalendar::slotUpdateAlmarik()";
 }
 
 void PageCalendar::slotScrollToTop()
@@ -94,6 +88,7 @@ void PageCalendar::slotHideTimePanel()
 {
     for (XCalendar *calendar : qAsConst(m_calendars))
         calendar->hideTimePanel();
+    m_timePanel->hide();
 }
 
 void PageCalendar::resizeEvent(QResizeEvent *event)

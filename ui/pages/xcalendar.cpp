@@ -1,17 +1,22 @@
 #include "ui/pages/xcalendar.h"
 
-#include <QDate>
-#include <QLabel>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
 
-#include "app/appmain.h"
+#include "core/almarikmanager.h"
 #include "core/dailytimes.h"
-#include "ui/pages/xdateframe.h"
+#include "core/language.h"
 #include "ui/pages/xtimepanel.h"
 
 namespace {
 const int CalendarWidth = 300;
 const int HeaderHeight = 20;
 const int CellHeight = 30;
+const int Margin = 10;
+// Seven columns in the width less the margins, neighbours sharing a line.
+const int CellWidth = (CalendarWidth - 14) / 7;
 
 const QColor TodayColour(48, 184, 65);
 const QColor DayColour(17, 17, 17, 100);
@@ -19,210 +24,287 @@ const QColor HeaderColour(17, 17, 17, 150);
 const QColor CellTextColour(97, 96, 95);
 const QColor HijriColour(247, 255, 37);
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void setBackground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 const char *const WeekdayKeys[7] = {
     "DateTime.ShortSunday", "DateTime.ShortMonday", "DateTime.ShortTuesday", "DateTime.ShortWednesday",
     "DateTime.ShortThursday", "DateTime.ShortFriday", "DateTime.ShortSaturday",
 };
+
+QFont arial(int pointSize, bool bold)
+{
+    return QFont(QStringLiteral("Arial"), pointSize, bold ? QFont::Bold : QFont::Normal);
 }
 
-XCalendar::XCalendar(int month, int year, QWidget *parent)
-    : QFrame(parent)
+// The size a label fitted to its text takes: the text's width, one line
+// of the font high.
+QSize textSize(const QFont &font, const QString &text)
 {
-    m_timePanel = new XTimePanel(this);
-    m_month = month;
-    m_year = year;
-    resize(CalendarWidth, 300);
-    setFrameShape(QFrame::NoFrame);
-    connect(appAlmarikManager(), &AlmarikManager::updated, this, &XCalendar::slotUpdateAlmarik);
-    buildGrid();
-    fill(QDate::currentDate());
-    slotUpdateLanguage();
-    connect(appLanguage(), &Language::updated, this, &XCalendar::slotUpdateLanguage);
+    const QFontMetrics metrics(font);
+    return QSize(metrics.boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft | Qt::AlignVCenter, text).width(),
+                 metrics.height());
 }
 
-XDateFrame *XCalendar::cell(int index) const
+void drawText(QPainter &painter, const QRect &rect, int flags, const QFont &font, const QColor &colour,
+              const QString &text)
 {
-    return index >= 0 && index < CellCount ? m_cells[index] : nullptr;
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(rect, flags, text);
+}
 }
 
-QLabel *XCalendar::weekdayLabel(int column) const
+XCalendar::XCalendar(int month, int year, const AlmarikManager *manager, const Language *language,
+                     XTimePanel *timePanel, QWidget *parent)
+    : QWidget(parent)
+    , m_manager(manager)
+    , m_language(language)
+    , m_timePanel(timePanel)
+    , m_month(month)
+    , m_year(year)
+    , m_today(QDate::currentDate())
 {
-    return column >= 0 && column < 7 ? labelWeekday[column] : nullptr;
+    if (!m_timePanel)
+        m_timePanel = new XTimePanel(manager, language, this);
+    setMouseTracking(true);
+    layoutGrid();
+    connect(m_manager, &AlmarikManager::updated, this, &XCalendar::slotUpdateAlmarik);
+    connect(m_language, &Language::updated, this, &XCalendar::slotUpdateLanguage);
 }
 
-void XCalendar::buildGrid()
+void XCalendar::layoutGrid()
 {
-    const int cw = (width() - 14) / 7;
+    m_titleHeight = textSize(arial(11, true), QStringLiteral(" ")).height();
+    m_hijriHeight = textSize(arial(11, false), QStringLiteral(" ")).height();
+    m_headerY = 5 + m_titleHeight + m_hijriHeight + 4;
+    m_firstRowY = m_headerY + HeaderHeight - 1;
+    resize(CalendarWidth, m_firstRowY + 6 * (CellHeight - 1) + Margin);
+}
 
-    labelTitle = new QLabel(this);
-    labelTitle->setObjectName(QStringLiteral("labelTitle"));
-    labelTitle->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
-    setTextColour(labelTitle, Qt::black);
-    labelTitle->setText(QStringLiteral(" "));
-    labelTitle->adjustSize();
-    labelTitle->move(width() / 2 - labelTitle->width() / 2, 5);
+QRect XCalendar::cellRect(int index) const
+{
+    if (index < 0 || index >= CellCount)
+        return QRect();
+    const int row = index / 7;
+    const int column = index % 7;
+    return QRect(Margin + column * (CellWidth - 1), m_firstRowY + row * (CellHeight - 1), CellWidth, CellHeight);
+}
 
-    labelHijri = new QLabel(this);
-    labelHijri->setObjectName(QStringLiteral("labelHijri"));
-    labelHijri->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Normal));
-    setTextColour(labelHijri, Qt::black);
-    labelHijri->setText(QStringLiteral(" "));
-    labelHijri->adjustSize();
-    labelHijri->move(width() / 2 - labelHijri->width() / 2, labelTitle->y() + labelTitle->height());
-
-    const int headerY = labelHijri->y() + labelHijri->height() + 4;
-    for (int k = 0; k < 7; ++k) {
-        QLabel *header = new QLabel(this);
-        header->setObjectName(QStringLiteral("labelWeekday%1").arg(k));
-        header->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Normal));
-        header->setAlignment(Qt::AlignCenter);
-        header->setFrameShape(QFrame::Box);
-        setTextColour(header, Qt::white);
-        setBackground(header, HeaderColour);
-        header->setGeometry(10 + k * (cw - 1), headerY, cw, HeaderHeight);
-        labelWeekday[k] = header;
+int XCalendar::cellAt(const QPoint &pos) const
+{
+    for (int index = CellCount - 1; index >= 0; --index) {
+        if (cellRect(index).contains(pos))
+            return index;
     }
+    return -1;
+}
 
-    const int firstRowY = headerY + HeaderHeight - 1;
+const DailyTimes *XCalendar::day(int index) const
+{
+    ensureFilled();
+    return index >= 0 && index < CellCount ? m_cells[index].record : nullptr;
+}
+
+int XCalendar::dayNumber(int index) const
+{
+    ensureFilled();
+    return index >= 0 && index < CellCount ? m_cells[index].day : 0;
+}
+
+int XCalendar::hijriDayNumber(int index) const
+{
+    ensureFilled();
+    return index >= 0 && index < CellCount ? m_cells[index].hijriDay : 0;
+}
+
+int XCalendar::todayCell() const
+{
+    ensureFilled();
+    if (m_today.year() != m_year || m_today.month() != m_month)
+        return -1;
     for (int index = 0; index < CellCount; ++index) {
-        const int row = index / 7;
-        const int column = index % 7;
-        auto *cell = new XDateFrame(this);
-        cell->setObjectName(QStringLiteral("cell%1").arg(index));
-        cell->setFrameShape(QFrame::Box);
-        setTextColour(cell, CellTextColour);
-        cell->setGeometry(10 + column * (cw - 1), firstRowY + row * (CellHeight - 1), cw, CellHeight);
-        m_cells[index] = cell;
+        if (m_cells[index].day == m_today.day())
+            return index;
     }
-    resize(width(), firstRowY + 6 * (CellHeight - 1) + 10);
+    return -1;
 }
 
-void XCalendar::slotUpdateLanguage()
+QString XCalendar::titleText() const
 {
-    labelTitle->setText(QStringLiteral("%1 %2").arg(appLanguage()->monthName(m_month)).arg(m_year));
-    labelTitle->adjustSize();
-    labelTitle->move(width() / 2 - labelTitle->width() / 2, labelTitle->y());
-    for (int k = 0; k < 7; ++k)
-        labelWeekday[k]->setText(appLanguage()->text(QLatin1String(WeekdayKeys[k])));
+    return QStringLiteral("%1 %2").arg(m_language->monthName(m_month)).arg(m_year);
 }
 
-void XCalendar::slotShowTime(XDateFrame *frame)
+QString XCalendar::hijriText() const
 {
-    if (!frame || !frame->record())
-        return;
-    m_timePanel->setDay(*frame->record());
-    m_timePanel->move(frame->mapToGlobal(QPoint(frame->width(), 0)));
-    m_timePanel->show();
+    ensureFilled();
+    return m_hijriText;
 }
 
-void XCalendar::slotHideTime(XDateFrame *frame)
+QString XCalendar::weekdayText(int column) const
 {
-    Q_UNUSED(frame)
-    m_timePanel->startHiding();
+    return column >= 0 && column < 7 ? m_language->text(QLatin1String(WeekdayKeys[column])) : QString();
 }
 
-void XCalendar::slotUpdateAlmarik()
+QRect XCalendar::titleRect() const
 {
-    fill(QDate::currentDate());
+    const QSize size = textSize(arial(11, true), titleText());
+    return QRect(QPoint(width() / 2 - size.width() / 2, 5), size);
+}
+
+QRect XCalendar::hijriRect() const
+{
+    const QSize size = textSize(arial(11, false), hijriText());
+    return QRect(QPoint(width() / 2 - size.width() / 2, 5 + m_titleHeight), size);
+}
+
+QDate XCalendar::filledOn() const
+{
+    ensureFilled();
+    return m_hasTable ? m_today : QDate();
 }
 
 void XCalendar::refreshIfStale(const QDate &today)
 {
-    if (m_filledOn.isValid() && m_filledOn != today)
-        fill(today);
+    if (m_today != today) {
+        m_today = today;
+        update();
+    }
+}
+
+void XCalendar::slotUpdateLanguage()
+{
+    update();
+}
+
+void XCalendar::slotUpdateAlmarik()
+{
+    // The previous zone's records are gone: nothing may point at them until
+    // the month is read again, on the next paint or question.
+    for (Cell &cell : m_cells)
+        cell.record = nullptr;
+    m_fillPending = true;
+    if (m_hover >= 0) {
+        m_hover = -1;
+        hideTimePanel();
+    }
+    update();
 }
 
 void XCalendar::hideTimePanel()
 {
+    m_hover = -1;
     if (m_timePanel->isVisible())
         m_timePanel->hide();
 }
 
-void XCalendar::clearCell(XDateFrame *cell)
+void XCalendar::ensureFilled() const
 {
-    // A refill builds the labels and connections anew; the old ones go
-    // first so that nothing piles up over repeated zone changes.
-    disconnect(cell, nullptr, this, nullptr);
-    const QList<QLabel *> labels = cell->findChildren<QLabel *>(QString(), Qt::FindDirectChildrenOnly);
-    qDeleteAll(labels);
-    cell->setRecord(nullptr);
-    cell->setAutoFillBackground(false);
+    if (m_fillPending)
+        const_cast<XCalendar *>(this)->fill();
 }
 
-void XCalendar::fill(const QDate &today)
+void XCalendar::fill()
 {
+    m_fillPending = false;
     QList<DailyTimes *> days;
-    if (!appAlmarikManager()->timesOfMonth(m_month, m_year, days)) {
-        // The look stays as it was, but the records of the previous zone are
-        // gone with the zone change: no cell may point at them any more.
-        for (XDateFrame *cell : m_cells)
-            cell->setRecord(nullptr);
-        hideTimePanel();
+    if (!m_manager->timesOfMonth(m_month, m_year, days) || days.isEmpty()) {
+        // The look stays as it was; the records were dropped with the zone.
+        m_hasTable = false;
         return;
     }
-
-    for (XDateFrame *cell : m_cells)
-        clearCell(cell);
-
-    m_filledOn = today;
+    m_hasTable = true;
+    for (Cell &cell : m_cells)
+        cell = Cell();
     const int first = days.first()->dayOfWeek;
     for (int i = 0; i < days.size(); ++i) {
         const int index = first + i;
         if (index < 0 || index >= CellCount)
             continue;
-        DailyTimes *day = days.at(i);
-        XDateFrame *cell = m_cells[index];
-        const bool isToday = day->day == today.day() && day->month == today.month() && day->year == today.year();
-        setBackground(cell, isToday ? TodayColour : DayColour);
-        cell->setRecord(day);
-        connect(cell, &XDateFrame::showTime, this, &XCalendar::slotShowTime);
-        connect(cell, &XDateFrame::hideTime, this, &XCalendar::slotHideTime);
-
-        auto *labelDay = new QLabel(cell);
-        labelDay->setObjectName(QStringLiteral("labelDay"));
-        labelDay->setAttribute(Qt::WA_TransparentForMouseEvents);
-        labelDay->setFont(QFont(QStringLiteral("Arial"), 10, isToday ? QFont::Bold : QFont::Normal));
-        setTextColour(labelDay, isToday ? QColor(Qt::black) : QColor(Qt::white));
-        labelDay->setText(QStringLiteral("%1").arg(day->day));
-        labelDay->adjustSize();
-        labelDay->move(3, cell->height() - labelDay->height() - 3);
-        labelDay->show();
-
-        auto *labelHijriDay = new QLabel(cell);
-        labelHijriDay->setObjectName(QStringLiteral("labelHijriDay"));
-        labelHijriDay->setAttribute(Qt::WA_TransparentForMouseEvents);
-        labelHijriDay->setFont(QFont(QStringLiteral("Arial"), 8, isToday ? QFont::Bold : QFont::Normal));
-        setTextColour(labelHijriDay, isToday ? QColor(Qt::black) : HijriColour);
-        labelHijriDay->setText(QStringLiteral("%1").arg(day->hijriDay));
-        labelHijriDay->adjustSize();
-        labelHijriDay->move(cell->width() - labelHijriDay->width() - 3, 3);
-        labelHijriDay->show();
+        const DailyTimes *record = days.at(i);
+        m_cells[index] = Cell{record, record->day, record->hijriDay};
     }
-
     const DailyTimes *firstDay = days.first();
     const DailyTimes *lastDay = days.last();
     if (firstDay->hijriMonthName == lastDay->hijriMonthName)
-        labelHijri->setText(QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear));
+        m_hijriText = QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear);
     else
-        labelHijri->setText(QStringLiteral("%1 - %2 %3")
-                                    .arg(firstDay->hijriMonthName, lastDay->hijriMonthName)
-                                    .arg(lastDay->hijriYear));
-    labelHijri->adjustSize();
-    labelHijri->move(width() / 2 - labelHijri->width() / 2, labelHijri->y());
+        m_hijriText = QStringLiteral("%1 - %2 %3")
+                              .arg(firstDay->hijriMonthName, lastDay->hijriMonthName)
+                              .arg(lastDay->hijriYear);
+}
+
+void XCalendar::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event)
+    ensureFilled();
+    QPainter painter(this);
+
+    drawText(painter, titleRect(), Qt::AlignLeft | Qt::AlignVCenter, arial(11, true), Qt::black, titleText());
+    drawText(painter, hijriRect(), Qt::AlignLeft | Qt::AlignVCenter, arial(11, false), Qt::black, m_hijriText);
+
+    const QFont weekdayFont = arial(10, false);
+    for (int column = 0; column < 7; ++column) {
+        const QRect rect(Margin + column * (CellWidth - 1), m_headerY, CellWidth, HeaderHeight);
+        painter.fillRect(rect, HeaderColour);
+        drawText(painter, rect.adjusted(1, 1, -1, -1), Qt::AlignCenter, weekdayFont, Qt::white, weekdayText(column));
+        qDrawPlainRect(&painter, rect, Qt::white, 1);
+    }
+
+    const int today = todayCell();
+    const QFont dayFont[2] = {arial(10, false), arial(10, true)};
+    const QFont hijriFont[2] = {arial(8, false), arial(8, true)};
+    // In cell order: a cell's fill and frame lie over the shared line of
+    // the cell before it, as the later of two overlapping cells.
+    for (int index = 0; index < CellCount; ++index) {
+        const QRect rect = cellRect(index);
+        const Cell &cell = m_cells[index];
+        const bool isToday = index == today;
+        if (cell.day > 0)
+            painter.fillRect(rect, isToday ? TodayColour : DayColour);
+        qDrawPlainRect(&painter, rect, CellTextColour, 1);
+        if (cell.day <= 0)
+            continue;
+        const QString dayText = QString::number(cell.day);
+        const QSize daySize = textSize(dayFont[isToday], dayText);
+        drawText(painter, QRect(QPoint(rect.x() + 3, rect.bottom() + 1 - daySize.height() - 3), daySize),
+                 Qt::AlignLeft | Qt::AlignVCenter, dayFont[isToday], isToday ? QColor(Qt::black) : QColor(Qt::white),
+                 dayText);
+        const QString hijriDayText = QString::number(cell.hijriDay);
+        const QSize hijriSize = textSize(hijriFont[isToday], hijriDayText);
+        drawText(painter, QRect(QPoint(rect.right() + 1 - hijriSize.width() - 3, rect.y() + 3), hijriSize),
+                 Qt::AlignLeft | Qt::AlignVCenter, hijriFont[isToday], isToday ? QColor(Qt::black) : HijriColour,
+                 hijriDayText);
+    }
+}
+
+void XCalendar::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    hover(cellAt(event->pos()));
+}
+
+void XCalendar::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    hover(-1);
+}
+
+void XCalendar::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    m_hover = -1;
+}
+
+void XCalendar::hover(int index)
+{
+    if (index == m_hover)
+        return;
+    if (m_hover >= 0 && m_cells[m_hover].record)
+        m_timePanel->startHiding();
+    m_hover = index;
+    const DailyTimes *record = day(index);
+    if (!record)
+        return;
+    const QRect rect = cellRect(index);
+    m_timePanel->setDay(*record);
+    m_timePanel->move(mapToGlobal(QPoint(rect.x() + rect.width(), rect.y())));
+    m_timePanel->show();
 }
