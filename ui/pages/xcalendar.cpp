@@ -50,6 +50,37 @@ void drawText(QPainter &painter, const QRect &rect, int flags, const QFont &font
     painter.setPen(colour);
     painter.drawText(rect, flags, text);
 }
+
+// A cell's number in one of its four fonts (day or Hijri day, plain or
+// today's bold), with the size a fitted label would take and the ascent:
+// the numbers are drawn at their baseline, with no text layout per cell.
+struct NumberFont
+{
+    QFont font;
+    int ascent = 0;
+    int height = 0;
+    QString texts[32];
+    int widths[32] = {};
+
+    NumberFont(int pointSize, bool bold)
+        : font(arial(pointSize, bold))
+    {
+        const QFontMetrics metrics(font);
+        ascent = metrics.ascent();
+        height = metrics.height();
+        for (int n = 0; n < 32; ++n) {
+            texts[n] = QString::number(n);
+            widths[n] = textSize(font, texts[n]).width();
+        }
+    }
+};
+
+const NumberFont &numberFont(bool hijri, bool today)
+{
+    static const NumberFont fonts[2][2] = {{NumberFont(10, false), NumberFont(10, true)},
+                                           {NumberFont(8, false), NumberFont(8, true)}};
+    return fonts[hijri][today];
+}
 }
 
 XCalendar::XCalendar(int month, int year, const AlmarikManager *manager, const Language *language,
@@ -249,8 +280,6 @@ void XCalendar::paintEvent(QPaintEvent *event)
     }
 
     const int today = todayCell();
-    const QFont dayFont[2] = {arial(10, false), arial(10, true)};
-    const QFont hijriFont[2] = {arial(8, false), arial(8, true)};
     // In cell order: a cell's fill and frame lie over the shared line of
     // the cell before it, as the later of two overlapping cells.
     for (int index = 0; index < CellCount; ++index) {
@@ -260,18 +289,18 @@ void XCalendar::paintEvent(QPaintEvent *event)
         if (cell.day > 0)
             painter.fillRect(rect, isToday ? TodayColour : DayColour);
         qDrawPlainRect(&painter, rect, CellTextColour, 1);
-        if (cell.day <= 0)
+        if (cell.day <= 0 || cell.day > 31 || cell.hijriDay < 0 || cell.hijriDay > 31)
             continue;
-        const QString dayText = QString::number(cell.day);
-        const QSize daySize = textSize(dayFont[isToday], dayText);
-        drawText(painter, QRect(QPoint(rect.x() + 3, rect.bottom() + 1 - daySize.height() - 3), daySize),
-                 Qt::AlignLeft | Qt::AlignVCenter, dayFont[isToday], isToday ? QColor(Qt::black) : QColor(Qt::white),
-                 dayText);
-        const QString hijriDayText = QString::number(cell.hijriDay);
-        const QSize hijriSize = textSize(hijriFont[isToday], hijriDayText);
-        drawText(painter, QRect(QPoint(rect.right() + 1 - hijriSize.width() - 3, rect.y() + 3), hijriSize),
-                 Qt::AlignLeft | Qt::AlignVCenter, hijriFont[isToday], isToday ? QColor(Qt::black) : HijriColour,
-                 hijriDayText);
+        const NumberFont &dayFont = numberFont(false, isToday);
+        painter.setFont(dayFont.font);
+        painter.setPen(isToday ? QColor(Qt::black) : QColor(Qt::white));
+        painter.drawText(QPoint(rect.x() + 3, rect.bottom() + 1 - 3 - dayFont.height + dayFont.ascent),
+                         dayFont.texts[cell.day]);
+        const NumberFont &hijriFont = numberFont(true, isToday);
+        painter.setFont(hijriFont.font);
+        painter.setPen(isToday ? QColor(Qt::black) : HijriColour);
+        painter.drawText(QPoint(rect.right() + 1 - hijriFont.widths[cell.hijriDay] - 3, rect.y() + 3 + hijriFont.ascent),
+                         hijriFont.texts[cell.hijriDay]);
     }
 }
 
