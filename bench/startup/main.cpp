@@ -44,169 +44,34 @@
 #include "app/appmain.h"
 #include "bench/common/benchfigures.h"
 #include "ui/main/dialogmain.h"
+#include "childprobe.h"
 
 namespace {
 
-const QSize WindowSize(650, 574);
-
-// "VmRSS" or "RssAnon" of /proc/self/status in KiB.
-long statusKiB(const char *field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray key = QByteArray(field) + ':';
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-// Context switches of every thread of the process so far.
-long contextSwitches()
-{
-    long total = 0;
-    const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &task : tasks) {
-        QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
-        if (!status.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
-                total += line.mid(line.indexOf(':') + 1).trimmed().toLong();
-        }
-    }
-    return total;
-}
-
-void report(const char *what)
-{
-    std::printf("%s %ld %ld\n", what, statusKiB("VmRSS"), statusKiB("RssAnon"));
-    std::fflush(stdout);
-}
-
-// Reports the first expose of a window, and with untilOpaque also the
-// moment the window is exposed at full opacity (after the splash).
-class ExposeWatcher : public QObject
-{
-public:
-    ExposeWatcher(QWidget *window, bool untilOpaque)
-        : m_window(window), m_untilOpaque(untilOpaque)
-    {
-        qApp->installEventFilter(this);
-        connect(&m_poll, &QTimer::timeout, this, &ExposeWatcher::checkOpaque);
-    }
-
-protected:
-    bool eventFilter(QObject *object, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && !m_exposed && m_window->windowHandle() == object
-                && m_window->windowHandle()->isExposed()) {
-            m_exposed = true;
-            report("exposed");
-            if (!m_untilOpaque)
-                QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-            else
-                m_poll.start(5);
-        }
-        return false;
-    }
-
-private:
-    void checkOpaque()
-    {
-        if (m_window->windowOpacity() < 1.0)
-            return;
-        m_poll.stop();
-        report("opaque");
-        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    }
-
-    QWidget *m_window;
-    bool m_untilOpaque;
-    bool m_exposed = false;
-    QTimer m_poll;
-};
-
-// Counts the context switches over the idle window and exits.
-void countIdle(int seconds)
-{
-    QTimer::singleShot(1000, [seconds] {
-        const long before = contextSwitches();
-        QTimer::singleShot(seconds * 1000, [before, seconds] {
-            const double perMinute = (contextSwitches() - before) * 60.0 / seconds;
-            std::printf("idle %.1f\n", perMinute);
-            std::fflush(stdout);
-            QCoreApplication::exit(0);
-        });
-    });
-}
-
-void makeEmptyWindow(QWidget &window)
-{
-    window.setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-    window.setFixedSize(WindowSize);
-}
-
-// The empty window's tray icon: a plain square, no resources.
-void makeTrayIcon(QSystemTrayIcon &tray)
-{
-    QPixmap square(22, 22);
-    square.fill(QColor(48, 184, 65));
-    tray.setIcon(QIcon(square));
-    tray.setToolTip(QStringLiteral("Empty"));
-    tray.show();
-}
-
 int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 {
-    const bool program = mode.startsWith("program");
     const bool shown = mode.endsWith("-shown");
     const bool idle = mode.endsWith("-idle");
-    std::unique_ptr<QApplication> emptyApp;
-    std::unique_ptr<AppMain> programApp;
-    if (program) {
-        AppMain::registerResources();
-        programApp.reset(new AppMain(argc, argv));
-        if (programApp->isRunning())
-            return 2;
-    } else {
-        emptyApp.reset(new QApplication(argc, argv));
-    }
-
-    std::unique_ptr<QWidget> window;
-    std::unique_ptr<QSystemTrayIcon> tray;
-    std::unique_ptr<ExposeWatcher> watcher;
-    if (program) {
-        auto *main = new DialogMain;
-        window.reset(main);
+    AppMain::registerResources();
+    AppMain app(argc, argv);
+    if (app.isRunning())
+        return 2;
+    int code = 0;
+    {
+        DialogMain window;
+        std::unique_ptr<ExposeWatcher> watcher;
         if (shown)
-            watcher.reset(new ExposeWatcher(main, true));
-        main->showAtStart(!shown);
-    } else {
-        window.reset(new QWidget);
-        makeEmptyWindow(*window);
-        if (shown) {
-            watcher.reset(new ExposeWatcher(window.get(), false));
-            window->show();
-        } else {
-            tray.reset(new QSystemTrayIcon);
-            makeTrayIcon(*tray);
-            // As the program does without a system tray.
-            if (!QSystemTrayIcon::isSystemTrayAvailable())
-                window->showMinimized();
-        }
+            watcher.reset(new ExposeWatcher(&window, true));
+        window.showAtStart(!shown);
+        if (idle)
+            countIdle(idleSeconds);
+        else if (!shown)
+            QTimer::singleShot(0, [] {
+                report("tray");
+                QCoreApplication::exit(0);
+            });
+        code = QCoreApplication::exec();
     }
-    if (idle)
-        countIdle(idleSeconds);
-    else if (!shown)
-        QTimer::singleShot(0, [] {
-            report("tray");
-            QCoreApplication::exit(0);
-        });
-    const int code = QCoreApplication::exec();
-    window.reset();
     return code;
 }
 
@@ -239,8 +104,11 @@ void startChild(Child &child, const QString &mode, const QString &cache, int idl
     child.process.setProcessEnvironment(env);
     child.process.setProcessChannelMode(QProcess::SeparateChannels);
     child.clock.start();
-    child.process.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("--child"), mode, QString::number(idleSeconds)});
+    // The empty window is its own executable that links Qt Widgets only.
+    const QString program = mode.startsWith(QLatin1String("empty"))
+            ? QFileInfo(QCoreApplication::applicationDirPath(), QStringLiteral("almarik_bench_empty")).filePath()
+            : QCoreApplication::applicationFilePath();
+    child.process.start(program, {QStringLiteral("--child"), mode, QString::number(idleSeconds)});
 }
 
 // Reads the child's report lines until it exits; false when it reported
