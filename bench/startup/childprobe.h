@@ -18,6 +18,8 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 namespace {
 
 // The main window's size.
@@ -54,9 +56,12 @@ inline long contextSwitches()
     return total;
 }
 
+// "<what> <resident KiB> <private KiB> <heap in use KiB>"
 inline void report(const char *what)
 {
-    std::printf("%s %ld %ld\n", what, statusKiB("VmRSS"), statusKiB("RssAnon"));
+    const struct mallinfo2 heap = mallinfo2();
+    std::printf("%s %ld %ld %ld\n", what, statusKiB("VmRSS"), statusKiB("RssAnon"),
+                long((heap.uordblks + heap.hblkhd) / 1024));
     std::fflush(stdout);
 }
 

@@ -138,6 +138,7 @@ struct Sample
     double opaqueMs = 0;
     double rssMiB = 0;
     double anonMiB = 0;
+    double heapMiB = 0;
 };
 
 bool runOnce(const QString &mode, const QString &cache, Sample &sample)
@@ -152,12 +153,13 @@ bool runOnce(const QString &mode, const QString &cache, Sample &sample)
     if (!finishChild(child, wanted, 30000))
         return false;
     const QList<QByteArray> &first = child.lines.first().first;
-    if (first.size() != 3)
+    if (first.size() != 4)
         return false;
     sample.ms = child.lines.first().second;
     sample.opaqueMs = child.lines.last().second;
     sample.rssMiB = first.at(1).toLong() / 1024.0;
     sample.anonMiB = first.at(2).toLong() / 1024.0;
+    sample.heapMiB = first.at(3).toLong() / 1024.0;
     return true;
 }
 
@@ -182,7 +184,7 @@ int drive(int argc, char **argv)
         Sample warm;
         runOnce(QStringLiteral("empty") + suffix, cache.path(), warm);
         runOnce(QStringLiteral("program") + suffix, cache.path(), warm);
-        QList<double> time[2], opaque, rss[2], anon[2];
+        QList<double> time[2], opaque, rss[2], anon[2], heap[2];
         for (int pair = 0; pair < pairs; ++pair) {
             for (int k = 0; k < 2; ++k) {
                 // Alternate which of the two starts first.
@@ -196,6 +198,7 @@ int drive(int argc, char **argv)
                 time[program].append(sample.ms);
                 rss[program].append(sample.rssMiB);
                 anon[program].append(sample.anonMiB);
+                heap[program].append(sample.heapMiB);
                 if (program && shown)
                     opaque.append(sample.opaqueMs);
             }
@@ -205,10 +208,12 @@ int drive(int argc, char **argv)
             printRow("start to main window opaque (splash)", "ms", opaque, time[0]);
             printRow("resident memory, shown", "MiB", rss[1], rss[0]);
             printRow("  of it private (RssAnon), shown", "MiB", anon[1], anon[0]);
+            printRow("heap in use when exposed", "MiB", heap[1], heap[0], 2);
         } else {
             printRow("start /minimized to tray icon set", "ms", time[1], time[0]);
             printRow("resident memory, minimized", "MiB", rss[1], rss[0]);
             printRow("  of it private (RssAnon), minimized", "MiB", anon[1], anon[0]);
+            printRow("heap in use, minimized", "MiB", heap[1], heap[0], 2);
         }
     }
 
