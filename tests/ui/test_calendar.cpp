@@ -474,6 +474,9 @@ void TestCalendar::pageScrollsToTopAndHidesPopUps()
     // The next rest on the same cell shows it again.
     hover(calendar, firstCell);
     QVERIFY(page.timePanel()->isVisible());
+    // Hiding the page takes the pop-up along.
+    page.hide();
+    QTRY_VERIFY(!page.timePanel()->isVisible());
 }
 
 void TestCalendar::zoneChangesDoNotPileUp()

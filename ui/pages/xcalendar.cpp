@@ -318,8 +318,9 @@ void XCalendar::leaveEvent(QEvent *event)
 
 void XCalendar::hideEvent(QHideEvent *event)
 {
+    // A hidden calendar takes its pop-up along, as the pointer leaving it.
     QWidget::hideEvent(event);
-    m_hover = -1;
+    hover(-1);
 }
 
 void XCalendar::hover(int index)
