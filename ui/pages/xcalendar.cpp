@@ -51,35 +51,38 @@ void drawText(QPainter &painter, const QRect &rect, int flags, const QFont &font
     painter.drawText(rect, flags, text);
 }
 
-// A cell's number in one of its four fonts (day or Hijri day, plain or
-// today's bold), with the size a fitted label would take and the ascent:
-// the numbers are drawn at their baseline, with no text layout per cell.
-struct NumberFont
+// Where a cell's number goes in one of its four fonts (day or Hijri day,
+// plain or today's bold): the width a fitted label would take and the
+// ascent, so that the numbers are drawn at their baselines without a text
+// layout per cell. Only numbers are kept: fonts and strings must not
+// outlive the application object.
+struct NumberMetrics
 {
-    QFont font;
     int ascent = 0;
     int height = 0;
-    QString texts[32];
     int widths[32] = {};
 
-    NumberFont(int pointSize, bool bold)
-        : font(arial(pointSize, bold))
+    explicit NumberMetrics(const QFont &font)
     {
         const QFontMetrics metrics(font);
         ascent = metrics.ascent();
         height = metrics.height();
-        for (int n = 0; n < 32; ++n) {
-            texts[n] = QString::number(n);
-            widths[n] = textSize(font, texts[n]).width();
-        }
+        for (int n = 0; n < 32; ++n)
+            widths[n] = textSize(font, QString::number(n)).width();
     }
 };
 
-const NumberFont &numberFont(bool hijri, bool today)
+QFont numberFont(bool hijri, bool today)
 {
-    static const NumberFont fonts[2][2] = {{NumberFont(10, false), NumberFont(10, true)},
-                                           {NumberFont(8, false), NumberFont(8, true)}};
-    return fonts[hijri][today];
+    return arial(hijri ? 8 : 10, today);
+}
+
+const NumberMetrics &numberMetrics(bool hijri, bool today)
+{
+    static const NumberMetrics metrics[2][2] = {
+        {NumberMetrics(numberFont(false, false)), NumberMetrics(numberFont(false, true))},
+        {NumberMetrics(numberFont(true, false)), NumberMetrics(numberFont(true, true))}};
+    return metrics[hijri][today];
 }
 }
 
@@ -291,16 +294,16 @@ void XCalendar::paintEvent(QPaintEvent *event)
         qDrawPlainRect(&painter, rect, CellTextColour, 1);
         if (cell.day <= 0 || cell.day > 31 || cell.hijriDay < 0 || cell.hijriDay > 31)
             continue;
-        const NumberFont &dayFont = numberFont(false, isToday);
-        painter.setFont(dayFont.font);
+        const NumberMetrics &dayMetrics = numberMetrics(false, isToday);
+        painter.setFont(numberFont(false, isToday));
         painter.setPen(isToday ? QColor(Qt::black) : QColor(Qt::white));
-        painter.drawText(QPoint(rect.x() + 3, rect.bottom() + 1 - 3 - dayFont.height + dayFont.ascent),
-                         dayFont.texts[cell.day]);
-        const NumberFont &hijriFont = numberFont(true, isToday);
-        painter.setFont(hijriFont.font);
+        painter.drawText(QPoint(rect.x() + 3, rect.bottom() + 1 - 3 - dayMetrics.height + dayMetrics.ascent),
+                         QString::number(cell.day));
+        const NumberMetrics &hijriMetrics = numberMetrics(true, isToday);
+        painter.setFont(numberFont(true, isToday));
         painter.setPen(isToday ? QColor(Qt::black) : HijriColour);
-        painter.drawText(QPoint(rect.right() + 1 - hijriFont.widths[cell.hijriDay] - 3, rect.y() + 3 + hijriFont.ascent),
-                         hijriFont.texts[cell.hijriDay]);
+        painter.drawText(QPoint(rect.right() + 1 - hijriMetrics.widths[cell.hijriDay] - 3, rect.y() + 3 + hijriMetrics.ascent),
+                         QString::number(cell.hijriDay));
     }
 }
 
