@@ -17,6 +17,7 @@
 
 namespace {
 const QColor TodayGreen(48, 184, 65);
+const QColor HijriYellow(247, 255, 37);
 
 // Number of receivers of a signal, to find piled-up connections.
 struct ConnectionCounter : public QObject
@@ -46,6 +47,32 @@ void leave(QWidget *widget)
 {
     QEvent event(QEvent::Leave);
     QApplication::sendEvent(widget, &event);
+}
+
+// Whether a part of a picture holds ink of a text colour, allowing for
+// the smoothing of the glyphs' edges: the picture is taken on black, where
+// nothing else is that light.
+bool painted(const QImage &picture, qreal scale, const QRect &part, const QColor &colour)
+{
+    const QRect pixels(part.topLeft() * scale, part.size() * scale);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (qAbs(pixel.red() - colour.red()) < 60 && qAbs(pixel.green() - colour.green()) < 60
+                    && qAbs(pixel.blue() - colour.blue()) < 60)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The calendar's picture on a black background.
+QImage pictureOnBlack(XCalendar &calendar)
+{
+    QPalette palette = calendar.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    calendar.setPalette(palette);
+    return calendar.grab().toImage();
 }
 
 // The cells painted green, read from the calendar's picture just inside
@@ -215,6 +242,8 @@ void TestCalendar::calendarPlacesEveryDay()
     const QDate first(year, month, 1);
     QCOMPARE(days.size(), first.daysInMonth());
     const int firstCell = first.dayOfWeek() % 7;
+    const QImage picture = pictureOnBlack(calendar);
+    const qreal scale = picture.width() / qreal(calendar.width());
 
     for (int index = 0; index < XCalendar::CellCount; ++index) {
         const int dayIndex = index - firstCell;
@@ -227,6 +256,8 @@ void TestCalendar::calendarPlacesEveryDay()
         else if (index)
             QVERIFY(cell.top() > calendar.cellRect(index - 7).top() && cell.left() == calendar.cellRect(index - 7).left());
         if (dayIndex < 0 || dayIndex >= days.size()) {
+            QVERIFY(!painted(picture, scale, cell.adjusted(1, 1, -1, -1), Qt::white));
+            QVERIFY(!painted(picture, scale, cell.adjusted(1, 1, -1, -1), HijriYellow));
             QVERIFY(!calendar.day(index));
             QCOMPARE(calendar.dayNumber(index), 0);
             QCOMPARE(calendar.hijriDayNumber(index), 0);
@@ -234,6 +265,20 @@ void TestCalendar::calendarPlacesEveryDay()
         }
         const DailyTimes *day = days.at(dayIndex);
         QCOMPARE(calendar.day(index), day);
+        // The day in the lower left, the Hijri day in the upper right.
+        if (index != calendar.todayCell()) {
+            const QRect inside = cell.adjusted(1, 1, -1, -1);
+            const QRect leftHalf(inside.topLeft(), QSize(inside.width() / 2, inside.height()));
+            const QRect rightHalf = leftHalf.translated(inside.width() - leftHalf.width(), 0);
+            const QRect topThird(inside.topLeft(), QSize(inside.width(), inside.height() / 3));
+            const QRect bottomThird = topThird.translated(0, inside.height() - topThird.height());
+            QVERIFY(painted(picture, scale, leftHalf, Qt::white));
+            QVERIFY(!painted(picture, scale, rightHalf, Qt::white));
+            QVERIFY(!painted(picture, scale, topThird, Qt::white));
+            QVERIFY(painted(picture, scale, rightHalf, HijriYellow));
+            QVERIFY(!painted(picture, scale, leftHalf, HijriYellow));
+            QVERIFY(!painted(picture, scale, bottomThird, HijriYellow));
+        }
         QCOMPARE(day->day, dayIndex + 1);
         QCOMPARE(calendar.dayNumber(index), dayIndex + 1);
         QCOMPARE(calendar.hijriDayNumber(index), day->hijriDay);
