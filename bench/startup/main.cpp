@@ -9,7 +9,9 @@
 //   - wake-ups per minute while hidden in the tray, counted as the
 //     process's context switches (all threads, /proc/self/task/*/status)
 //     over a window after a settling second;
-//   - the size of the program file.
+//   - the size of the program file;
+//   - the empty window with Qt Multimedia or OpenSSL loaded beside the
+//     empty window alone: what loading each lazily could save.
 //
 //   almarik_bench_startup [pairs [idle-seconds]]   (default 11 pairs, 20 s)
 //
@@ -85,7 +87,8 @@ struct Child
     QList<QPair<QList<QByteArray>, double>> lines;
 };
 
-void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds)
+void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
+                const QString &preload = QString())
 {
     for (const char *sub : {"config", "data", "runtime"})
         QDir(child.home.path()).mkpath(QLatin1String(sub));
@@ -99,6 +102,8 @@ void startChild(Child &child, const QString &mode, const QString &cache, int idl
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), child.home.filePath(QStringLiteral("runtime")));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    if (!preload.isEmpty())
+        env.insert(QStringLiteral("LD_PRELOAD"), preload);
     if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.process.setProcessEnvironment(env);
@@ -141,12 +146,12 @@ struct Sample
     double heapMiB = 0;
 };
 
-bool runOnce(const QString &mode, const QString &cache, Sample &sample)
+bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QString &preload = QString())
 {
     Child child;
     if (!child.home.isValid())
         return false;
-    startChild(child, mode, cache, 0);
+    startChild(child, mode, cache, 0, preload);
     const bool program = mode.startsWith(QLatin1String("program"));
     const bool shown = mode.endsWith(QLatin1String("-shown"));
     const int wanted = program && shown ? 2 : 1;
@@ -215,6 +220,35 @@ int drive(int argc, char **argv)
             printRow("  of it private (RssAnon), minimized", "MiB", anon[1], anon[0]);
             printRow("heap in use, minimized", "MiB", heap[1], heap[0], 2);
         }
+    }
+
+    // What loading a library only at its first use could save: the empty
+    // window started with the library loaded beside the empty window alone.
+    const struct {
+        const char *library;
+        const char *name;
+    } libraries[] = {{"libQt5Multimedia.so.5", "Qt Multimedia"}, {"libcrypto.so.3", "OpenSSL"}};
+    for (const auto &entry : libraries) {
+        const char *library = entry.library;
+        QList<double> time[2], rss[2], anon[2];
+        for (int pair = 0; pair < pairs; ++pair) {
+            for (int k = 0; k < 2; ++k) {
+                const bool loaded = (k == 0) == (pair % 2 == 0);
+                Sample sample;
+                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample,
+                             loaded ? QLatin1String(library) : QString())) {
+                    std::printf("empty window with %s: the child did not report\n", library);
+                    return 1;
+                }
+                time[loaded].append(sample.ms);
+                rss[loaded].append(sample.rssMiB);
+                anon[loaded].append(sample.anonMiB);
+            }
+        }
+        const QByteArray name(entry.name);
+        printRow(QByteArray("empty window + " + name + ", exposed").constData(), "ms", time[1], time[0]);
+        printRow(QByteArray("  resident memory + " + name).constData(), "MiB", rss[1], rss[0]);
+        printRow(QByteArray("  private memory + " + name).constData(), "MiB", anon[1], anon[0], 2);
     }
 
     // Idle while hidden: the pairs side by side, three pairs at a time.
