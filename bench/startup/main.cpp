@@ -15,8 +15,8 @@
 //
 //   almarik_bench_startup [pairs [idle-seconds]]   (default 11 pairs, 20 s)
 //
-// Without --child it is the driver: it starts itself as a child in each
-// mode, each with a fresh private home (so the settings file is written
+// Without --child it is the driver: it starts itself as a child in the
+// program's modes and almarik_bench_empty in the empty window's, each with a fresh private home (so the settings file is written
 // afresh, as at a first start) but one shared cache folder, headless, and
 // prints min/median/max and the ratio to the empty window. Times run from
 // QProcess::start in the driver to the child's report line. The idle
