@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <qdrawutil.h>
 
 #include "core/almarikmanager.h"
@@ -84,7 +85,40 @@ const NumberMetrics &numberMetrics(bool hijri, bool today)
         {NumberMetrics(numberFont(true, false)), NumberMetrics(numberFont(true, true))}};
     return metrics[hijri][today];
 }
-}
+} // namespace
+
+// The cells' numbers laid out once for all calendars: drawing a prepared
+// text skips the shaping that every plain text drawing repeats. Shared by
+// the calendars alive and gone with the last of them, so that no font
+// outlives the application object.
+struct XCalendarNumberTexts
+{
+    QStaticText texts[2][2][32];
+    bool prepared[2][2][32] = {};
+
+    const QStaticText &text(bool hijri, bool today, int number)
+    {
+        QStaticText &text = texts[hijri][today][number];
+        if (!prepared[hijri][today][number]) {
+            text.setTextFormat(Qt::PlainText);
+            text.setText(QString::number(number));
+            text.prepare(QTransform(), numberFont(hijri, today));
+            prepared[hijri][today][number] = true;
+        }
+        return text;
+    }
+
+    static QSharedPointer<XCalendarNumberTexts> shared()
+    {
+        static QWeakPointer<XCalendarNumberTexts> current;
+        QSharedPointer<XCalendarNumberTexts> texts = current.toStrongRef();
+        if (!texts) {
+            texts.reset(new XCalendarNumberTexts);
+            current = texts;
+        }
+        return texts;
+    }
+};
 
 XCalendar::XCalendar(int month, int year, const AlmarikManager *manager, const Language *language,
                      XTimePanel *timePanel, QWidget *parent)
@@ -95,6 +129,7 @@ XCalendar::XCalendar(int month, int year, const AlmarikManager *manager, const L
     , m_month(month)
     , m_year(year)
     , m_today(QDate::currentDate())
+    , m_numberTexts(XCalendarNumberTexts::shared())
 {
     if (!m_timePanel)
         m_timePanel = new XTimePanel(manager, language, this);
@@ -297,13 +332,13 @@ void XCalendar::paintEvent(QPaintEvent *event)
         const NumberMetrics &dayMetrics = numberMetrics(false, isToday);
         painter.setFont(numberFont(false, isToday));
         painter.setPen(isToday ? QColor(Qt::black) : QColor(Qt::white));
-        painter.drawText(QPoint(rect.x() + 3, rect.bottom() + 1 - 3 - dayMetrics.height + dayMetrics.ascent),
-                         QString::number(cell.day));
+        painter.drawStaticText(QPoint(rect.x() + 3, rect.bottom() + 1 - 3 - dayMetrics.height),
+                               m_numberTexts->text(false, isToday, cell.day));
         const NumberMetrics &hijriMetrics = numberMetrics(true, isToday);
         painter.setFont(numberFont(true, isToday));
         painter.setPen(isToday ? QColor(Qt::black) : HijriColour);
-        painter.drawText(QPoint(rect.right() + 1 - hijriMetrics.widths[cell.hijriDay] - 3, rect.y() + 3 + hijriMetrics.ascent),
-                         QString::number(cell.hijriDay));
+        painter.drawStaticText(QPoint(rect.right() + 1 - hijriMetrics.widths[cell.hijriDay] - 3, rect.y() + 3),
+                               m_numberTexts->text(true, isToday, cell.hijriDay));
     }
 }
 

@@ -4,12 +4,14 @@
 #include <QDate>
 #include <QList>
 #include <QRect>
+#include <QSharedPointer>
 #include <QWidget>
 
 class AlmarikManager;
 class Language;
 class XTimePanel;
 struct DailyTimes;
+struct XCalendarNumberTexts;
 
 // A small month calendar: a 6 x 7 grid of day cells, Sunday first, with the
 // Gregorian day in the lower left and the Hijri day in the upper right of
@@ -97,6 +99,7 @@ private:
     mutable bool m_hasTable = false;
     mutable Cell m_cells[CellCount];
     mutable QString m_hijriText;
+    QSharedPointer<XCalendarNumberTexts> m_numberTexts;
     int m_hover = -1;
     int m_headerY = 0;
     int m_firstRowY = 0;
