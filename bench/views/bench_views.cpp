@@ -158,6 +158,18 @@ int main(int argc, char *argv[])
         printRow(label.constData(), "ms", page, floor, 2);
     }
 
+    // A zone change with no view listening: the manager's own share.
+    {
+        QList<double> bare;
+        for (int change = 0; change < pairs * 2; ++change) {
+            Clock clock;
+            clock.start();
+            manager->setZone(change % 2 ? zoneA : zoneB, false);
+            bare.append(msSince(clock));
+        }
+        printRow("zone change, no view (manager alone)", "ms", bare, {}, 2);
+    }
+
     // A zone change with the home page and the calendar page on screen,
     // until both have repainted.
     {
