@@ -3,6 +3,7 @@
 #include <QMediaPlayer>
 
 #include "core/logcategories.h"
+#include "core/soundrecordings.h"
 
 SoundPlayer::~SoundPlayer()
 {
@@ -11,8 +12,11 @@ SoundPlayer::~SoundPlayer()
 
 QUrl SoundPlayer::urlFor(const QString &path)
 {
-    if (path.left(5).compare(QLatin1String("qrc:/"), Qt::CaseInsensitive) == 0)
-        return QUrl(path);
+    if (path.left(5).compare(QLatin1String("qrc:/"), Qt::CaseInsensitive) == 0) {
+        // A sound name stands for a recording that other names may share.
+        const QString recording = SoundRecordings::recordingUrl(path);
+        return QUrl(recording.isEmpty() ? path : recording);
+    }
     return QUrl::fromLocalFile(path);
 }
 

@@ -23,7 +23,8 @@ public:
     bool play(const QString &path, int volume) override;
     bool stop() override;
 
-    // The URL play() hands to the player for a path.
+    // The URL play() hands to the player for a path: a sound name
+    // ("qrc:/sounds/AzanOrvan.mp3") becomes its recording's resource URL.
     static QUrl urlFor(const QString &path);
     // The media player, created on first use: starting the multimedia
     // back end costs up to a second, which start-up need not pay.

@@ -1,174 +1,281 @@
-// Time from process start to the main window shown, and resident memory
-// at that moment, for the real program's start-up (resources, application
+// Start-up and idle cost of the real program (resources, application
 // object with its plug-ins and settings, DialogMain with tray and pages)
-// beside an empty Qt Widgets window of the same size started the same way.
+// beside an empty frameless QWidget of the same size started the same way,
+// each pair interleaved in the same run:
+//   - start to the main window's first expose event (and to the window
+//     being opaque, once the splash has faded), resident memory then;
+//   - start "/minimized" to the tray icon set, beside an empty window that
+//     sets a tray icon, resident memory then;
+//   - wake-ups per minute while hidden in the tray, counted as the
+//     process's context switches (all threads, /proc/self/task/*/status)
+//     over a window after a settling second;
+//   - the size of the program file;
+//   - the empty window with Qt Multimedia or OpenSSL loaded beside the
+//     empty window alone: what loading each lazily could save.
 //
-// Without arguments it is the driver: it starts itself as a child in each
-// mode several times, each with a fresh private home (so the settings file
-// is written afresh, as at a first start) but one shared cache folder,
-// headless, and prints the median and the range. The time runs from
-// QProcess::start in the driver to the child's report, which the child
-// prints once its window has been shown and the event loop has run.
+//   almarik_bench_startup [pairs [idle-seconds]]   (default 11 pairs, 20 s)
+//
+// Without --child it is the driver: it starts itself as a child in the
+// program's modes and almarik_bench_empty in the empty window's, each with a fresh private home (so the settings file is written
+// afresh, as at a first start) but one shared cache folder, headless, and
+// prints min/median/max and the ratio to the empty window. Times run from
+// QProcess::start in the driver to the child's report line. The idle
+// children of all pairs run side by side (they sleep), so the idle window
+// costs its length once per batch of pairs, not once per child; the count
+// is scaled to a minute.
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
-#include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "app/appmain.h"
+#include "bench/common/benchfigures.h"
 #include "ui/main/dialogmain.h"
+#include "childprobe.h"
 
 namespace {
 
-constexpr int Runs = 7;
-
-long residentKilobytes()
+int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-// Prints the report once the shown window has been through the event loop.
-void reportWhenShown()
-{
-    QTimer::singleShot(0, [] {
-        std::printf("shown %ld\n", residentKilobytes());
-        std::fflush(stdout);
-        QCoreApplication::exit(0);
-    });
-}
-
-int runEmpty(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
-    window.setFixedSize(650, 574);
-    window.show();
-    reportWhenShown();
-    return app.exec();
-}
-
-int runProgram(int argc, char **argv)
-{
+    const bool shown = mode.endsWith("-shown");
+    const bool idle = mode.endsWith("-idle");
     AppMain::registerResources();
     AppMain app(argc, argv);
     if (app.isRunning())
         return 2;
-    DialogMain window(appMain()->uiContext());
-    window.showAtStart(false);
-    reportWhenShown();
-    return app.exec();
+    int code = 0;
+    {
+        DialogMain window(appMain()->uiContext());
+        std::unique_ptr<ExposeWatcher> watcher;
+        if (shown)
+            watcher.reset(new ExposeWatcher(&window, true));
+        window.showAtStart(!shown);
+        if (idle)
+            countIdle(idleSeconds);
+        else if (!shown)
+            QTimer::singleShot(0, [] {
+                report("tray");
+                QCoreApplication::exit(0);
+            });
+        code = QCoreApplication::exec();
+    }
+    return code;
 }
 
-struct Sample {
-    double ms = 0;
-    long kb = 0;
-};
-
-// The user's caches (GStreamer's plug-in registry above all) live on from
-// one start to the next, as on a real desktop; only the settings are new.
-bool runChild(const QString &mode, const QString &cache, Sample &sample)
+struct Child
 {
     QTemporaryDir home;
-    if (!home.isValid())
-        return false;
+    QProcess process;
+    QElapsedTimer clock;
+    QByteArray out;
+    // Report lines with the driver's time of arrival.
+    QList<QPair<QList<QByteArray>, double>> lines;
+};
+
+void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
+                const QString &preload = QString())
+{
     for (const char *sub : {"config", "data", "runtime"})
-        QDir(home.path()).mkpath(QLatin1String(sub));
-    QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+        QDir(child.home.path()).mkpath(QLatin1String(sub));
+    QFile::setPermissions(child.home.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("HOME"), child.home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), child.home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), child.home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), child.home.filePath(QStringLiteral("runtime")));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
     env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    if (!preload.isEmpty())
+        env.insert(QStringLiteral("LD_PRELOAD"), preload);
     if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-
-    QProcess child;
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    QElapsedTimer clock;
-    clock.start();
-    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), mode});
-    QByteArray out;
-    while (!out.contains('\n')) {
-        if (!child.waitForReadyRead(30000))
-            break;
-        out += child.readAllStandardOutput();
-    }
-    sample.ms = clock.nsecsElapsed() / 1e6;
-    child.waitForFinished(10000);
-    const QList<QByteArray> words = out.trimmed().split(' ');
-    if (words.size() != 2 || words.first() != "shown")
-        return false;
-    sample.kb = words.at(1).toLong();
-    return true;
+    child.process.setProcessEnvironment(env);
+    child.process.setProcessChannelMode(QProcess::SeparateChannels);
+    child.clock.start();
+    // The empty window is its own executable that links Qt Widgets only.
+    const QString program = mode.startsWith(QLatin1String("empty"))
+            ? QFileInfo(QCoreApplication::applicationDirPath(), QStringLiteral("almarik_bench_empty")).filePath()
+            : QCoreApplication::applicationFilePath();
+    child.process.start(program, {QStringLiteral("--child"), mode, QString::number(idleSeconds)});
 }
 
-template <class T>
-T median(QList<T> values)
+// Reads the child's report lines until it exits; false when it reported
+// fewer than wanted.
+bool finishChild(Child &child, int wanted, int timeoutMs)
 {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
+    QElapsedTimer limit;
+    limit.start();
+    while (child.lines.size() < wanted && limit.elapsed() < timeoutMs) {
+        if (!child.process.waitForReadyRead(qMax(1, int(timeoutMs - limit.elapsed()))))
+            break;
+        const double at = child.clock.nsecsElapsed() / 1e6;
+        child.out += child.process.readAllStandardOutput();
+        int newline;
+        while ((newline = child.out.indexOf('\n')) >= 0) {
+            child.lines.append({child.out.left(newline).trimmed().split(' '), at});
+            child.out.remove(0, newline + 1);
+        }
+    }
+    child.process.waitForFinished(10000);
+    return child.lines.size() >= wanted;
+}
+
+struct Sample
+{
+    double ms = 0;
+    double opaqueMs = 0;
+    double rssMiB = 0;
+    double anonMiB = 0;
+    double heapMiB = 0;
+};
+
+bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QString &preload = QString())
+{
+    Child child;
+    if (!child.home.isValid())
+        return false;
+    startChild(child, mode, cache, 0, preload);
+    const bool program = mode.startsWith(QLatin1String("program"));
+    const bool shown = mode.endsWith(QLatin1String("-shown"));
+    const int wanted = program && shown ? 2 : 1;
+    if (!finishChild(child, wanted, 30000))
+        return false;
+    const QList<QByteArray> &first = child.lines.first().first;
+    if (first.size() != 4)
+        return false;
+    sample.ms = child.lines.first().second;
+    sample.opaqueMs = child.lines.last().second;
+    sample.rssMiB = first.at(1).toLong() / 1024.0;
+    sample.anonMiB = first.at(2).toLong() / 1024.0;
+    sample.heapMiB = first.at(3).toLong() / 1024.0;
+    return true;
 }
 
 int drive(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    QTextStream out(stdout);
-    out << "Start-up to window shown (" << Runs << " runs each, fresh settings, headless)\n";
-    out << QStringLiteral("%1 %2 %3 %4\n").arg(QStringLiteral("window"), -22)
-                   .arg(QStringLiteral("median ms"), 10).arg(QStringLiteral("min-max ms"), 16)
-                   .arg(QStringLiteral("RSS KiB"), 9);
-    const struct {
-        const char *mode;
-        const char *label;
-    } modes[] = {{"empty", "empty QWidget"}, {"program", "AlmarikZenhar main"}};
+    const int pairs = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 11;
+    const int idleSeconds = argc > 2 ? qMax(2, QByteArray(argv[2]).toInt()) : 20;
     QTemporaryDir cache;
     if (!cache.isValid())
         return 1;
-    for (const auto &mode : modes) {
-        QList<double> times;
-        QList<long> memory;
-        // One unmeasured start fills the caches.
-        Sample sample;
-        runChild(QLatin1String(mode.mode), cache.path(), sample);
-        for (int run = 0; run < Runs; ++run) {
-            if (!runChild(QLatin1String(mode.mode), cache.path(), sample)) {
-                out << mode.label << ": the child did not report\n";
+
+    const QString programFile = QFileInfo(QCoreApplication::applicationDirPath(), QStringLiteral("AlmarikZenhar")).filePath();
+    std::printf("Start-up and idle cost, %d interleaved pairs, fresh settings, %s platform\n", pairs,
+                qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen"))));
+    std::printf("(without a system tray, as headless, \"/minimized\" shows the window minimized, in both)\n");
+    printHeader();
+
+    // Shown, then minimized: one unmeasured start of each fills the caches.
+    for (const bool shown : {true, false}) {
+        const QString suffix = shown ? QStringLiteral("-shown") : QStringLiteral("-tray");
+        Sample warm;
+        runOnce(QStringLiteral("empty") + suffix, cache.path(), warm);
+        runOnce(QStringLiteral("program") + suffix, cache.path(), warm);
+        QList<double> time[2], opaque, rss[2], anon[2], heap[2];
+        for (int pair = 0; pair < pairs; ++pair) {
+            for (int k = 0; k < 2; ++k) {
+                // Alternate which of the two starts first.
+                const bool program = (k == 0) == (pair % 2 == 0);
+                Sample sample;
+                const QString mode = (program ? QStringLiteral("program") : QStringLiteral("empty")) + suffix;
+                if (!runOnce(mode, cache.path(), sample)) {
+                    std::printf("%s: the child did not report\n", qPrintable(mode));
+                    return 1;
+                }
+                time[program].append(sample.ms);
+                rss[program].append(sample.rssMiB);
+                anon[program].append(sample.anonMiB);
+                heap[program].append(sample.heapMiB);
+                if (program && shown)
+                    opaque.append(sample.opaqueMs);
+            }
+        }
+        if (shown) {
+            printRow("start to main window exposed", "ms", time[1], time[0]);
+            printRow("start to main window opaque (splash)", "ms", opaque, time[0]);
+            printRow("resident memory, shown", "MiB", rss[1], rss[0]);
+            printRow("  of it private (RssAnon), shown", "MiB", anon[1], anon[0]);
+            printRow("heap in use when exposed", "MiB", heap[1], heap[0], 2);
+        } else {
+            printRow("start /minimized to tray icon set", "ms", time[1], time[0]);
+            printRow("resident memory, minimized", "MiB", rss[1], rss[0]);
+            printRow("  of it private (RssAnon), minimized", "MiB", anon[1], anon[0]);
+            printRow("heap in use, minimized", "MiB", heap[1], heap[0], 2);
+        }
+    }
+
+    // What loading a library only at its first use could save: the empty
+    // window started with the library loaded beside the empty window alone.
+    const struct {
+        const char *library;
+        const char *name;
+    } libraries[] = {{"libQt5Multimedia.so.5", "Qt Multimedia"}, {"libcrypto.so.3", "OpenSSL"}};
+    for (const auto &entry : libraries) {
+        const char *library = entry.library;
+        QList<double> time[2], rss[2], anon[2];
+        for (int pair = 0; pair < pairs; ++pair) {
+            for (int k = 0; k < 2; ++k) {
+                const bool loaded = (k == 0) == (pair % 2 == 0);
+                Sample sample;
+                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample,
+                             loaded ? QLatin1String(library) : QString())) {
+                    std::printf("empty window with %s: the child did not report\n", library);
+                    return 1;
+                }
+                time[loaded].append(sample.ms);
+                rss[loaded].append(sample.rssMiB);
+                anon[loaded].append(sample.anonMiB);
+            }
+        }
+        const QByteArray name(entry.name);
+        printRow(QByteArray("empty window + " + name + ", exposed").constData(), "ms", time[1], time[0]);
+        printRow(QByteArray("  resident memory + " + name).constData(), "MiB", rss[1], rss[0]);
+        printRow(QByteArray("  private memory + " + name).constData(), "MiB", anon[1], anon[0], 2);
+    }
+
+    // Idle while hidden: the pairs side by side, three pairs at a time.
+    QList<double> idle[2];
+    for (int batch = 0; batch < pairs; batch += 3) {
+        std::vector<std::unique_ptr<Child>> children;
+        for (int pair = batch; pair < qMin(pairs, batch + 3); ++pair) {
+            for (const bool program : {false, true}) {
+                children.emplace_back(new Child);
+                startChild(*children.back(), program ? QStringLiteral("program-idle") : QStringLiteral("empty-idle"),
+                           cache.path(), idleSeconds);
+            }
+        }
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            Child &child = *children[i];
+            if (!finishChild(child, 1, (idleSeconds + 30) * 1000) || child.lines.first().first.size() != 2) {
+                std::printf("idle child did not report\n");
                 return 1;
             }
-            times.append(sample.ms);
-            memory.append(sample.kb);
+            idle[i % 2].append(child.lines.first().first.at(1).toDouble());
         }
-        const auto range = std::minmax_element(times.begin(), times.end());
-        out << QStringLiteral("%1 %2 %3 %4\n").arg(QLatin1String(mode.label), -22)
-                       .arg(median(times), 10, 'f', 1)
-                       .arg(QStringLiteral("%1-%2").arg(*range.first, 0, 'f', 1).arg(*range.second, 0, 'f', 1), 16)
-                       .arg(median(memory), 9);
-        out.flush();
     }
+    const QByteArray label = QStringLiteral("wake-ups a minute, hidden (%1 s window)").arg(idleSeconds).toLatin1();
+    printRow(label.constData(), "/min", idle[1], idle[0]);
+
+    const qint64 size = QFileInfo(programFile).size();
+    std::printf("%-40s %-6s %27.2f\n", "executable size", "MiB", size / 1048576.0);
     return 0;
 }
 
@@ -176,12 +283,10 @@ int drive(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    if (argc >= 3 && qstrcmp(argv[1], "--child") == 0) {
+    if (argc >= 4 && qstrcmp(argv[1], "--child") == 0) {
         // The child keeps only the program name, as a real start would.
         static int childArgc = 1;
-        if (qstrcmp(argv[2], "empty") == 0)
-            return runEmpty(childArgc, argv);
-        return runProgram(childArgc, argv);
+        return runChild(childArgc, argv, QByteArray(argv[2]), QByteArray(argv[3]).toInt());
     }
     return drive(argc, argv);
 }

@@ -12,17 +12,17 @@
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
 #include "ui/pages/xcalendar.h"
-#include "ui/pages/xdateframe.h"
 #include "ui/pages/xtimepanel.h"
 #include "viewsharness.h"
 
 namespace {
 const QColor TodayGreen(48, 184, 65);
+const QColor HijriYellow(247, 255, 37);
 
-// Number of receivers of a signal of a cell, to find piled-up connections.
+// Number of receivers of a signal, to find piled-up connections.
 struct ConnectionCounter : public QObject
 {
-    static int receiversOf(QObject *object, const char *signal)
+    static int receiversOf(const QObject *object, const char *signal)
     {
         return (object->*(&ConnectionCounter::receivers))(signal);
     }
@@ -35,15 +35,12 @@ QList<DailyTimes> monthOf(int month, int year)
     return days;
 }
 
-QLabel *childLabel(QWidget *cell, const QString &name)
+// Rests the pointer on a cell of a calendar, as a mouse move without buttons.
+void hover(XCalendar *calendar, int index)
 {
-    return cell->findChild<QLabel *>(name, Qt::FindDirectChildrenOnly);
-}
-
-void enter(QWidget *widget)
-{
-    QEvent event(QEvent::Enter);
-    QApplication::sendEvent(widget, &event);
+    const QPoint at = calendar->cellRect(index).center();
+    QMouseEvent event(QEvent::MouseMove, at, calendar->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(calendar, &event);
 }
 
 void leave(QWidget *widget)
@@ -52,9 +49,45 @@ void leave(QWidget *widget)
     QApplication::sendEvent(widget, &event);
 }
 
-bool isGreen(const QWidget *cell)
+// Whether a part of a picture holds ink of a text colour, allowing for
+// the smoothing of the glyphs' edges: the picture is taken on black, where
+// nothing else is that light.
+bool painted(const QImage &picture, qreal scale, const QRect &part, const QColor &colour)
 {
-    return cell->autoFillBackground() && cell->palette().color(QPalette::Window) == TodayGreen;
+    const QRect pixels(part.topLeft() * scale, part.size() * scale);
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
+            const QColor pixel = picture.pixelColor(x, y);
+            if (qAbs(pixel.red() - colour.red()) < 60 && qAbs(pixel.green() - colour.green()) < 60
+                    && qAbs(pixel.blue() - colour.blue()) < 60)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The calendar's picture on a black background.
+QImage pictureOnBlack(XCalendar &calendar)
+{
+    QPalette palette = calendar.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    calendar.setPalette(palette);
+    return calendar.grab().toImage();
+}
+
+// The cells painted green, read from the calendar's picture just inside
+// each cell's top left corner, clear of both numbers.
+QList<int> paintedGreen(XCalendar &calendar)
+{
+    const QImage picture = calendar.grab().toImage();
+    const qreal scale = picture.width() / qreal(calendar.width());
+    QList<int> green;
+    for (int index = 0; index < XCalendar::CellCount; ++index) {
+        const QPoint inside = calendar.cellRect(index).topLeft() + QPoint(2, 2);
+        if (picture.pixelColor(inside * scale) == TodayGreen)
+            green.append(index);
+    }
+    return green;
 }
 }
 
@@ -79,6 +112,7 @@ private slots:
     void emptyCellShowsNoPopUp();
 
     void pageHoldsEveryCoveredMonth();
+    void pageReadsOnlyTheMonthsInView();
     void pageScrollsToTopAndHidesPopUps();
     void zoneChangesDoNotPileUp();
     void mainWindowShowsTheCalendarFromTheTop();
@@ -109,7 +143,7 @@ QList<QPair<int, int>> TestCalendar::coveredMonths() const
 
 void TestCalendar::timePanelShowsADay()
 {
-    XTimePanel panel(appMain()->uiContext());
+    XTimePanel panel(appAlmarikManager(), appLanguage());
     QVERIFY(panel.width() >= 150);
     QVERIFY(panel.windowFlags() & Qt::ToolTip);
     QVERIFY(panel.isHidden());
@@ -141,7 +175,7 @@ void TestCalendar::timePanelShowsADay()
 
 void TestCalendar::timePanelLaysOutItsRows()
 {
-    XTimePanel panel(appMain()->uiContext());
+    XTimePanel panel(appAlmarikManager(), appLanguage());
     DailyTimes day;
     day.day = 28;
     day.month = 12;
@@ -191,9 +225,6 @@ void TestCalendar::timePanelLaysOutItsRows()
     QCOMPARE(isyak->x() + isyak->width(), panel.width() - 25);
 }
 
-
-
-
 void TestCalendar::calendarPlacesEveryDay_data()
 {
     QTest::addColumn<int>("month");
@@ -206,44 +237,65 @@ void TestCalendar::calendarPlacesEveryDay()
 {
     QFETCH(int, month);
     QFETCH(int, year);
-    XCalendar calendar(appMain()->uiContext(), month, year);
+    XCalendar calendar(month, year, appAlmarikManager(), appLanguage());
     const QList<DailyTimes> days = monthOf(month, year);
     const QDate first(year, month, 1);
     QCOMPARE(days.size(), first.daysInMonth());
     const int firstCell = first.dayOfWeek() % 7;
+    const QImage picture = pictureOnBlack(calendar);
+    const qreal scale = picture.width() / qreal(calendar.width());
 
     for (int index = 0; index < XCalendar::CellCount; ++index) {
-        XDateFrame *cell = calendar.cell(index);
         const int dayIndex = index - firstCell;
+        // Seven to a row, left to right, rows downwards, inside the calendar.
+        const QRect cell = calendar.cellRect(index);
+        QVERIFY(calendar.rect().contains(cell));
+        QCOMPARE(calendar.cellAt(cell.center()), index);
+        if (index % 7)
+            QVERIFY(cell.left() > calendar.cellRect(index - 1).left() && cell.top() == calendar.cellRect(index - 1).top());
+        else if (index)
+            QVERIFY(cell.top() > calendar.cellRect(index - 7).top() && cell.left() == calendar.cellRect(index - 7).left());
         if (dayIndex < 0 || dayIndex >= days.size()) {
-            QVERIFY(!cell->record());
-            QVERIFY(!cell->autoFillBackground());
-            QVERIFY(cell->findChildren<QLabel *>().isEmpty());
+            QVERIFY(!painted(picture, scale, cell.adjusted(1, 1, -1, -1), Qt::white));
+            QVERIFY(!painted(picture, scale, cell.adjusted(1, 1, -1, -1), HijriYellow));
+            QVERIFY(!calendar.day(index));
+            QCOMPARE(calendar.dayNumber(index), 0);
+            QCOMPARE(calendar.hijriDayNumber(index), 0);
             continue;
         }
         const DailyTimes *day = &days.at(dayIndex);
-        QVERIFY(cell->record());
-        QCOMPARE(cell->record()->day, day->day);
-        QCOMPARE(cell->record()->month, day->month);
-        QCOMPARE(cell->record()->timeText(Zohor), day->timeText(Zohor));
+        QVERIFY(calendar.day(index));
+        QCOMPARE(calendar.day(index)->day, day->day);
+        QCOMPARE(calendar.day(index)->month, day->month);
+        QCOMPARE(calendar.day(index)->timeText(Zohor), day->timeText(Zohor));
+        // The day in the lower left, the Hijri day in the upper right.
+        if (index != calendar.todayCell()) {
+            const QRect inside = cell.adjusted(1, 1, -1, -1);
+            const QRect leftHalf(inside.topLeft(), QSize(inside.width() / 2, inside.height()));
+            const QRect rightHalf = leftHalf.translated(inside.width() - leftHalf.width(), 0);
+            const QRect topThird(inside.topLeft(), QSize(inside.width(), inside.height() / 3));
+            const QRect bottomThird = topThird.translated(0, inside.height() - topThird.height());
+            QVERIFY(painted(picture, scale, leftHalf, Qt::white));
+            QVERIFY(!painted(picture, scale, rightHalf, Qt::white));
+            QVERIFY(!painted(picture, scale, topThird, Qt::white));
+            QVERIFY(painted(picture, scale, rightHalf, HijriYellow));
+            QVERIFY(!painted(picture, scale, leftHalf, HijriYellow));
+            QVERIFY(!painted(picture, scale, bottomThird, HijriYellow));
+        }
         QCOMPARE(day->day, dayIndex + 1);
-        QLabel *number = childLabel(cell, QStringLiteral("labelDay"));
-        QLabel *hijri = childLabel(cell, QStringLiteral("labelHijriDay"));
-        QVERIFY(number && hijri);
-        QCOMPARE(number->text(), QString::number(dayIndex + 1));
-        QCOMPARE(hijri->text(), QString::number(day->hijriDay));
-        QCOMPARE(number->pos(), QPoint(3, cell->height() - number->height() - 3));
-        QCOMPARE(hijri->pos(), QPoint(cell->width() - hijri->width() - 3, 3));
-        QCOMPARE(cell->findChildren<QLabel *>().size(), 2);
+        QCOMPARE(calendar.dayNumber(index), dayIndex + 1);
+        QCOMPARE(calendar.hijriDayNumber(index), day->hijriDay);
     }
+    QCOMPARE(calendar.cellAt(calendar.titleRect().center()), -1);
 
     const DailyTimes *firstDay = &days.first();
     const DailyTimes *lastDay = &days.last();
     const QString expected = firstDay->hijriMonthName == lastDay->hijriMonthName
             ? QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear)
             : QStringLiteral("%1 - %2 %3").arg(firstDay->hijriMonthName, lastDay->hijriMonthName).arg(lastDay->hijriYear);
-    QCOMPARE(calendar.hijriLabel()->text(), expected);
-    QVERIFY(qAbs(calendar.hijriLabel()->x() + calendar.hijriLabel()->width() / 2 - 150) <= 1);
+    QCOMPARE(calendar.hijriText(), expected);
+    QVERIFY(qAbs(calendar.hijriRect().center().x() - 150) <= 1);
+    QVERIFY(calendar.hijriRect().top() >= calendar.titleRect().bottom());
 }
 
 void TestCalendar::calendarWeekStartsOnSunday()
@@ -251,21 +303,21 @@ void TestCalendar::calendarWeekStartsOnSunday()
     bool sunday = false, saturday = false, sixthRow = false;
     for (const auto &month : coveredMonths()) {
         const QDate first(month.second, month.first, 1);
-        XCalendar calendar(appMain()->uiContext(), month.first, month.second);
+        XCalendar calendar(month.first, month.second, appAlmarikManager(), appLanguage());
         if (first.dayOfWeek() == Qt::Sunday) {
             sunday = true;
-            QVERIFY(calendar.cell(0)->record());
-            QCOMPARE(calendar.cell(0)->record()->day, 1);
+            QVERIFY(calendar.day(0));
+            QCOMPARE(calendar.day(0)->day, 1);
         }
         if (first.dayOfWeek() == Qt::Saturday) {
             saturday = true;
-            QVERIFY(!calendar.cell(5)->record());
-            QCOMPARE(calendar.cell(6)->record()->day, 1);
+            QVERIFY(!calendar.day(5));
+            QCOMPARE(calendar.day(6)->day, 1);
         }
         if (first.daysInMonth() == 31 && first.dayOfWeek() >= Qt::Friday && first.dayOfWeek() <= Qt::Saturday) {
             sixthRow = true;
-            QVERIFY(calendar.cell(35)->record());
-            QCOMPARE(calendar.cell(35)->record()->day, 36 - first.dayOfWeek() % 7);
+            QVERIFY(calendar.day(35));
+            QCOMPARE(calendar.day(35)->day, 36 - first.dayOfWeek() % 7);
         }
     }
     if (!sunday || !saturday || !sixthRow)
@@ -277,34 +329,18 @@ void TestCalendar::calendarMarksTodayOnly()
     const QDate today = QDate::currentDate();
     if (monthOf(today.month(), today.year()).isEmpty())
         QSKIP("Today's month is not covered");
-    XCalendar calendar(appMain()->uiContext(), today.month(), today.year());
-    int green = 0;
-    for (int index = 0; index < XCalendar::CellCount; ++index) {
-        XDateFrame *cell = calendar.cell(index);
-        if (!isGreen(cell)) {
-            if (QLabel *number = childLabel(cell, QStringLiteral("labelDay"))) {
-                QVERIFY(!number->font().bold());
-                QCOMPARE(number->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
-            }
-            continue;
-        }
-        ++green;
-        QCOMPARE(cell->record()->day, today.day());
-        QLabel *number = childLabel(cell, QStringLiteral("labelDay"));
-        QLabel *hijri = childLabel(cell, QStringLiteral("labelHijriDay"));
-        QVERIFY(number->font().bold());
-        QVERIFY(hijri->font().bold());
-        QCOMPARE(number->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::black));
-        QCOMPARE(hijri->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::black));
-    }
-    QCOMPARE(green, 1);
+    XCalendar calendar(today.month(), today.year(), appAlmarikManager(), appLanguage());
+    const int todayCell = calendar.todayCell();
+    QVERIFY(todayCell >= 0);
+    QCOMPARE(calendar.day(todayCell)->day, today.day());
+    QCOMPARE(paintedGreen(calendar), QList<int>{todayCell});
 
     // Another month has no green cell.
     const QDate other = today.addMonths(today.month() == 1 ? 1 : -1);
     if (!monthOf(other.month(), other.year()).isEmpty()) {
-        XCalendar otherCalendar(appMain()->uiContext(), other.month(), other.year());
-        for (int index = 0; index < XCalendar::CellCount; ++index)
-            QVERIFY(!isGreen(otherCalendar.cell(index)));
+        XCalendar otherCalendar(other.month(), other.year(), appAlmarikManager(), appLanguage());
+        QCOMPARE(otherCalendar.todayCell(), -1);
+        QVERIFY(paintedGreen(otherCalendar).isEmpty());
     }
 }
 
@@ -314,92 +350,97 @@ void TestCalendar::calendarMovesTheGreenCellOnANewDay()
     const QDate tomorrow = today.addDays(1);
     if (tomorrow.month() != today.month() || monthOf(today.month(), today.year()).isEmpty())
         QSKIP("Today's month is not covered or ends today");
-    XCalendar calendar(appMain()->uiContext(), today.month(), today.year());
+    XCalendar calendar(today.month(), today.year(), appAlmarikManager(), appLanguage());
     QCOMPARE(calendar.filledOn(), today);
     const int firstCell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7;
-    XDateFrame *todayCell = calendar.cell(firstCell + today.day() - 1);
-    XDateFrame *tomorrowCell = calendar.cell(firstCell + tomorrow.day() - 1);
-    QVERIFY(isGreen(todayCell));
+    const int todayCell = firstCell + today.day() - 1;
+    QCOMPARE(calendar.todayCell(), todayCell);
 
-    // The same day: nothing is rebuilt.
-    QLabel *label = childLabel(todayCell, QStringLiteral("labelDay"));
+    // The same day: nothing changes.
     calendar.refreshIfStale(today);
-    QCOMPARE(childLabel(todayCell, QStringLiteral("labelDay")), label);
+    QCOMPARE(calendar.todayCell(), todayCell);
 
     // The next day: the green cell moves and only one cell is green.
     calendar.refreshIfStale(tomorrow);
     QCOMPARE(calendar.filledOn(), tomorrow);
-    QVERIFY(!isGreen(todayCell));
-    QVERIFY(isGreen(tomorrowCell));
-    QVERIFY(childLabel(tomorrowCell, QStringLiteral("labelDay"))->font().bold());
-    int green = 0;
-    for (int index = 0; index < XCalendar::CellCount; ++index)
-        green += isGreen(calendar.cell(index)) ? 1 : 0;
-    QCOMPARE(green, 1);
+    QCOMPARE(calendar.todayCell(), todayCell + 1);
+    QCOMPARE(paintedGreen(calendar), QList<int>{todayCell + 1});
 }
 
 void TestCalendar::calendarTexts()
 {
-    XCalendar calendar(appMain()->uiContext(), 2, m_lastYear);
-    QCOMPARE(calendar.titleLabel()->text(), appLanguage()->monthName(2) + QLatin1Char(' ') + QString::number(m_lastYear));
-    QVERIFY(qAbs(calendar.titleLabel()->x() + calendar.titleLabel()->width() / 2 - 150) <= 1);
-    QCOMPARE(calendar.weekdayLabel(0)->text(), appLanguage()->text(QStringLiteral("DateTime.ShortSunday")));
-    QCOMPARE(calendar.weekdayLabel(6)->text(), appLanguage()->text(QStringLiteral("DateTime.ShortSaturday")));
+    XCalendar calendar(2, m_lastYear, appAlmarikManager(), appLanguage());
+    QCOMPARE(calendar.titleText(), appLanguage()->monthName(2) + QLatin1Char(' ') + QString::number(m_lastYear));
+    QVERIFY(qAbs(calendar.titleRect().center().x() - 150) <= 1);
+    QCOMPARE(calendar.weekdayText(0), appLanguage()->text(QStringLiteral("DateTime.ShortSunday")));
+    QCOMPARE(calendar.weekdayText(6), appLanguage()->text(QStringLiteral("DateTime.ShortSaturday")));
+    const QString englishTitle = calendar.titleText();
 
     appConfig().language = QStringLiteral("Bahasa Malaysia");
     QVERIFY(appLanguage()->load(true));
-    QCOMPARE(calendar.titleLabel()->text(), appLanguage()->monthName(2) + QLatin1Char(' ') + QString::number(m_lastYear));
-    QCOMPARE(calendar.weekdayLabel(1)->text(), appLanguage()->text(QStringLiteral("DateTime.ShortMonday")));
-    QVERIFY(qAbs(calendar.titleLabel()->x() + calendar.titleLabel()->width() / 2 - 150) <= 1);
+    QCOMPARE(calendar.titleText(), appLanguage()->monthName(2) + QLatin1Char(' ') + QString::number(m_lastYear));
+    QVERIFY(calendar.titleText() != englishTitle);
+    QCOMPARE(calendar.weekdayText(1), appLanguage()->text(QStringLiteral("DateTime.ShortMonday")));
+    QVERIFY(qAbs(calendar.titleRect().center().x() - 150) <= 1);
+    // The pop-up outlives a language change and names the times anew.
+    DailyTimes day;
+    day.month = 2;
+    calendar.timePanel()->setDay(day);
+    QCOMPARE(calendar.timePanel()->findChild<QLabel *>(QStringLiteral("labelNameZohor"))->text(),
+             appLanguage()->text(QStringLiteral("Prayer.Zohor")));
     appConfig().language = QStringLiteral("English");
     QVERIFY(appLanguage()->load(true));
-    QCOMPARE(calendar.weekdayLabel(1)->text(), appLanguage()->text(QStringLiteral("DateTime.ShortMonday")));
+    QCOMPARE(calendar.weekdayText(1), appLanguage()->text(QStringLiteral("DateTime.ShortMonday")));
 }
 
 void TestCalendar::popUpFollowsThePointer()
 {
-    XCalendar calendar(appMain()->uiContext(), m_lastMonth, m_lastYear);
+    XCalendar calendar(m_lastMonth, m_lastYear, appAlmarikManager(), appLanguage());
     calendar.show();
     const int firstCell = QDate(m_lastYear, m_lastMonth, 1).dayOfWeek() % 7;
-    XDateFrame *a = calendar.cell(firstCell + 9);
-    XDateFrame *b = calendar.cell(firstCell + 10);
+    const int a = firstCell + 9;
+    const int b = firstCell + 10;
     XTimePanel *panel = calendar.timePanel();
 
-    enter(a);
+    hover(&calendar, a);
     QVERIFY(panel->isVisible());
-    QCOMPARE(panel->pos(), a->mapToGlobal(QPoint(a->width(), 0)));
+    QCOMPARE(panel->pos(), calendar.mapToGlobal(calendar.cellRect(a).topRight() + QPoint(1, 0)));
     QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
              appLanguage()->shortDate(QDate(m_lastYear, m_lastMonth, 10)));
-    QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("labelTimeZohor"))->text(), a->record()->timeText(Zohor));
+    QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("labelTimeZohor"))->text(), calendar.day(a)->timeText(Zohor));
 
-    // Leaving one cell for the next keeps the pop-up and moves it.
-    leave(a);
-    enter(b);
+    // Moving from one cell to the next keeps the pop-up and moves it.
+    hover(&calendar, b);
     QTRY_VERIFY(!panel->isHidePending());
     QVERIFY(panel->isVisible());
-    QCOMPARE(panel->pos(), b->mapToGlobal(QPoint(b->width(), 0)));
+    QCOMPARE(panel->pos(), calendar.mapToGlobal(calendar.cellRect(b).topRight() + QPoint(1, 0)));
     QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("labelDate"))->text(),
              appLanguage()->shortDate(QDate(m_lastYear, m_lastMonth, 11)));
 
     // Leaving the calendar hides it.
-    leave(b);
+    leave(&calendar);
+    QTRY_VERIFY(!panel->isVisible());
+
+    // Coming back to the same cell shows it again.
+    hover(&calendar, b);
+    QVERIFY(panel->isVisible());
+    leave(&calendar);
     QTRY_VERIFY(!panel->isVisible());
 }
 
 void TestCalendar::emptyCellShowsNoPopUp()
 {
-    XCalendar calendar(appMain()->uiContext(), m_lastMonth, m_lastYear);
+    XCalendar calendar(m_lastMonth, m_lastYear, appAlmarikManager(), appLanguage());
     calendar.show();
-    XDateFrame *last = calendar.cell(XCalendar::CellCount - 1);
-    if (last->record())
+    if (calendar.day(XCalendar::CellCount - 1))
         QSKIP("The month fills all six rows");
-    enter(last);
+    hover(&calendar, XCalendar::CellCount - 1);
     QVERIFY(!calendar.timePanel()->isVisible());
 }
 
 void TestCalendar::pageHoldsEveryCoveredMonth()
 {
-    PageCalendar page(appMain()->uiContext());
+    PageCalendar page(appAlmarikManager(), appLanguage());
     const QList<QPair<int, int>> months = coveredMonths();
     QCOMPARE(page.calendars().size(), months.size());
     int y = 10;
@@ -408,6 +449,8 @@ void TestCalendar::pageHoldsEveryCoveredMonth()
         QCOMPARE(calendar->month(), months.at(index).first);
         QCOMPARE(calendar->year(), months.at(index).second);
         QCOMPARE(calendar->parentWidget(), page.contentWidget());
+        // One pop-up for the whole page.
+        QCOMPARE(calendar->timePanel(), page.timePanel());
         if (index % 2 == 0) {
             QCOMPARE(calendar->pos(), QPoint(20, y));
             y += calendar->height() + 10;
@@ -424,9 +467,44 @@ void TestCalendar::pageHoldsEveryCoveredMonth()
     QCOMPARE(page.contentWidget()->size(), QSize(638, y + 10));
 }
 
+void TestCalendar::pageReadsOnlyTheMonthsInView()
+{
+    // A page of many months reads only those it paints, before and after a
+    // zone change, and the rest as they scroll into view.
+    PageCalendar page(appAlmarikManager(), appLanguage());
+    page.resize(648, 375);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    const QList<XCalendar *> &calendars = page.calendars();
+    if (calendars.size() < 6)
+        QSKIP("Too few months to scroll");
+    const auto inView = [&](XCalendar *calendar) {
+        // The content lies in the viewport, moved up by the scrolling.
+        const QRect viewport(-page.contentWidget()->pos(), page.scrollArea()->viewport()->size());
+        return calendar->geometry().intersects(viewport);
+    };
+    QTRY_VERIFY(calendars.first()->isFilled());
+    QVERIFY(!calendars.last()->isFilled());
+
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Kota Kinabalu"), false));
+    QVERIFY(!calendars.first()->isFilled());
+    QTRY_VERIFY(calendars.first()->isFilled());
+    for (XCalendar *calendar : calendars)
+        QCOMPARE(calendar->isFilled(), inView(calendar));
+
+    QScrollBar *bar = page.scrollArea()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QTRY_VERIFY(calendars.last()->isFilled());
+    // What was read is the new zone's.
+    const int firstCell = QDate(calendars.last()->year(), calendars.last()->month(), 1).dayOfWeek() % 7;
+    DailyTimes stored;
+    QVERIFY(appAlmarikManager()->timesOfDay(1, calendars.last()->month(), calendars.last()->year(), stored));
+    QCOMPARE(calendars.last()->day(firstCell)->timeText(Zohor), stored.timeText(Zohor));
+}
+
 void TestCalendar::pageScrollsToTopAndHidesPopUps()
 {
-    PageCalendar page(appMain()->uiContext());
+    PageCalendar page(appAlmarikManager(), appLanguage());
     page.resize(648, 375);
     page.show();
     QScrollBar *bar = page.scrollArea()->verticalScrollBar();
@@ -437,41 +515,47 @@ void TestCalendar::pageScrollsToTopAndHidesPopUps()
 
     XCalendar *calendar = page.calendars().first();
     const int firstCell = QDate(calendar->year(), calendar->month(), 1).dayOfWeek() % 7;
-    enter(calendar->cell(firstCell));
-    QVERIFY(calendar->timePanel()->isVisible());
+    hover(calendar, firstCell);
+    QVERIFY(page.timePanel()->isVisible());
     page.slotHideTimePanel();
-    QVERIFY(!calendar->timePanel()->isVisible());
+    QVERIFY(!page.timePanel()->isVisible());
+    // The next rest on the same cell shows it again.
+    hover(calendar, firstCell);
+    QVERIFY(page.timePanel()->isVisible());
+    // Hiding the page takes the pop-up along.
+    page.hide();
+    QTRY_VERIFY(!page.timePanel()->isVisible());
 }
 
 void TestCalendar::zoneChangesDoNotPileUp()
 {
-    PageCalendar calendarPage(appMain()->uiContext());
+    PageCalendar calendarPage(appAlmarikManager(), appLanguage());
     PageHome homePage(appMain()->uiContext());
     const QStringList zones = {QStringLiteral("Kota Kinabalu"), QStringLiteral("Kuala Lumpur")};
 
     QVERIFY(appAlmarikManager()->setZone(zones.at(0), false));
     const int calendarObjects = countObjects(&calendarPage);
     const int homeObjects = countObjects(&homePage);
+    const int listeners = ConnectionCounter::receiversOf(appAlmarikManager(), SIGNAL(updated()));
 
-    for (int change = 1; change <= 30; ++change)
+    for (int change = 1; change <= 30; ++change) {
         QVERIFY(appAlmarikManager()->setZone(zones.at(change % 2), false));
+        // Every other change is looked at, as a repaint would.
+        if (change % 2)
+            calendarPage.calendars().first()->dayNumber(0);
+    }
     QCOMPARE(appAlmarikManager()->zoneName(), zones.at(0));
     QCOMPARE(countObjects(&calendarPage), calendarObjects);
     QCOMPARE(countObjects(&homePage), homeObjects);
+    QCOMPARE(ConnectionCounter::receiversOf(appAlmarikManager(), SIGNAL(updated())), listeners);
 
-    // Each cell with a day has one pair of labels and one connection per
-    // signal, and points at the current zone's record of its day.
+    // Each cell with a day points at the current zone's record of its day.
     for (XCalendar *calendar : calendarPage.calendars()) {
         for (int index = 0; index < XCalendar::CellCount; ++index) {
-            XDateFrame *cell = calendar->cell(index);
-            const int expected = cell->record() ? 1 : 0;
-            QCOMPARE(ConnectionCounter::receiversOf(cell, SIGNAL(showTime(XDateFrame*))), expected);
-            QCOMPARE(ConnectionCounter::receiversOf(cell, SIGNAL(hideTime(XDateFrame*))), expected);
-            QCOMPARE(cell->findChildren<QLabel *>().size(), expected * 2);
-            if (cell->record()) {
+            if (const DailyTimes *day = calendar->day(index)) {
                 DailyTimes stored;
-                QVERIFY(appAlmarikManager()->timesOfDay(cell->record()->day, calendar->month(), calendar->year(), stored));
-                QCOMPARE(cell->record()->timeText(Zohor), stored.timeText(Zohor));
+                QVERIFY(appAlmarikManager()->timesOfDay(day->day, calendar->month(), calendar->year(), stored));
+                QCOMPARE(day->timeText(Zohor), stored.timeText(Zohor));
             }
         }
     }
@@ -496,10 +580,10 @@ void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
 
     // Moving the window hides a pop-up that would otherwise stay behind.
     XCalendar *calendar = page->calendars().first();
-    enter(calendar->cell(QDate(calendar->year(), calendar->month(), 1).dayOfWeek() % 7));
-    QVERIFY(calendar->timePanel()->isVisible());
+    hover(calendar, QDate(calendar->year(), calendar->month(), 1).dayOfWeek() % 7);
+    QVERIFY(page->timePanel()->isVisible());
     window.move(window.pos() + QPoint(7, 5));
-    QVERIFY(!calendar->timePanel()->isVisible());
+    QVERIFY(!page->timePanel()->isVisible());
 }
 
 int main(int argc, char *argv[])

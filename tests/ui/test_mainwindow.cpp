@@ -782,7 +782,7 @@ void TestMainWindow::notifierPlaysTheSlotSound()
     QVERIFY(player->media().isNull());
     // The tick falls a little after second 0.
     m_window->notifyDue(due.addMSecs(700));
-    QCOMPARE(player->media().request().url(), QUrl(QStringLiteral("qrc:/sounds/NotifyDingDong.mp3")));
+    QCOMPARE(player->media().request().url(), QUrl(QStringLiteral("qrc:/recordings/chime-ding-dong.mp3")));
     QCOMPARE(player->volume(), 40);
 
     // "&Stop Alarm" silences it.
@@ -891,7 +891,7 @@ void TestMainWindow::notifierCustomSounds_data()
     QTest::newRow("missing file") << missing << QUrl::fromLocalFile(missing);
     QTest::newRow("non-ASCII path") << nonAscii << QUrl::fromLocalFile(nonAscii);
     QTest::newRow("resource in capitals") << QStringLiteral("QRC:/sounds/NotifyDing.mp3")
-                                          << QUrl(QStringLiteral("qrc:/sounds/NotifyDing.mp3"));
+                                          << QUrl(QStringLiteral("qrc:/recordings/chime-ding.mp3"));
 }
 
 void TestMainWindow::notifierCustomSounds()

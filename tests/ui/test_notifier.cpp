@@ -8,6 +8,7 @@
 #include "core/dailytimes.h"
 #include "core/language.h"
 #include "core/prayernotifier.h"
+#include "core/soundrecordings.h"
 #include "core/prayerslot.h"
 #include "resources/resourceregistry.h"
 
@@ -28,6 +29,7 @@ private slots:
     void soundUrls_data();
     void soundUrls();
     void everySoundResourceIsCompiledIn();
+    void everyRecordingIsStoredOnce();
 
     void zohorTenMinutesBefore();
     void zohorOnTime();
@@ -236,7 +238,9 @@ void TestNotifier::everySoundResourceIsCompiledIn()
     QCOMPARE(urls.size(), 6 + 3 + 1 + 8);
     for (const QString &url : qAsConst(urls)) {
         QVERIFY2(url.startsWith(QLatin1String("qrc:/sounds/")), qPrintable(url));
-        QFile file(url.mid(3));
+        const QString recording = SoundRecordings::recordingUrl(url);
+        QVERIFY2(recording.startsWith(QLatin1String("qrc:/recordings/")), qPrintable(url));
+        QFile file(recording.mid(3));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(url));
         const QByteArray head = file.read(3);
         // An ID3 tag or an MPEG audio frame sync.
@@ -244,6 +248,30 @@ void TestNotifier::everySoundResourceIsCompiledIn()
         QVERIFY2(mp3, qPrintable(url));
         QVERIFY2(file.size() > 10000, qPrintable(url));
     }
+}
+
+void TestNotifier::everyRecordingIsStoredOnce()
+{
+    // Names share recordings through the table; the resources hold each
+    // recording's bytes once, and every recording is named by some sound.
+    QSet<QString> used;
+    for (const QString &name : SoundRecordings::soundNames())
+        used.insert(SoundRecordings::recordingUrl(QStringLiteral("qrc:/sounds/") + name + QStringLiteral(".mp3")));
+    QSet<QByteArray> contents;
+    const QStringList files = QDir(QStringLiteral(":/recordings")).entryList(QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString &name : files) {
+        QFile file(QStringLiteral(":/recordings/") + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QVERIFY2(!contents.contains(data), qPrintable(name));
+        contents.insert(data);
+        QVERIFY2(used.contains(QStringLiteral("qrc:/recordings/") + name), qPrintable(name));
+    }
+    QCOMPARE(used.size(), files.size());
+    QVERIFY(SoundRecordings::recordingUrl(QStringLiteral("qrc:/sounds/NoSuchSound.mp3")).isEmpty());
+    QCOMPARE(SoundRecordings::recordingUrl(QStringLiteral("QRC:/SOUNDS/AzanBelunar.mp3")),
+             SoundRecordings::recordingUrl(QStringLiteral("qrc:/sounds/AzanOrvan.mp3")));
 }
 
 void TestNotifier::zohorTenMinutesBefore()

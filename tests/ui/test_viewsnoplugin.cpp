@@ -100,7 +100,7 @@ void TestViewsNoPlugin::navigationShowsTheNoDataPrompt()
 
 void TestViewsNoPlugin::calendarPageIsEmpty()
 {
-    PageCalendar page(appMain()->uiContext());
+    PageCalendar page(appAlmarikManager(), appLanguage());
     QVERIFY(page.calendars().isEmpty());
     QCOMPARE(page.contentWidget()->height(), 20);
     page.resize(648, 375);
@@ -111,7 +111,7 @@ void TestViewsNoPlugin::calendarPageIsEmpty()
 
 void TestViewsNoPlugin::timePanelWithoutZone()
 {
-    XTimePanel panel(appMain()->uiContext());
+    XTimePanel panel(appAlmarikManager(), appLanguage());
     DailyTimes day;
     day.day = 9;
     day.month = 3;

@@ -17,12 +17,12 @@
 #include "ui/pages/pagehome.h"
 #include "ui/pages/pageupdate.h"
 #include "ui/pages/xcalendar.h"
-#include "ui/pages/xdateframe.h"
 #include "ui/pages/xtimepanel.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -102,7 +102,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("home-today"), mainWindow([](DialogMain *) {})},
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
-        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } QEvent enter(QEvent::Enter); QApplication::sendEvent(c->cell(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13), &enter); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
+        {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } const QPoint at = c->cellRect(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13).center(); QMouseEvent move(QEvent::MouseMove, at, c->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier); QApplication::sendEvent(c, &move); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
         {QStringLiteral("config-general"), configPanel(0)},
         {QStringLiteral("config-theme"), configPanel(1)},
         {QStringLiteral("config-update"), configPanel(2)},

@@ -93,14 +93,18 @@ SplashScreen::~SplashScreen()
 
 void SplashScreen::slotOpaqueTimer()
 {
-    if (m_fadeLevel > 2.0f) {
+    // 0.1 + 6 x 0.15: full opacity at the sixth tick. The fade stops there
+    // and the main window gets its opacity back at once, instead of both
+    // waiting as many ticks again behind an already opaque splash.
+    ++m_fadeTicks;
+    m_fadeLevel = qMin(1.0f, 0.1f + 0.15f * m_fadeTicks);
+    setWindowOpacity(m_fadeLevel);
+    if (m_fadeTicks >= FadeTicks) {
+        m_fadeLevel = 1.0f;
         m_fadeTimer.stop();
         restoreMainWindow();
         close();
-        return;
     }
-    setWindowOpacity(m_fadeLevel);
-    m_fadeLevel = static_cast<float>(static_cast<double>(m_fadeLevel) + 0.15);
 }
 
 void SplashScreen::restoreMainWindow()

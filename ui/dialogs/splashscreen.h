@@ -9,9 +9,10 @@
 class QLabel;
 
 // The panel shown in front of the main window at start-up. It fades in
-// over about half a second, stays for as long again and closes; meanwhile
-// the main window is kept fully transparent, and it gets its opacity back
-// when the splash closes, even if it is hidden in the tray.
+// over about 0.4 s (six ticks of 70 ms) and closes as soon as it is fully
+// opaque; meanwhile the main window is kept fully transparent, and it gets
+// its opacity back when the splash closes, even if it is hidden in the
+// tray.
 //
 // The constructor builds, centres and starts the fade; the owner shows it.
 class SplashScreen : public QWidget
@@ -39,6 +40,8 @@ private:
     QLabel *labelVersion;
     QTimer m_fadeTimer;
     QPointer<QWidget> m_mainWindow;
+    static const int FadeTicks = 6;
+    int m_fadeTicks = 0;
     float m_fadeLevel = 0.1f;
     double m_mainWindowOpacity = 1.0;
     UiContext m_ctx;

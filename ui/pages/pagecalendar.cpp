@@ -6,11 +6,10 @@
 
 #include "core/almarikmanager.h"
 #include "ui/pages/xcalendar.h"
-#include "core/logcategories.h"
+#include "ui/pages/xtimepanel.h"
 
-PageCalendar::PageCalendar(const UiContext &ctx, QWidget *parent)
+PageCalendar::PageCalendar(const AlmarikManager *manager, const Language *language, QWidget *parent)
     : QWidget(parent)
-    , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PageCalendar"));
     resize(495, 517);
@@ -29,13 +28,14 @@ PageCalendar::PageCalendar(const UiContext &ctx, QWidget *parent)
     m_content->setObjectName(QStringLiteral("contentWidget"));
     m_content->setPalette(palette);
     m_content->setAutoFillBackground(true);
+    m_timePanel = new XTimePanel(manager, language, this);
 
     int firstYear = 0;
     int firstMonth = 0;
     int lastYear = 0;
     int lastMonth = 0;
     int y = 10;
-    if (m_ctx.almarikManager->dateRange(firstYear, firstMonth, lastYear, lastMonth)
+    if (manager->dateRange(firstYear, firstMonth, lastYear, lastMonth)
             && firstMonth >= 1 && firstMonth <= 12 && lastMonth >= 1 && lastMonth <= 12) {
         int year = firstYear;
         int month = firstMonth;
@@ -44,7 +44,7 @@ PageCalendar::PageCalendar(const UiContext &ctx, QWidget *parent)
         // A broken range must not build calendars without end.
         const int maxCalendars = 1200;
         while ((year < lastYear || (year == lastYear && month <= lastMonth)) && index < maxCalendars) {
-            auto *calendar = new XCalendar(m_ctx, month, year, m_content);
+            auto *calendar = new XCalendar(month, year, manager, language, m_timePanel, m_content);
             calendar->setObjectName(QStringLiteral("calendar%1_%2").arg(year).arg(month, 2, 10, QLatin1Char('0')));
             if (index % 2 == 0) {
                 rowY = y;
@@ -66,13 +66,6 @@ PageCalendar::PageCalendar(const UiContext &ctx, QWidget *parent)
         m_content->resize(700, 20);
     }
     m_scrollArea->setWidget(m_content);
-    connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageCalendar::slotUpdateAlmarik);
-}
-
-void PageCalendar::slotUpdateAlmarik()
-{
-    // Each calendar refreshes itself from the manager's signal.
-    qCDebug(lcUi) << "Calendar page follows the timetable";
 }
 
 void PageCalendar::slotScrollToTop()
@@ -95,6 +88,7 @@ void PageCalendar::slotHideTimePanel()
 {
     for (XCalendar *calendar : qAsConst(m_calendars))
         calendar->hideTimePanel();
+    m_timePanel->hide();
 }
 
 void PageCalendar::resizeEvent(QResizeEvent *event)

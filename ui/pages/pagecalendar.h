@@ -3,29 +3,32 @@
 
 #include <QList>
 #include <QWidget>
-#include "ui/uicontext.h"
 
+class AlmarikManager;
+class Language;
 class QScrollArea;
 class XCalendar;
+class XTimePanel;
 
 // Every month that the timetable data covers as a small calendar, two per
-// row, in a scroll area.
+// row, in a scroll area. The calendars read and paint their months only as
+// they come into view, and share one day pop-up.
 class PageCalendar : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageCalendar(const UiContext &ctx, QWidget *parent = nullptr);
+    PageCalendar(const AlmarikManager *manager, const Language *language, QWidget *parent = nullptr);
 
     const QList<XCalendar *> &calendars() const { return m_calendars; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
     QWidget *contentWidget() const { return m_content; }
+    XTimePanel *timePanel() const { return m_timePanel; }
 
 public slots:
-    void slotUpdateAlmarik();
     void slotScrollToTop();
     // Moves the green cell to today in every calendar filled on another day.
     void slotRefreshToday();
-    // Hides the day pop-up of every calendar.
+    // Hides the day pop-up.
     void slotHideTimePanel();
 
 protected:
@@ -34,8 +37,8 @@ protected:
 private:
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
+    XTimePanel *m_timePanel = nullptr;
     QList<XCalendar *> m_calendars;
-    UiContext m_ctx;
 };
 
 #endif // PAGECALENDAR_H

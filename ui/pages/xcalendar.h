@@ -2,61 +2,111 @@
 #define XCALENDAR_H
 
 #include <QDate>
-#include <QFrame>
-#include "ui/uicontext.h"
+#include <QList>
+#include <QRect>
+#include <QSharedPointer>
+#include <QWidget>
 
-class QLabel;
-class XDateFrame;
+#include "core/dailytimes.h"
+
+class AlmarikManager;
+class Language;
 class XTimePanel;
+struct XCalendarNumberTexts;
 
 // A small month calendar: a 6 x 7 grid of day cells, Sunday first, with the
 // Gregorian day in the lower left and the Hijri day in the upper right of
-// each cell. Resting the pointer on a day shows its times in a pop-up.
-class XCalendar : public QFrame
+// each cell, today's cell green. The calendar paints its cells itself and
+// reads its month from the manager only when it is first painted or asked,
+// so a page of many months costs little until they scroll into view; a zone
+// change only marks it for a new read and a repaint. Resting the pointer on
+// a day shows its times in the time panel, which a page shares among all
+// its calendars (a calendar given none makes its own).
+class XCalendar : public QWidget
 {
     Q_OBJECT
 public:
     static const int CellCount = 42;
 
-    XCalendar(const UiContext &ctx, int month, int year, QWidget *parent = nullptr);
+    XCalendar(int month, int year, const AlmarikManager *manager, const Language *language,
+              XTimePanel *timePanel = nullptr, QWidget *parent = nullptr);
 
     int month() const { return m_month; }
     int year() const { return m_year; }
     XTimePanel *timePanel() const { return m_timePanel; }
-    XDateFrame *cell(int index) const;
-    QLabel *titleLabel() const { return labelTitle; }
-    QLabel *hijriLabel() const { return labelHijri; }
-    QLabel *weekdayLabel(int column) const;
+
+    // The day record of a cell (the manager's, not owned), null for a cell
+    // without a day or while the zone has no table for the month.
+    const DailyTimes *day(int index) const;
+    // The day and Hijri day numbers a cell shows, 0 for an empty cell. They
+    // stay as they were when a new zone has no table for the month.
+    int dayNumber(int index) const;
+    int hijriDayNumber(int index) const;
+    // The cell that is green: today's, or -1.
+    int todayCell() const;
+    // Where a cell lies in the calendar, and the cell under a point (-1
+    // for none; where two cells share a border line, the later one).
+    QRect cellRect(int index) const;
+    int cellAt(const QPoint &pos) const;
+
+    QString titleText() const;
+    QString hijriText() const;
+    QString weekdayText(int column) const;
+    QRect titleRect() const;
+    QRect hijriRect() const;
+
+    // Whether the month has been read from the manager since the last
+    // zone change (it is read when painted or asked).
+    bool isFilled() const { return !m_fillPending; }
+
+    // The date whose cell is marked green (invalid while the month has no
+    // table). A program left in the tray lives past midnight:
+    // refreshIfStale() moves the mark when today is another day than that.
+    QDate filledOn() const;
+    void refreshIfStale(const QDate &today = QDate::currentDate());
 
 public slots:
     void slotUpdateLanguage();
-    void slotShowTime(XDateFrame *frame);
-    void slotHideTime(XDateFrame *frame);
     void slotUpdateAlmarik();
     // Hides the pop-up at once, for instance when the window moves.
     void hideTimePanel();
 
-public:
-    // The date whose cell was marked green by the last fill (invalid before
-    // a successful fill). A program left in the tray lives past midnight:
-    // refreshIfStale() refills when today is another day than that.
-    QDate filledOn() const { return m_filledOn; }
-    void refreshIfStale(const QDate &today = QDate::currentDate());
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
-    void buildGrid();
-    void clearCell(XDateFrame *cell);
-    void fill(const QDate &today);
+    struct Cell {
+        const DailyTimes *record = nullptr;
+        int day = 0;
+        int hijriDay = 0;
+    };
 
+    void layoutGrid();
+    void ensureFilled() const;
+    void fill();
+    void hover(int index);
+
+    const AlmarikManager *m_manager = nullptr;
+    const Language *m_language = nullptr;
     XTimePanel *m_timePanel = nullptr;
-    QLabel *labelTitle = nullptr;
-    QLabel *labelHijri = nullptr;
-    QLabel *labelWeekday[7] = {};
-    XDateFrame *m_cells[CellCount] = {};
     int m_month = 0;
     int m_year = 0;
-    QDate m_filledOn;
-    UiContext m_ctx;
+    QDate m_today;
+    // Filled lazily from const accessors and paintEvent.
+    mutable bool m_fillPending = true;
+    mutable bool m_hasTable = false;
+    mutable QList<DailyTimes> m_days;
+    mutable Cell m_cells[CellCount];
+    mutable QString m_hijriText;
+    QSharedPointer<XCalendarNumberTexts> m_numberTexts;
+    int m_hover = -1;
+    int m_headerY = 0;
+    int m_firstRowY = 0;
+    int m_titleHeight = 0;
+    int m_hijriHeight = 0;
 };
 
 #endif // XCALENDAR_H

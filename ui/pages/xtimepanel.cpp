@@ -3,8 +3,8 @@
 #include <QLabel>
 
 #include "core/almarikmanager.h"
-#include "core/language.h"
 #include "core/dailytimes.h"
+#include "core/language.h"
 
 namespace {
 const int HideDelay = 50;
@@ -30,9 +30,10 @@ QString colourSheet(const QColor &colour)
 }
 }
 
-XTimePanel::XTimePanel(const UiContext &ctx, QWidget *parent)
+XTimePanel::XTimePanel(const AlmarikManager *manager, const Language *language, QWidget *parent)
     : QWidget(parent)
-    , m_ctx(ctx)
+    , m_manager(manager)
+    , m_language(language)
 {
     setObjectName(QStringLiteral("XTimePanel"));
     setWindowFlags(Qt::ToolTip);
@@ -62,11 +63,10 @@ XTimePanel::XTimePanel(const UiContext &ctx, QWidget *parent)
         heading->adjustSize();
     }
 
-    // The prayer names are read once: the panel is rebuilt with its calendar.
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         labelName[slot] = makeLabel(this, "labelName", 10);
         labelName[slot]->setObjectName(QStringLiteral("labelName") + prayerSlotName(slot));
-        labelName[slot]->setText(m_ctx.language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
+        labelName[slot]->setText(m_language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
         labelName[slot]->adjustSize();
         labelTime[slot] = makeLabel(this, "labelTime", 10);
         labelTime[slot]->setObjectName(QStringLiteral("labelTime") + prayerSlotName(slot));
@@ -78,14 +78,17 @@ XTimePanel::XTimePanel(const UiContext &ctx, QWidget *parent)
 
 void XTimePanel::setDay(const DailyTimes &day)
 {
-    labelZone->setText(m_ctx.almarikManager->zoneDisplayName());
+    labelZone->setText(m_manager->zoneDisplayName());
     labelDate->setText(QStringLiteral("%1 %2, %3")
-                               .arg(m_ctx.language->monthName(day.month))
+                               .arg(m_language->monthName(day.month))
                                .arg(day.day)
                                .arg(day.year));
     labelHijri->setText(QStringLiteral("%1 %2, %3").arg(day.hijriMonthName).arg(day.hijriDay).arg(day.hijriYear));
-    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+    // The panel lives as long as its page: the names follow the language.
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        labelName[slot]->setText(m_language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
         labelTime[slot]->setText(day.timeText(slot));
+    }
 
     for (QLabel *heading : {labelZone, labelDate, labelHijri})
         heading->adjustSize();

@@ -5,19 +5,20 @@
 #include <QWidget>
 
 #include "core/prayerslot.h"
-#include "ui/uicontext.h"
 
+class AlmarikManager;
+class Language;
 class QLabel;
 struct DailyTimes;
 
 // The small green pop-up that a month calendar shows beside a day cell while
 // the pointer rests on it: zone, Gregorian and Hijri date and the day's
-// eight times. One panel per calendar, reused for every cell.
+// eight times. A calendar page shares one panel among its calendars.
 class XTimePanel : public QWidget
 {
     Q_OBJECT
 public:
-    explicit XTimePanel(const UiContext &ctx, QWidget *parent = nullptr);
+    XTimePanel(const AlmarikManager *manager, const Language *language, QWidget *parent = nullptr);
 
     // Fills every label from the record and lays the panel out.
     void setDay(const DailyTimes &day);
@@ -34,6 +35,8 @@ public slots:
 private:
     void layoutPanel();
 
+    const AlmarikManager *m_manager = nullptr;
+    const Language *m_language = nullptr;
     QTimer m_timer;
     bool m_keepVisible = false;
     QLabel *labelZone = nullptr;
@@ -45,7 +48,6 @@ private:
     QLabel *labelBorderBottom = nullptr;
     QLabel *labelBorderLeft = nullptr;
     QLabel *labelBorderRight = nullptr;
-    UiContext m_ctx;
 };
 
 #endif // XTIMEPANEL_H
