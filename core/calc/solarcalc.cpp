@@ -1,4 +1,4 @@
-#include "solarcalc.h"
+#include "core/calc/solarcalc.h"
 
 #include <QHash>
 
