@@ -99,13 +99,16 @@ TimetableFitter::Fit TimetableFitter::fit(const QList<int> &fitYears, int checkY
 
 void TimetableFitter::write(QTextStream &out, const QString &place, const QList<Fit> &fits)
 {
-    out << "place,fit_years,check_year,prayer,offset,exact_fit,exact_check,within_one_check\n";
+    out << "place,latitude,longitude,rounding,fit_years,check_year,prayer,offset,exact_fit,exact_check,"
+           "within_one_check\n";
     for (const Fit &f : fits) {
         QStringList years;
         for (int y : f.fitYears)
             years << QString::number(y);
         for (int slot : FittedSlots) {
-            out << place << ',' << years.join(QLatin1Char('+')) << ','
+            out << place << ',' << QString::number(f.latitude, 'f', 4) << ','
+                << QString::number(f.longitude, 'f', 4) << ','
+                << (f.rounding == PrayerConvention::RoundNearest ? "nearest" : "up") << ',' << years.join(QLatin1Char('+')) << ','
                 << (f.checkYear ? QString::number(f.checkYear) : QString()) << ',' << SlotNames[slot]
                 << ',' << QString::number(f.offset[slot], 'f', 2) << ',' << QString::number(f.exactFit[slot], 'f', 4)
                 << ',' << (f.checkYear ? QString::number(f.exactCheck[slot], 'f', 4) : QString()) << ','

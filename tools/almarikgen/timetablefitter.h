@@ -27,6 +27,9 @@ public:
     {
         QList<int> fitYears;
         int checkYear = 0;   // 0: no year held out
+        double latitude = 0;   // the reference point
+        double longitude = 0;
+        PrayerConvention::Rounding rounding = PrayerConvention::RoundUp;
         double offset[PrayerSlotCount] = {};
         double exactFit[PrayerSlotCount] = {};     // share of fitted days exact
         double exactCheck[PrayerSlotCount] = {};   // share of checked days exact
