@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "core/calc/customplace.h"
 #include "core/prayerslot.h"
 #include "core/prayersettings.h"
 
@@ -25,6 +26,10 @@ public:
     int hourSystem = 1;       // 0 12-hour, 1 24-hour
     int hijriAdjustment = 0;  // 0 none, 1 -1 day, 2 -2 days, 3 +1 day, 4 +2 days
     PrayerSettings prayer[PrayerSlotCount];
+    // The user's own place, computed in the program; used instead of
+    // `zone` when useCustomPlace is set.
+    bool useCustomPlace = false;
+    CustomPlace customPlace;
 
     // Reads "App.cnf" into this record; false (record untouched) when the
     // file is missing or unreadable.

@@ -36,7 +36,7 @@ public:
     static void applyAutoStart(bool enabled);
 
     // The plain XML document for config (declaration, root "AppConfig",
-    // "Timestamp" of now and the 68 values), indented by 4.
+    // "Timestamp" of now and every stored value), indented by 4.
     static QString documentText(const AppConfig &config);
 
     // A save time as written in "Timestamp": "2017/04/19 22:37:08".
