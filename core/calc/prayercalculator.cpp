@@ -18,7 +18,7 @@ constexpr double SeasonalLatitudeLimit = 55.0;
 // them (21 December in the north, 21 June in the south).
 int daysSinceSolstice(const QDate &date, double latitude)
 {
-    const int dayOfYear = date.dayOfYear() - 1;
+    const int dayOfYear = date.dayOfYear();   // 1 on 1 January
     const int daysInYear = date.daysInYear();
     if (latitude >= 0) {
         const int d = dayOfYear + 10;
@@ -107,8 +107,8 @@ double PrayerCalculator::sunriseUtc(const QDate &date) const
     if (it != m_rise.constEnd())
         return it.value();
     const double offset = utcOffsetAtNoon(date);
-    const double t = SolarCalc::eventTime(date, m_latitude, m_longitude, offset, SolarCalc::Sunrise,
-                                          SolarCalc::horizonDepression(0)) - offset * 60.0;
+    const double t = SolarCalc::crossing(date, m_latitude, m_longitude, offset, -SolarCalc::horizonDepression(0), true)
+                     - offset * 60.0;
     m_rise.insert(key, t);
     return t;
 }
@@ -120,8 +120,8 @@ double PrayerCalculator::sunsetUtc(const QDate &date) const
     if (it != m_set.constEnd())
         return it.value();
     const double offset = utcOffsetAtNoon(date);
-    const double t = SolarCalc::eventTime(date, m_latitude, m_longitude, offset, SolarCalc::Sunset,
-                                          SolarCalc::horizonDepression(0)) - offset * 60.0;
+    const double t = SolarCalc::crossing(date, m_latitude, m_longitude, offset, -SolarCalc::horizonDepression(0), false)
+                     - offset * 60.0;
     m_set.insert(key, t);
     return t;
 }
@@ -138,15 +138,23 @@ bool PrayerCalculator::dayInUtc(const QDate &d, PrayerConvention::HighLatitudeRu
         return false;
 
     const double offset = utcOffsetAtNoon(d);
-    auto event = [&](SolarCalc::Event e, double param) {
-        return SolarCalc::eventTime(d, m_latitude, m_longitude, offset, e, param) - offset * 60.0;
+    const double transit = SolarCalc::transit(d, m_longitude, offset);
+    // Minutes after 00:00 UTC at which the sun reaches `altitude`; NaN
+    // where it does not.
+    auto event = [&](double altitude, bool morning) {
+        return SolarCalc::crossing(d, m_latitude, m_longitude, offset, altitude, morning) - offset * 60.0;
     };
+    // The shadow at Asar: the noon shadow plus `asarFactor` times the
+    // object's length.
+    const double noonDeclination = SolarCalc::declination(d, offset, transit);
+    const double asarAltitude = std::atan(1.0 / (c.asarFactor + std::tan(std::fabs(m_latitude - noonDeclination) * M_PI / 180.0)))
+                                * 180.0 / M_PI;
     t[Imsak] = 0;
     t[Syuruk] = rise;
     t[Maghrib] = set;
-    t[Zohor] = event(SolarCalc::Transit, 0);
-    t[Asar] = event(SolarCalc::Afternoon, c.asarFactor);
-    t[Duha] = event(SolarCalc::Morning, DuhaAltitude);
+    t[Zohor] = transit - offset * 60.0;
+    t[Asar] = event(asarAltitude, false);
+    t[Duha] = event(DuhaAltitude, true);
 
     const double morningNight = rise - prevSet;
     const double eveningNight = nextRise - set;
@@ -168,11 +176,11 @@ bool PrayerCalculator::dayInUtc(const QDate &d, PrayerConvention::HighLatitudeRu
 
     if (c.twilight == PrayerConvention::TwilightSeasonal) {
         const bool high = std::fabs(m_latitude) >= SeasonalLatitudeLimit;
-        const double fajr = high ? rise - morningNight / 7.0 : event(SolarCalc::Dawn, c.subuhAngle);
+        const double fajr = high ? rise - morningNight / 7.0 : event(-c.subuhAngle, true);
         const double fajrBound = rise - seasonalMorningMinutes(m_latitude, d);
         t[Subuh] = (std::isnan(fajr) || fajrBound > fajr) ? fajrBound : fajr;
     } else {
-        const double fajr = event(SolarCalc::Dawn, c.subuhAngle);
+        const double fajr = event(-c.subuhAngle, true);
         const double fajrBound = rise - share(c.subuhAngle) * morningNight;
         t[Subuh] = (std::isnan(fajr) || (bounded && fajr < fajrBound)) ? fajrBound : fajr;
     }
@@ -182,11 +190,11 @@ bool PrayerCalculator::dayInUtc(const QDate &d, PrayerConvention::HighLatitudeRu
         t[Isyak] = set + (ramadan ? c.isyakMinutesRamadan : c.isyakMinutes);
     } else if (c.twilight == PrayerConvention::TwilightSeasonal) {
         const bool high = std::fabs(m_latitude) >= SeasonalLatitudeLimit;
-        const double isha = high ? set + eveningNight / 7.0 : event(SolarCalc::Dusk, c.isyakAngle);
+        const double isha = high ? set + eveningNight / 7.0 : event(-c.isyakAngle, false);
         const double ishaBound = set + seasonalEveningMinutes(m_latitude, d);
         t[Isyak] = (std::isnan(isha) || ishaBound < isha) ? ishaBound : isha;
     } else {
-        const double isha = event(SolarCalc::Dusk, c.isyakAngle);
+        const double isha = event(-c.isyakAngle, false);
         const double ishaBound = set + share(c.isyakAngle) * eveningNight;
         t[Isyak] = (std::isnan(isha) || (bounded && isha > ishaBound)) ? ishaBound : isha;
     }
