@@ -10,6 +10,7 @@
 
 class IAlmarikObject;
 struct AlmarikLocation;
+struct CustomPlace;
 
 // The program's single source of prayer times: binds the timetable data
 // plug-in once, keeps the selected zone and all of its days, and answers
@@ -26,6 +27,11 @@ public:
     QString version() const;
 
     bool setZone(const QString &name, bool useDefaultIfEmpty);
+    // Selects the user's own place: its days over the tables' date range
+    // are computed here (CustomPlaceTimes), with the Hijri dates of the
+    // plug-in's takwim, and then answer every query like a zone's. False,
+    // with the selection unchanged, when the place cannot be computed.
+    bool setCustomPlace(const CustomPlace &place);
     QString zoneName() const;
     QString zoneDisplayName() const;
     QString zoneSource() const;

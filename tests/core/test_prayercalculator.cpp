@@ -11,6 +11,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/calc/conventioncatalogue.h"
 #include "core/calc/customplace.h"
@@ -111,6 +112,7 @@ private slots:
     void userAdjustmentsAndOverrides();
     void jakimZoneAsOwnPlace();
     void ownPlaceSavedReloadedAndRinging();
+    void managerServesOwnPlace();
 };
 
 void TestPrayerCalculator::shippedCatalogue()
@@ -477,6 +479,49 @@ void TestPrayerCalculator::ownPlaceSavedReloadedAndRinging()
     for (int slot = 0; slot < PrayerSlotCount; ++slot)
         QVERIFY2(rung[slot] == (slot == Duha ? 0 : 1), qPrintable(QStringLiteral("%1 rang %2 times at %3")
                                                                        .arg(slot).arg(rung[slot]).arg(expected.timeText(slot))));
+}
+
+// The times manager, bound to the real timetable plug-in, answers for a
+// place of one's own like for a zone, with the takwim's Hijri dates, whose
+// Ramadan drives Isyak's Ramadan interval.
+void TestPrayerCalculator::managerServesOwnPlace()
+{
+    AlmarikManager manager;
+    QVERIFY(manager.isBound());
+    QVERIFY(manager.setZone(QString(), true));
+    DailyTimes zoneDay;
+    QVERIFY(manager.timesOfDay(1, 3, 2026, zoneDay));
+    QCOMPARE(zoneDay.hijriMonthName, QStringLiteral("Ramadan"));
+
+    CustomPlace place;
+    place.name = QStringLiteral("Makkah (own)");
+    place.latitude = 21.4225;
+    place.longitude = 39.8262;
+    place.timeZone = QStringLiteral("Asia/Riyadh");
+    place.convention = QStringLiteral("UMMALQURA");
+    QSignalSpy updated(&manager, &AlmarikManager::updated);
+    QVERIFY(manager.setCustomPlace(place));
+    QCOMPARE(updated.count(), 1);
+    QCOMPARE(manager.zoneName(), place.name);
+    QCOMPARE(manager.zoneSource(), QStringLiteral("Umm al-Qura (Saudi Arabia)"));
+
+    DailyTimes own;
+    QVERIFY(manager.timesOfDay(1, 3, 2026, own));
+    QCOMPARE(own.hijriDay, zoneDay.hijriDay);
+    QCOMPARE(own.hijriMonthName, zoneDay.hijriMonthName);
+    const auto minutes = [](const DailyTimes &d, int slot) { return d.hour(slot) * 60 + d.minute(slot); };
+    QCOMPARE(minutes(own, Isyak) - minutes(own, Maghrib), 120);
+    QVERIFY(manager.timesOfDay(1, 5, 2026, own));
+    QCOMPARE(minutes(own, Isyak) - minutes(own, Maghrib), 90);
+    QList<DailyTimes *> month;
+    QVERIFY(manager.timesOfMonth(2, 2027, month));
+    QCOMPARE(month.size(), 28);
+
+    // A place that cannot be computed leaves the selection as it was.
+    place.timeZone = QStringLiteral("Nowhere/Atlantis");
+    QVERIFY(!manager.setCustomPlace(place));
+    QCOMPARE(manager.zoneName(), QStringLiteral("Makkah (own)"));
+    QCOMPARE(updated.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestPrayerCalculator)
