@@ -62,6 +62,8 @@ bool ConventionCatalogue::parse(const QString &csvText, QString *error)
         if (!PrayerConvention::parseRounding(text("rounding"), &c.rounding)
             || !PrayerConvention::parseHighLatitude(text("high_latitude"), &c.highLatitude))
             return fail(QStringLiteral("line %1: unknown rounding or high-latitude rule").arg(n + 1));
+        if (column.contains(QStringLiteral("countries")))
+            c.countries = text("countries").split(QLatin1Char(' '), Qt::SkipEmptyParts);
         const QString twilight = text("twilight");
         if (twilight == QLatin1String("angle"))
             c.twilight = PrayerConvention::TwilightByAngle;
@@ -93,6 +95,14 @@ QStringList ConventionCatalogue::codes() const
     for (const PrayerConvention &c : m_conventions)
         result << c.code;
     return result;
+}
+
+QString ConventionCatalogue::forCountry(const QString &countryCode) const
+{
+    for (const PrayerConvention &c : m_conventions)
+        if (c.countries.contains(countryCode.toUpper()))
+            return c.code;
+    return QStringLiteral("MWL");
 }
 
 PrayerConvention ConventionCatalogue::find(const QString &code) const

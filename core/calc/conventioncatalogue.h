@@ -22,6 +22,9 @@ public:
 
     const QList<PrayerConvention> &conventions() const { return m_conventions; }
     QStringList codes() const;
+    // The convention to propose for a place in a country (ISO 3166 code,
+    // the `countries` column); MWL where no record names the country.
+    QString forCountry(const QString &countryCode) const;
     // The record with this code (case-insensitive); an invalid record when
     // there is none.
     PrayerConvention find(const QString &code) const;

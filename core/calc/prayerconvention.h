@@ -2,6 +2,7 @@
 #define PRAYERCONVENTION_H
 
 #include <QString>
+#include <QStringList>
 
 #include "core/prayerslot.h"
 
@@ -41,6 +42,7 @@ struct PrayerConvention
     Rounding rounding = RoundUp;
     HighLatitudeRule highLatitude = AngleBased;
     Twilight twilight = TwilightByAngle;
+    QStringList countries;   // ISO 3166 codes of the countries whose places it is proposed for
 
     bool isValid() const { return !code.isEmpty(); }
 

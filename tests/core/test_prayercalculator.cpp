@@ -18,6 +18,7 @@
 #include "core/calc/prayercalculator.h"
 #include "core/configstore.h"
 #include "core/customplacetimes.h"
+#include "core/gazetteer.h"
 #include "core/language.h"
 #include "core/prayernotifier.h"
 
@@ -113,6 +114,8 @@ private slots:
     void jakimZoneAsOwnPlace();
     void ownPlaceSavedReloadedAndRinging();
     void managerServesOwnPlace();
+    void cityProposesZoneAndConvention_data();
+    void cityProposesZoneAndConvention();
 };
 
 void TestPrayerCalculator::shippedCatalogue()
@@ -522,6 +525,37 @@ void TestPrayerCalculator::managerServesOwnPlace()
     QVERIFY(!manager.setCustomPlace(place));
     QCOMPARE(manager.zoneName(), QStringLiteral("Makkah (own)"));
     QCOMPARE(updated.count(), 1);
+}
+
+// A city picked from the gazetteer brings its coordinates and time zone,
+// and its country proposes the convention.
+void TestPrayerCalculator::cityProposesZoneAndConvention_data()
+{
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("convention");
+    QTest::addColumn<double>("lat");
+    QTest::newRow("Kathmandu") << "Kathmandu" << "Asia/Kathmandu" << "MWL" << 27.7;
+    QTest::newRow("Jeddah") << "Jeddah" << "Asia/Riyadh" << "UMMALQURA" << 21.5;
+    QTest::newRow("Surabaya") << "Surabaya" << "Asia/Jakarta" << "KEMENAG" << -7.25;
+    QTest::newRow("Manchester") << "Manchester" << "Europe/London" << "MSC" << 53.5;
+    QTest::newRow("Toronto") << "Toronto" << "America/Toronto" << "ISNA" << 43.7;
+}
+
+void TestPrayerCalculator::cityProposesZoneAndConvention()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, zone);
+    QFETCH(QString, convention);
+    QFETCH(double, lat);
+    const QList<Gazetteer::City> cities = Gazetteer::search(query, 5);
+    QVERIFY(!cities.isEmpty());
+    const Gazetteer::City &city = cities.first();
+    QCOMPARE(city.name, query);
+    QCOMPARE(city.timeZone, zone);
+    QVERIFY(std::fabs(city.latitude - lat) < 0.3);
+    QCOMPARE(ConventionCatalogue::builtIn().forCountry(city.countryCode), convention);
+    QVERIFY(Gazetteer::search(QStringLiteral("   ")).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestPrayerCalculator)
