@@ -159,7 +159,7 @@ void TestControls::picturesExistAtTheirSizes()
     const QStringList buttons{"Minimize", "Hide", "Home", "Calendar", "Zone", "Map",
                               "Update", "Config", "Facebook", "Help", "Email", "About"};
     QStringList names{"Background", "AppTitle", "AppIcon", "TrayIcon", "TrayIconWin7", "CheckOn",
-                      "CheckOff", "AyatQuran", "OnlineSupport", "WhatsApp"};
+                      "CheckOff", "AyatQuran", "OnlineSupport", "WhatsApp", "CompassRose", "QiblaNeedle"};
     for (const QString &button : buttons) {
         for (const QString &look : {QStringLiteral("Normal"), QStringLiteral("Hover"), QStringLiteral("Pressed")})
             names << QStringLiteral("Btn") + button + look;
@@ -168,6 +168,10 @@ void TestControls::picturesExistAtTheirSizes()
         const QImage image(QStringLiteral(":/images/%1.png").arg(name));
         QVERIFY2(!image.isNull(), qPrintable(name));
     }
+
+    // The Qibla needle turns over the compass rose about their shared centre.
+    QCOMPARE(QImage(QStringLiteral(":/images/QiblaNeedle.png")).size(),
+             QImage(QStringLiteral(":/images/CompassRose.png")).size());
 
     // The main window takes the background's size.
     QCOMPARE(QImage(QStringLiteral(":/images/Background.png")).size(), QSize(650, 574));

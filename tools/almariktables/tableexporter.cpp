@@ -4,14 +4,10 @@
 #include <QDomDocument>
 #include <QList>
 
+#include "core/timetablecsv.h"
 #include "plugin-api/ialmarikobject.h"
 
 namespace {
-QString timeText(int hour, int minute)
-{
-    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
-}
-
 void collectItems(const QDomElement &parent, QStringList &names)
 {
     for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
@@ -30,33 +26,49 @@ TableExporter::TableExporter(const IAlmarikObject &api, QTextStream &out)
 
 QString TableExporter::csvField(const QString &text)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-            && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return TimetableCsv::field(text);
+}
+
+DailyTimes TableExporter::dailyTimes(const AlmarikDay &source)
+{
+    DailyTimes day;
+    day.day = source.day;
+    day.month = source.month;
+    day.year = source.year;
+    day.dayOfWeek = QDate(source.year, source.month, source.day).dayOfWeek() % 7;
+    day.hijriDay = source.hijriDay;
+    day.hijriMonthName = source.hijriMonthName;
+    day.hijriYear = source.hijriYear;
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        day.times[slot][0] = source.times[slot][0];
+        day.times[slot][1] = source.times[slot][1];
+    }
+    return day;
+}
+
+QList<DailyTimes> TableExporter::zoneDays(const QString &zoneCode, const QDate &from, const QDate &to) const
+{
+    QList<AlmarikDay *> delivered;
+    m_api.dayTimes(zoneCode, delivered);
+    QList<DailyTimes> days;
+    for (const AlmarikDay *source : qAsConst(delivered)) {
+        const QDate date(source->year, source->month, source->day);
+        if ((!from.isValid() || date >= from) && (!to.isValid() || date <= to))
+            days.append(dailyTimes(*source));
+    }
+    qDeleteAll(delivered);
+    return days;
 }
 
 bool TableExporter::writeZone(const QString &zoneCode)
 {
-    QList<AlmarikDay *> days;
-    m_api.dayTimes(zoneCode, days);
+    QList<DailyTimes> days = zoneDays(zoneCode, QDate(), QDate());
     if (days.isEmpty())
         return false;
-    m_out << "date,imsak,subuh,syuruk,duha,zohor,asar,maghrib,isyak,hijri_day,hijri_month,hijri_year\n";
-    for (const AlmarikDay *day : qAsConst(days)) {
-        m_out << QDate(day->year, day->month, day->day).toString(Qt::ISODate);
-        for (int slot = 0; slot < 8; ++slot)
-            m_out << ',' << timeText(day->times[slot][0], day->times[slot][1]);
-        // A day the Hijri table does not cover has no Hijri date.
-        if (day->hijriYear > 0)
-            m_out << ',' << day->hijriDay << ',' << csvField(day->hijriMonthName) << ',' << day->hijriYear;
-        else
-            m_out << ",,,";
-        m_out << '\n';
-    }
-    qDeleteAll(days);
+    QList<DailyTimes *> pointers;
+    for (DailyTimes &day : days)
+        pointers.append(&day);
+    TimetableCsv::write(pointers, m_out);
     return true;
 }
 

@@ -1,8 +1,14 @@
 #ifndef TABLEEXPORTER_H
 #define TABLEEXPORTER_H
 
+#include <QDate>
+#include <QList>
 #include <QString>
 #include <QTextStream>
+
+#include "core/dailytimes.h"
+
+struct AlmarikDay;
 
 class IAlmarikObject;
 
@@ -26,8 +32,13 @@ public:
     // first_year,first_month,last_year,last_month of the zone tables.
     bool writeRange();
 
+    // The zone's days between from and to (both included; an invalid
+    // date leaves that end open), as the program holds them.
+    QList<DailyTimes> zoneDays(const QString &zoneCode, const QDate &from, const QDate &to) const;
+
     // A field quoted when it holds a comma, a quote or a line break.
     static QString csvField(const QString &text);
+    static DailyTimes dailyTimes(const AlmarikDay &source);
 
 private:
     const IAlmarikObject &m_api;

@@ -65,7 +65,8 @@ QStringList PictureBook::names()
     }
     list << QStringLiteral("CheckOn.png") << QStringLiteral("CheckOff.png")
          << QStringLiteral("AyatQuran.png") << QStringLiteral("OnlineSupport.png")
-         << QStringLiteral("WhatsApp.png");
+         << QStringLiteral("WhatsApp.png") << QStringLiteral("CompassRose.png")
+         << QStringLiteral("QiblaNeedle.png");
     return list;
 }
 
@@ -91,6 +92,10 @@ QImage PictureBook::picture(const QString &name)
         return onlineSupport();
     if (name == QLatin1String("WhatsApp.png"))
         return whatsApp();
+    if (name == QLatin1String("CompassRose.png"))
+        return compassRose();
+    if (name == QLatin1String("QiblaNeedle.png"))
+        return qiblaNeedle();
     for (const char *button : buttonNames) {
         for (int look = 0; look < 3; ++look) {
             const QString file = QStringLiteral("Btn%1%2.png")
@@ -607,5 +612,128 @@ QImage PictureBook::whatsApp()
     painter.setPen(QPen(QColor(255, 255, 255, 200), 2));
     painter.drawPath(balloon);
     fillGlyph(painter, handset(), QRectF(20, 8, 56, 62), Qt::white, 1.2);
+    return image;
+}
+
+// The Qibla page's compass rose, north up, without letters (the page
+// writes the directions in the user's language): a ring with a tick every
+// 5 degrees, longer every 30, the four cardinal points as long rays with
+// north's in green, and the intercardinal points as short ones.
+QImage PictureBook::compassRose()
+{
+    const QSize size(240, 240);
+    QImage image = blankImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre(120, 120);
+    const qreal outer = 116;
+
+    QRadialGradient face(centre - QPointF(20, 24), 150);
+    face.setColorAt(0, QColor(250, 252, 248));
+    face.setColorAt(1, QColor(214, 230, 232));
+    painter.setPen(QPen(tealDark, 3));
+    painter.setBrush(face);
+    painter.drawEllipse(centre, outer, outer);
+    painter.setPen(QPen(teal, 1.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(centre, outer - 20, outer - 20);
+
+    painter.translate(centre);
+    for (int degree = 0; degree < 360; degree += 5) {
+        const bool major = degree % 30 == 0;
+        painter.setPen(QPen(major ? tealDark : teal, major ? 2.4 : 1.2));
+        const qreal inner = major ? outer - 19 : outer - 10;
+        painter.drawLine(QPointF(0, -inner), QPointF(0, -(outer - 3)));
+        painter.rotate(5);
+    }
+
+    // Rays: two halves each, one darker, so the rose reads as relief.
+    auto ray = [&](qreal angle, qreal length, qreal halfWidth, const QColor &light, const QColor &dark) {
+        painter.save();
+        painter.rotate(angle);
+        QPainterPath left;
+        left.moveTo(0, -length);
+        left.lineTo(-halfWidth, -halfWidth);
+        left.lineTo(0, 0);
+        left.closeSubpath();
+        QPainterPath right;
+        right.moveTo(0, -length);
+        right.lineTo(halfWidth, -halfWidth);
+        right.lineTo(0, 0);
+        right.closeSubpath();
+        painter.setPen(QPen(QColor(20, 60, 76, 180), 0.8));
+        painter.setBrush(light);
+        painter.drawPath(left);
+        painter.setBrush(dark);
+        painter.drawPath(right);
+        painter.restore();
+    };
+    for (int i = 0; i < 4; ++i)
+        ray(45 + 90 * i, 62, 11, QColor(150, 196, 210), teal);
+    for (int i = 1; i < 4; ++i)
+        ray(90 * i, outer - 24, 15, QColor(238, 242, 240), tealDark);
+    ray(0, outer - 24, 15, green.lighter(130), green.darker(130));
+
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(tealDark);
+    painter.drawEllipse(QPointF(0, 0), 7, 7);
+    return image;
+}
+
+// The needle the Qibla page turns by the bearing over the rose: a slim
+// gold arrow pointing up with a small Kaaba cube at its head, on a
+// transparent square the rose's size so that both share their centre.
+QImage PictureBook::qiblaNeedle()
+{
+    const QSize size(240, 240);
+    QImage image = blankImage(size);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(120, 120);
+
+    QPainterPath arrow;
+    arrow.moveTo(0, -84);
+    arrow.lineTo(9, -60);
+    arrow.lineTo(3.5, -60);
+    arrow.lineTo(3.5, 40);
+    arrow.lineTo(-3.5, 40);
+    arrow.lineTo(-3.5, -60);
+    arrow.lineTo(-9, -60);
+    arrow.closeSubpath();
+    QLinearGradient gold(-9, 0, 9, 0);
+    gold.setColorAt(0, QColor(255, 226, 120));
+    gold.setColorAt(1, QColor(196, 142, 22));
+    painter.setPen(QPen(QColor(90, 60, 10), 1.2));
+    painter.setBrush(gold);
+    painter.drawPath(arrow);
+
+    // The Kaaba: a black cube with its gold band, seen a little from above.
+    const QRectF front(-13, -112, 26, 22);
+    QPainterPath top;
+    top.moveTo(front.left(), front.top());
+    top.lineTo(front.left() + 6, front.top() - 6);
+    top.lineTo(front.right() + 6, front.top() - 6);
+    top.lineTo(front.right(), front.top());
+    top.closeSubpath();
+    QPainterPath side;
+    side.moveTo(front.right(), front.top());
+    side.lineTo(front.right() + 6, front.top() - 6);
+    side.lineTo(front.right() + 6, front.bottom() - 6);
+    side.lineTo(front.right(), front.bottom());
+    side.closeSubpath();
+    painter.setPen(QPen(QColor(255, 255, 255, 200), 1));
+    painter.setBrush(QColor(38, 38, 38));
+    painter.drawPath(top);
+    painter.setBrush(QColor(14, 14, 14));
+    painter.drawPath(side);
+    painter.setBrush(QColor(24, 24, 24));
+    painter.drawRect(front);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(222, 178, 60));
+    painter.drawRect(QRectF(front.left(), front.top() + 5, front.width(), 3));
+
+    painter.setPen(QPen(Qt::white, 1.5));
+    painter.setBrush(QColor(196, 142, 22));
+    painter.drawEllipse(QPointF(0, 0), 5, 5);
     return image;
 }

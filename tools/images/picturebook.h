@@ -45,6 +45,8 @@ private:
     static QImage ayatQuran();
     static QImage onlineSupport();
     static QImage whatsApp();
+    static QImage compassRose();
+    static QImage qiblaNeedle();
 
     static void fillGlyph(QPainter &painter, const QPainterPath &glyph,
                           const QRectF &box, const QColor &colour, qreal shadow);
