@@ -4,7 +4,10 @@
 
 #include <QDate>
 #include <QDomDocument>
+#include <QHash>
 
+#include "core/calc/conventioncatalogue.h"
+#include "core/customplacetimes.h"
 #include "core/pluginbinder.h"
 #include "plugin-api/ialmarikobject.h"
 
@@ -82,6 +85,56 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
         m_days.append(day);
     }
     qDeleteAll(delivered);
+    emit updated();
+    return true;
+}
+
+bool AlmarikManager::setCustomPlace(const CustomPlace &place)
+{
+    int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
+    if (!m_api || !place.isUsable() || !m_api->dateRange(firstYear, firstMonth, lastYear, lastMonth))
+        return false;
+    AlmarikLocation *reference = m_api->location(m_api->defaultLocation());
+    if (!reference)
+        return false;
+    // The Hijri date of a day is the takwim's, the same in every zone.
+    QList<AlmarikDay *> takwim;
+    m_api->dayTimes(reference->zoneCode, takwim);
+    delete reference;
+    QHash<qint64, const AlmarikDay *> hijriOf;
+    for (const AlmarikDay *d : qAsConst(takwim))
+        hijriOf.insert(QDate(d->year, d->month, d->day).toJulianDay(), d);
+
+    CustomPlaceTimes times(place, ConventionCatalogue::builtIn());
+    times.setHijriSource([&hijriOf](const QDate &date, DailyTimes &day) {
+        const AlmarikDay *source = hijriOf.value(date.toJulianDay());
+        if (!source)
+            return 0;
+        day.hijriDay = source->hijriDay;
+        day.hijriMonthName = source->hijriMonthName;
+        day.hijriYear = source->hijriYear;
+        return source->hijriMonthName == QLatin1String("Ramadan") ? 9 : 0;
+    });
+    QList<DailyTimes> days;
+    bool ok = times.isValid();
+    for (QDate d(firstYear, firstMonth, 1); ok && d <= QDate(lastYear, lastMonth, 1).addMonths(1).addDays(-1);
+         d = d.addDays(1)) {
+        DailyTimes day;
+        ok = times.timesOfDay(d, day);
+        days.append(day);
+    }
+    qDeleteAll(takwim);
+    if (!ok)
+        return false;
+
+    auto *location = new AlmarikLocation;
+    location->name = place.name;
+    location->latitude = place.latitude;
+    location->longitude = place.longitude;
+    location->source = times.conventionName();
+    delete m_zone;
+    m_zone = location;
+    m_days = days;
     emit updated();
     return true;
 }

@@ -11,6 +11,7 @@
 
 class IAlmarikObject;
 struct AlmarikLocation;
+struct CustomPlace;
 
 // The program's single source of prayer times: binds the timetable data
 // plug-in once, keeps the selected zone and all of its days, and answers
@@ -35,6 +36,12 @@ public:
     // instead so that the times are not blank, and says so. The stored
     // setting is left for the user to change.
     ZoneChoice selectStoredZone(const QString &name);
+
+    // Selects the user's own place: its days over the tables' date range
+    // are computed here (CustomPlaceTimes), with the Hijri dates of the
+    // plug-in's takwim, and then answer every query like a zone's. False,
+    // with the selection unchanged, when the place cannot be computed.
+    bool setCustomPlace(const CustomPlace &place);
     QString zoneName() const;
     QString zoneDisplayName() const;
     QString zoneSource() const;

@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "core/calc/customplace.h"
 #include "core/prayerslot.h"
 #include "core/prayersettings.h"
 
@@ -39,6 +40,10 @@ public:
     int hourSystem = Hour24;
     int hijriAdjustment = HijriNone;
     PrayerSettings prayer[PrayerSlotCount];
+    // The user's own place, computed in the program; used instead of
+    // `zone` when useCustomPlace is set.
+    bool useCustomPlace = false;
+    CustomPlace customPlace;
 
     // Reads "App.cnf" into this record; false (record untouched) when the
     // file is missing or unreadable.

@@ -35,13 +35,33 @@ struct Entry
     QString *text = nullptr;
     bool *flag = nullptr;
     int *number = nullptr;
+    double *real = nullptr;
 };
 
 Entry textEntry(const QString &key, QString *field) { Entry e; e.key = key; e.text = field; return e; }
 Entry flagEntry(const QString &key, bool *field) { Entry e; e.key = key; e.flag = field; return e; }
 Entry numberEntry(const QString &key, int *field) { Entry e; e.key = key; e.number = field; return e; }
+Entry realEntry(const QString &key, double *field) { Entry e; e.key = key; e.real = field; return e; }
 
-// The 68 stored values of config, in the order they are written.
+// The user's own place. Files written before these keys existed load
+// with the defaults of AppConfig.
+void addCustomPlaceEntries(QVector<Entry> &entries, AppConfig &config)
+{
+    CustomPlace &place = config.customPlace;
+    entries << flagEntry(QStringLiteral("UseCustomPlace"), &config.useCustomPlace)
+            << textEntry(QStringLiteral("CustomPlaceName"), &place.name)
+            << realEntry(QStringLiteral("CustomPlaceLatitude"), &place.latitude)
+            << realEntry(QStringLiteral("CustomPlaceLongitude"), &place.longitude)
+            << textEntry(QStringLiteral("CustomPlaceTimeZone"), &place.timeZone)
+            << textEntry(QStringLiteral("CustomPlaceConvention"), &place.convention)
+            << numberEntry(QStringLiteral("CustomPlaceAsarSchool"), &place.asarSchool)
+            << numberEntry(QStringLiteral("CustomPlaceHighLatitude"), &place.highLatitude);
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        entries << numberEntry(QStringLiteral("CustomPlace") + prayerSlotName(slot) + QLatin1String("Adjustment"),
+                               &place.adjustment[slot]);
+}
+
+// The stored values of config, in the order they are written.
 QVector<Entry> entriesOf(AppConfig &config)
 {
     QVector<Entry> entries;
@@ -69,6 +89,7 @@ QVector<Entry> entriesOf(AppConfig &config)
                 << textEntry(name + QLatin1String("CustomSoundPath"), &p.customSoundPath)
                 << numberEntry(name + QLatin1String("AudioVolume"), &p.audioVolume);
     }
+    addCustomPlaceEntries(entries, config);
     return entries;
 }
 
@@ -78,6 +99,8 @@ QString valueText(const Entry &entry)
         return *entry.text;
     if (entry.flag)
         return *entry.flag ? QStringLiteral("1") : QStringLiteral("0");
+    if (entry.real)
+        return QString::number(*entry.real, 'f', 6);
     return QString::number(*entry.number);
 }
 
@@ -88,6 +111,8 @@ void assignValue(const Entry &entry, const QString &value)
         *entry.text = value;
     else if (entry.flag)
         *entry.flag = value.toInt() == 1;
+    else if (entry.real)
+        *entry.real = value.toDouble();
     else
         *entry.number = value.toInt();
 }

@@ -71,7 +71,7 @@ public:
     static void applyAutoStart(bool enabled, bool force = false);
 
     // The plain XML document for config (declaration, root "AppConfig",
-    // "Timestamp" of now and the 68 values), indented by 4. A text that XML
+    // "Timestamp" of now and every stored value), indented by 4. A text that XML
     // cannot hold as it is (control characters, U+FFFE, only white space)
     // is written as its UTF-16 code units in base64, with the attribute
     // encoding="utf16-base64".

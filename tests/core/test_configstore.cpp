@@ -83,6 +83,10 @@ QStringList expectedKeys()
         for (const char *field : fields)
             keys << QString::fromLatin1(slot) + QString::fromLatin1(field);
     }
+    keys << "UseCustomPlace" << "CustomPlaceName" << "CustomPlaceLatitude" << "CustomPlaceLongitude"
+         << "CustomPlaceTimeZone" << "CustomPlaceConvention" << "CustomPlaceAsarSchool" << "CustomPlaceHighLatitude";
+    for (const char *slot : slotNames)
+        keys << QStringLiteral("CustomPlace") + QString::fromLatin1(slot) + QStringLiteral("Adjustment");
     return keys;
 }
 
@@ -111,7 +115,16 @@ QString difference(const AppConfig &a, const AppConfig &b)
         CHECK_FIELD(prayer[i].muazin);
         CHECK_FIELD(prayer[i].customSoundPath);
         CHECK_FIELD(prayer[i].audioVolume);
+        CHECK_FIELD(customPlace.adjustment[i]);
     }
+    CHECK_FIELD(useCustomPlace);
+    CHECK_FIELD(customPlace.name);
+    CHECK_FIELD(customPlace.latitude);
+    CHECK_FIELD(customPlace.longitude);
+    CHECK_FIELD(customPlace.timeZone);
+    CHECK_FIELD(customPlace.convention);
+    CHECK_FIELD(customPlace.asarSchool);
+    CHECK_FIELD(customPlace.highLatitude);
 #undef CHECK_FIELD
     return QString();
 }
@@ -142,7 +155,16 @@ AppConfig changedConfig()
         p.muazin = i % 3;
         p.customSoundPath = QStringLiteral("/home/aminah/Muzik/slot%1.mp3").arg(i);
         p.audioVolume = 10 + i;
+        c.customPlace.adjustment[i] = i - 4;
     }
+    c.useCustomPlace = true;
+    c.customPlace.name = QStringLiteral("Aberdeen");
+    c.customPlace.latitude = 57.14369;
+    c.customPlace.longitude = -2.09814;
+    c.customPlace.timeZone = QStringLiteral("Europe/London");
+    c.customPlace.convention = QStringLiteral("MSC");
+    c.customPlace.asarSchool = CustomPlace::Hanafi;
+    c.customPlace.highLatitude = PrayerConvention::OneSeventh;
     return c;
 }
 
@@ -393,7 +415,7 @@ void TestConfigStore::documentShape()
     QStringList tags;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         tags << e.tagName();
-    QCOMPARE(tags.size(), 69);
+    QCOMPARE(tags.size(), 69 + 8 + PrayerSlotCount);
     QCOMPARE(tags, QStringList(QStringLiteral("Timestamp")) + expectedKeys());
 
     const QString stamp = doc.documentElement().firstChildElement().text();
@@ -409,7 +431,7 @@ void TestConfigStore::documentShape()
     QCOMPARE(lines.value(1), QStringLiteral("<AppConfig>"));
     QVERIFY(lines.value(2).startsWith(QStringLiteral("    <Timestamp>")));
     QCOMPARE(lines.value(3), QStringLiteral("    <Zone>Kuala Lumpur</Zone>"));
-    QCOMPARE(lines.value(71), QStringLiteral("</AppConfig>"));
+    QCOMPARE(lines.value(2 + tags.size()), QStringLiteral("</AppConfig>"));
 }
 
 void TestConfigStore::timestampFormat()
@@ -444,6 +466,9 @@ void TestConfigStore::documentDefaultValues()
     QCOMPARE(value("MaghribMuazin"), QStringLiteral("2"));
     QCOMPARE(value("IsyakCustomSoundPath"), QString());
     QCOMPARE(value("IsyakAudioVolume"), QStringLiteral("80"));
+    QCOMPARE(value("UseCustomPlace"), QStringLiteral("0"));
+    QCOMPARE(value("CustomPlaceConvention"), QStringLiteral("MWL"));
+    QCOMPARE(value("CustomPlaceHighLatitude"), QStringLiteral("-1"));
 }
 
 void TestConfigStore::documentRoundTrip()

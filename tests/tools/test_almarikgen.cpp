@@ -21,6 +21,9 @@
 #include "zonemodel.h"
 #include "zoneprojector.h"
 
+#include "core/calc/conventioncatalogue.h"
+#include "core/calc/customplace.h"
+
 namespace {
 
 QString dataDir()
@@ -271,6 +274,42 @@ private slots:
                 QCOMPARE(tutong.at(i).minutes[p], capital.at(i).minutes[p] + 1);
             }
             QCOMPARE(capital.at(i).minutes[JakimTable::Imsak], capital.at(i).minutes[JakimTable::Subuh] - 10);
+        }
+    }
+
+    // A fixed place abroad and the same point entered as a place of one's
+    // own with the place's convention give the same minutes: the plug-in's
+    // table, `almarik-gen --place` and the program's run-time calculator
+    // are one computation.
+    void placeAbroadEqualsOwnPlace_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"London", "Sydney", "New Delhi", "Jakarta Pusat", "Singapura", "Istanbul", "Moscow",
+                                 "New York"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void placeAbroadEqualsOwnPlace()
+    {
+        QFETCH(QString, name);
+        const PlaceRecord *place = m_gen.places().find(name);
+        QVERIFY(place);
+        QString error;
+        const QVector<ZoneDay> fixed = PlaceCalculator::computeYear(*place, m_gen.places(), 2027, &m_gen.hijri(), &error);
+        QCOMPARE(fixed.size(), 365);
+        CustomPlace own;
+        own.name = name;
+        own.latitude = place->latitude;
+        own.longitude = place->longitude;
+        own.timeZone = place->timeZone;
+        own.convention = place->method;
+        PrayerCalculator calc = own.calculator(ConventionCatalogue::builtIn());
+        calc.setRamadanRule([this](const QDate &d) { return m_gen.hijri().date(d).month == 9; });
+        for (const ZoneDay &day : fixed) {
+            int m[PrayerSlotCount];
+            QVERIFY(calc.timesOfDay(day.date, m));
+            for (int p = 0; p < PrayerSlotCount; ++p)
+                QCOMPARE(m[p], day.minutes[p]);
         }
     }
 

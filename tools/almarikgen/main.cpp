@@ -5,12 +5,17 @@
 #include "generatorbuild.h"
 #include "jakimimport.h"
 #include "placecalculator.h"
+#include "timetablefitter.h"
 #include "zonemodel.h"
+
+#include "core/calc/conventioncatalogue.h"
+#include "core/calc/customplace.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 
 #ifndef ALMARIK_DEFAULT_DATA_DIR
@@ -166,9 +171,31 @@ int main(int argc, char *argv[])
                                                       "options) and write them under the data folder."));
     const QCommandLineOption noCalibrateOpt(QStringLiteral("no-calibrate"),
                                             QStringLiteral("With --import-jakim: leave the calibration as it is."));
+    const QCommandLineOption latOpt(QStringLiteral("latitude"),
+                                    QStringLiteral("A place of your own: latitude in degrees (north positive)."),
+                                    QStringLiteral("degrees"));
+    const QCommandLineOption lonOpt(QStringLiteral("longitude"),
+                                    QStringLiteral("With --latitude: longitude in degrees (east positive)."),
+                                    QStringLiteral("degrees"));
+    const QCommandLineOption tzOpt(QStringLiteral("timezone"), QStringLiteral("With --latitude: IANA time zone."),
+                                   QStringLiteral("zone"));
+    const QCommandLineOption methodOpt(QStringLiteral("method"),
+                                       QStringLiteral("With --latitude: convention (%1).")
+                                           .arg(ConventionCatalogue::builtIn().codes().join(QLatin1String(", "))),
+                                       QStringLiteral("code"), QStringLiteral("MWL"));
+    const QCommandLineOption asarOpt(QStringLiteral("asar"), QStringLiteral("With --latitude: shafii or hanafi."),
+                                     QStringLiteral("school"));
+    const QCommandLineOption highLatOpt(QStringLiteral("high-latitude"),
+                                        QStringLiteral("With --latitude: none, middle, seventh or angle."),
+                                        QStringLiteral("rule"));
+    const QCommandLineOption fitOpt(QStringLiteral("fit"),
+                                    QStringLiteral("With --place: fit the place's convention on published "
+                                                   "timetables (comma-separated CSV files, one per year) and write "
+                                                   "the calibration to --out."),
+                                    QStringLiteral("files"));
     parser.addOptions({dataOpt, zoneOpt, placeOpt, yearOpt, subuhOpt, isyakOpt, modelOpt, reportOpt, zonesOpt,
                        calibrateOpt, outOpt, buildOpt, outDaysOpt, outHijriOpt, outSourcesOpt, importOpt,
-                       noCalibrateOpt});
+                       noCalibrateOpt, latOpt, lonOpt, tzOpt, methodOpt, asarOpt, highLatOpt, fitOpt});
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("With --import-jakim: the tables."),
                                  QStringLiteral("[FILE...]"));
     parser.process(app);
@@ -180,9 +207,9 @@ int main(int argc, char *argv[])
 
     const int commands = int(parser.isSet(zoneOpt)) + int(parser.isSet(placeOpt)) + int(parser.isSet(reportOpt))
                          + int(parser.isSet(calibrateOpt)) + int(parser.isSet(buildOpt))
-                         + int(parser.isSet(importOpt));
+                         + int(parser.isSet(importOpt)) + int(parser.isSet(latOpt));
     if (commands != 1)
-        return fail(QStringLiteral("give exactly one of --zone, --place, --report, --calibrate, --build, "
+        return fail(QStringLiteral("give exactly one of --zone, --place, --latitude, --report, --calibrate, --build, "
                                    "--import-jakim"));
 
     if (parser.isSet(importOpt)) {
@@ -240,9 +267,113 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    if (parser.isSet(fitOpt)) {
+        const PlaceRecord *place = gen.places().find(parser.value(placeOpt));
+        if (!place || !parser.isSet(outOpt))
+            return fail(QStringLiteral("--fit needs --place with a place abroad and --out"));
+        QVector<TimetableFitter::Day> published;
+        QList<int> years;
+        for (const QString &path : parser.value(fitOpt).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            QVector<TimetableFitter::Day> table;
+            if (!TimetableFitter::readTable(path, &table, &error))
+                return fail(error);
+            if (!table.isEmpty() && !years.contains(table.first().date.year()))
+                years << table.first().date.year();
+            published += table;
+        }
+        if (years.size() < 2)
+            return fail(QStringLiteral("--fit needs tables of at least two years"));
+        PrayerConvention convention = ConventionCatalogue::builtIn().find(place->method);
+        for (double &a : convention.adjustment)
+            a = 0;
+        double lat = 0, lon = 0;
+        PlaceCalculator::computationPoint(*place, gen.places(), &lat, &lon);
+        const QTimeZone zone(place->timeZone.toUtf8());
+        // The rounding whose per-prayer fits on all years match the most
+        // published minutes, at the catalogue's point (moving the point
+        // north or south by up to 0.3 degrees changes Singapore's share of
+        // exact minutes by less than half a percent; the offsets absorb
+        // the longitude).
+        double bestScore = -1;
+        QList<TimetableFitter::Fit> fits;
+        for (PrayerConvention::Rounding rounding : {PrayerConvention::RoundUp, PrayerConvention::RoundNearest}) {
+            convention.rounding = rounding;
+            {
+                const double latitude = lat;
+                const PrayerCalculator calculator(latitude, lon, zone, convention);
+                if (!calculator.isValid())
+                    return fail(calculator.error());
+                const TimetableFitter fitter(calculator, published);
+                const TimetableFitter::Fit all = fitter.fit(years, 0);
+                double score = 0;
+                for (double share : all.exactFit)
+                    score += share;
+                if (score <= bestScore + 1e-9)
+                    continue;
+                bestScore = score;
+                fits.clear();
+                for (int check : qAsConst(years)) {
+                    QList<int> others = years;
+                    others.removeAll(check);
+                    fits << fitter.fit(others, check);
+                }
+                fits << all;
+                for (TimetableFitter::Fit &f : fits) {
+                    f.latitude = latitude;
+                    f.longitude = lon;
+                    f.rounding = rounding;
+                }
+            }
+        }
+        QFile file(parser.value(outOpt));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+            return fail(QStringLiteral("cannot write %1").arg(parser.value(outOpt)));
+        QTextStream fileOut(&file);
+        TimetableFitter::write(fileOut, place->name, fits);
+        TimetableFitter::write(out, place->name, fits);
+        return 0;
+    }
+
     int year = 0;
     if (!parser.isSet(yearOpt) || !parseYear(parser.value(yearOpt), &year))
         return fail(QStringLiteral("give --year with a year from 1900 to 2200"));
+
+    if (parser.isSet(latOpt)) {
+        CustomPlace custom;
+        bool latOk = false, lonOk = false;
+        custom.latitude = parser.value(latOpt).toDouble(&latOk);
+        custom.longitude = parser.value(lonOpt).toDouble(&lonOk);
+        if (!latOk || !lonOk || !parser.isSet(tzOpt))
+            return fail(QStringLiteral("--latitude needs numbers for --latitude and --longitude, and --timezone"));
+        custom.timeZone = parser.value(tzOpt);
+        custom.convention = parser.value(methodOpt).toUpper();
+        if (parser.isSet(asarOpt)) {
+            const QString school = parser.value(asarOpt).toLower();
+            if (school != QLatin1String("shafii") && school != QLatin1String("hanafi"))
+                return fail(QStringLiteral("--asar is shafii or hanafi"));
+            custom.asarSchool = school == QLatin1String("hanafi") ? CustomPlace::Hanafi : CustomPlace::Shafii;
+        }
+        if (parser.isSet(highLatOpt)) {
+            PrayerConvention::HighLatitudeRule rule;
+            if (!PrayerConvention::parseHighLatitude(parser.value(highLatOpt), &rule))
+                return fail(QStringLiteral("--high-latitude is none, middle, seventh or angle"));
+            custom.highLatitude = int(rule);
+        }
+        PrayerCalculator calculator = custom.calculator(ConventionCatalogue::builtIn());
+        if (!calculator.isValid())
+            return fail(calculator.error());
+        calculator.setRamadanRule([&gen](const QDate &d) { return gen.hijri().date(d).month == 9; });
+        QVector<ZoneDay> days;
+        for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
+            ZoneDay day;
+            day.date = d;
+            if (!calculator.timesOfDay(d, day.minutes))
+                return fail(QStringLiteral("no times on %1 (the sun does not rise or set)").arg(d.toString(Qt::ISODate)));
+            days << day;
+        }
+        printTable(out, days, gen.hijri());
+        return 0;
+    }
 
     if (parser.isSet(placeOpt)) {
         const PlaceRecord *place = gen.places().find(parser.value(placeOpt));

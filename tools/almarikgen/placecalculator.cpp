@@ -1,7 +1,8 @@
 #include "placecalculator.h"
 
 #include "hijricalculator.h"
-#include "solarcalc.h"
+#include "core/calc/conventioncatalogue.h"
+#include "core/calc/prayercalculator.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -9,19 +10,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr double DuhaAltitude = 4.5;
-
-// Local clock minutes (after midnight of `date`) of the moment `utcMinutes`
-// after 00:00 UTC of `date`.
-double localMinutes(const QTimeZone &zone, const QDate &date, double utcMinutes)
-{
-    const QDateTime utcMidnight(date, QTime(0, 0), Qt::UTC);
-    const qint64 seconds = qint64(std::floor(utcMinutes * 60.0));
-    const QDateTime moment = utcMidnight.addSecs(seconds);
-    const int offset = zone.offsetFromUtc(moment);
-    return utcMinutes + offset / 60.0;
-}
 
 // First day of Hijri month (year, month) in JAKIM's takwim, looked for
 // within 40 days of `near`; null when it is not there.
@@ -54,60 +42,6 @@ QDate PlaceCalculator::ummAlQuraMonthStart(const QDate &jakimStart)
     return evening;
 }
 
-bool PlaceCalculator::convention(const QString &code, Convention *c)
-{
-    Convention r;
-    r.code = code;
-    if (code == QLatin1String("KEMENAG")) {
-        // Ihtiyat: 2 minutes on each prayer start, 2 off sunrise; Zohor is
-        // published about 3 minutes after transit.
-        r.fajrAngle = 20;
-        r.ishaAngle = 18;
-        r.offsets[JakimTable::Subuh] = 2;
-        r.offsets[JakimTable::Syuruk] = -2;
-        r.offsets[JakimTable::Zohor] = 3;
-        r.offsets[JakimTable::Asar] = 2;
-        r.offsets[JakimTable::Maghrib] = 2;
-        r.offsets[JakimTable::Isyak] = 2;
-    } else if (code == QLatin1String("MUIS")) {
-        r.fajrAngle = 20;
-        r.ishaAngle = 18;
-    } else if (code == QLatin1String("BRUNEI")) {
-        r.fajrAngle = 20;
-        r.ishaAngle = 18;
-        r.offsets[JakimTable::Zohor] = 1;
-    } else if (code == QLatin1String("UMMALQURA")) {
-        r.fajrAngle = 18.5;
-        r.ishaInterval = 90;
-        r.ishaIntervalRamadan = 120;
-    } else if (code == QLatin1String("QATAR")) {
-        r.fajrAngle = 18;
-        r.ishaInterval = 90;
-        r.ishaIntervalRamadan = 90;
-    } else if (code == QLatin1String("DIYANET")) {
-        // Temkin: sunrise -7, Zohor +5, Asar +4, Maghrib +7.
-        r.fajrAngle = 18;
-        r.ishaAngle = 17;
-        r.offsets[JakimTable::Syuruk] = -7;
-        r.offsets[JakimTable::Zohor] = 5;
-        r.offsets[JakimTable::Asar] = 4;
-        r.offsets[JakimTable::Maghrib] = 7;
-    } else if (code == QLatin1String("EGYPT")) {
-        r.fajrAngle = 19.5;
-        r.ishaAngle = 17.5;
-    } else if (code == QLatin1String("ISNA")) {
-        r.fajrAngle = 15;
-        r.ishaAngle = 15;
-    } else if (code == QLatin1String("MWL")) {
-        r.fajrAngle = 18;
-        r.ishaAngle = 17;
-    } else {
-        return false;
-    }
-    *c = r;
-    return true;
-}
-
 int PlaceCalculator::districtOffset(const PlaceRecord &place)
 {
     if (place.method != QLatin1String("BRUNEI"))
@@ -135,8 +69,8 @@ void PlaceCalculator::computationPoint(const PlaceRecord &place, const Calculati
 QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const CalculationPlaces &catalogue,
                                               int year, const HijriCalculator *hijri, QString *error)
 {
-    Convention conv;
-    if (!convention(place.method, &conv)) {
+    const PrayerConvention conv = ConventionCatalogue::builtIn().find(place.method);
+    if (!conv.isValid()) {
         if (error)
             *error = QStringLiteral("%1: unknown convention '%2'").arg(place.name, place.method);
         return {};
@@ -149,15 +83,10 @@ QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const Ca
     }
     double lat = 0, lon = 0;
     computationPoint(place, catalogue, &lat, &lon);
+    PrayerCalculator calculator(lat, lon, zone, conv);
     const int extra = districtOffset(place);
-    const double horizon = SolarCalc::horizonDepression(0);
-
-    // Every event in minutes after 00:00 UTC of its date. libitl works on
-    // the local day, so it is given the offset in force at local noon.
-    auto utc = [&](const QDate &d, SolarCalc::Event e, double param) {
-        const double offset = zone.offsetFromUtc(QDateTime(d, QTime(12, 0), zone)) / 3600.0;
-        return SolarCalc::eventTime(d, lat, lon, offset, e, param) - offset * 60.0;
-    };
+    for (int slot = Subuh; slot < PrayerSlotCount; ++slot)
+        calculator.setMinutesAdded(slot, extra);
 
     // Ramadan by the takwim, or by Umm al-Qura's bounds for a place that
     // keeps that calendar (Makkah). Those bounds are a day or so from the
@@ -165,7 +94,7 @@ QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const Ca
     // has Ramadan within two days of it.
     const bool ummAlQura = conv.code == QLatin1String("UMMALQURA");
     QHash<int, QPair<QDate, QDate>> ramadanOf;   // Hijri year -> first day, day after the last
-    auto isRamadan = [&](const QDate &d) {
+    calculator.setRamadanRule([&](const QDate &d) {
         if (!hijri)
             return false;
         if (!ummAlQura) {
@@ -186,71 +115,19 @@ QVector<ZoneDay> PlaceCalculator::computeYear(const PlaceRecord &place, const Ca
             return span.first.isValid() && span.second.isValid() && d >= span.first && d < span.second;
         }
         return false;
-    };
+    });
 
-    for (int pass = 0; pass < 2; ++pass) {
-        const bool seventh = pass == 1;
-        QVector<ZoneDay> days;
-        bool pastMidnight = false;
-        for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
-            const double rise = utc(d, SolarCalc::Sunrise, horizon);
-            const double set = utc(d, SolarCalc::Sunset, horizon);
-            const double nextRise = utc(d.addDays(1), SolarCalc::Sunrise, horizon) + 1440.0;
-            const double prevSet = utc(d.addDays(-1), SolarCalc::Sunset, horizon) - 1440.0;
-            if (std::isnan(rise) || std::isnan(set) || std::isnan(nextRise) || std::isnan(prevSet)) {
-                if (error)
-                    *error = QStringLiteral("%1: the sun does not rise or set on %2")
-                                 .arg(place.name, d.toString(Qt::ISODate));
-                return {};
-            }
-            double t[JakimTable::PrayerCount];
-            t[JakimTable::Syuruk] = rise;
-            t[JakimTable::Maghrib] = set;
-            t[JakimTable::Zohor] = utc(d, SolarCalc::Transit, 0);
-            t[JakimTable::Asar] = utc(d, SolarCalc::Afternoon, 1.0);
-            t[JakimTable::Duha] = utc(d, SolarCalc::Morning, DuhaAltitude);
-
-            // Subuh, bounded by its share of the night before.
-            const double morningNight = rise - prevSet;
-            const double fajrShare = seventh ? 1.0 / 7.0 : conv.fajrAngle / 60.0;
-            const double fajrBound = rise - fajrShare * morningNight;
-            double fajr = utc(d, SolarCalc::Dawn, conv.fajrAngle);
-            t[JakimTable::Subuh] = (std::isnan(fajr) || fajr < fajrBound) ? fajrBound : fajr;
-
-            const bool ramadan = isRamadan(d);
-            if (conv.ishaInterval > 0) {
-                t[JakimTable::Isyak] = set + (ramadan ? conv.ishaIntervalRamadan : conv.ishaInterval);
-            } else {
-                const double eveningNight = nextRise - set;
-                const double ishaShare = seventh ? 1.0 / 7.0 : conv.ishaAngle / 60.0;
-                const double ishaBound = set + ishaShare * eveningNight;
-                const double isha = utc(d, SolarCalc::Dusk, conv.ishaAngle);
-                t[JakimTable::Isyak] = (std::isnan(isha) || isha > ishaBound) ? ishaBound : isha;
-            }
-
-            ZoneDay day;
-            day.date = d;
-            for (int p = JakimTable::Subuh; p < JakimTable::PrayerCount; ++p) {
-                const double local = localMinutes(zone, d, t[p] + conv.offsets[p]) + extra;
-                // Syuruk rounded down, every start rounded up.
-                const double rounded = p == JakimTable::Syuruk ? std::floor(local + 1e-9)
-                                                               : std::ceil(local - 1e-9);
-                day.minutes[p] = int(rounded);
-            }
-            day.minutes[JakimTable::Imsak] = day.minutes[JakimTable::Subuh] - 10;
-            for (int p = 0; p < JakimTable::PrayerCount; ++p)
-                if (day.minutes[p] < 0 || day.minutes[p] >= 1440)
-                    pastMidnight = true;
-            days << day;
+    QVector<ZoneDay> days;
+    for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
+        ZoneDay day;
+        day.date = d;
+        if (!calculator.timesOfDay(d, day.minutes)) {
+            if (error)
+                *error = QStringLiteral("%1: no times on %2 (the sun does not rise or set)")
+                             .arg(place.name, d.toString(Qt::ISODate));
+            return {};
         }
-        if (!pastMidnight || seventh) {
-            if (pastMidnight) {
-                if (error)
-                    *error = QStringLiteral("%1: a time falls outside its day").arg(place.name);
-                return {};
-            }
-            return days;
-        }
+        days << day;
     }
-    return {};
+    return days;
 }

@@ -9,36 +9,15 @@
 
 class HijriCalculator;
 
-// Times of a place outside Malaysia by its calculation convention, on the
-// place's own clock (daylight saving included, date by date).
-//
-// Each time is computed as a moment in UTC and shown on the local clock in
-// force at that moment, so a change of clock in the night moves only the
-// times after it. Prayer starts are rounded up to the minute and Syuruk
-// down, as JAKIM does; Imsak is Subuh less 10 minutes; Duha is the moment
-// the sun stands 4.5 degrees above the horizon.
-//
-// Where twilight lasts all night (or nearly, at high latitudes in summer),
-// Subuh and Isyak are held to the angle-based share of the night (angle/60
-// of the time from sunset to sunrise); a place where even that puts Isyak
-// past midnight uses one seventh of the night for the whole year, so that
-// every time stays within its day.
+// Times of a fixed place outside Malaysia by the convention that
+// places.csv names for it (a record of data/conventions.csv), computed with
+// the program's own PrayerCalculator, so the plug-in's table, this tool and
+// the program give the same minutes. This class adds what is particular to
+// the catalogue: Brunei's district offsets and computation point, and
+// Makkah's Umm al-Qura Ramadan.
 class PlaceCalculator
 {
 public:
-    struct Convention
-    {
-        QString code;
-        double fajrAngle = 18;
-        double ishaAngle = 17;
-        double ishaInterval = 0;          // minutes after Maghrib, 0 = by angle
-        double ishaIntervalRamadan = 0;   // same, in Ramadan
-        double offsets[JakimTable::PrayerCount] = {};   // minutes added before rounding
-    };
-
-    // The convention for a `method` code of places.csv; false if unknown.
-    static bool convention(const QString &code, Convention *result);
-
     // Minutes added to every time for a place (Brunei's district offsets).
     static int districtOffset(const PlaceRecord &place);
     // Point that a place's times are computed for (Brunei's districts use

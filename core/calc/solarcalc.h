@@ -40,6 +40,30 @@ public:
     // Exact transit (minutes after local midnight) from libnova, used for
     // the correction and by the checks.
     static double exactTransit(const QDate &date, double longitude, double utcOffsetHours);
+
+    // The moment (minutes after local midnight of `date`) near `guess` at
+    // which the sun's centre stands at `altitude` degrees (negative below
+    // the horizon), in the morning or the evening, from libnova's sun
+    // position at that moment; NaN when it does not reach it. libitl takes
+    // the sun's declination of local noon for every event of a day, which
+    // puts mid-latitude morning events up to half a minute early and
+    // evening ones as late near the equinoxes (more at twilight angles):
+    // this refines its times.
+    static double altitudeCrossing(const QDate &date, double latitude, double longitude, double utcOffsetHours,
+                                   double guess, double altitude, bool morning);
+    // The sun's transit (minutes after local midnight of `date`) from the
+    // same interpolated positions; with altitudeCrossing() it needs one
+    // ephemeris computation per day, which keeps a month of run-time
+    // times to a few milliseconds.
+    static double transit(const QDate &date, double longitude, double utcOffsetHours);
+    // The moment the sun's centre reaches `altitude` in the morning or the
+    // evening, without a first guess (found from the transit and noon's
+    // declination); NaN when it does not.
+    static double crossing(const QDate &date, double latitude, double longitude, double utcOffsetHours,
+                           double altitude, bool morning);
+    // The sun's declination (degrees, of date) at `minutes` after local
+    // midnight of `date`.
+    static double declination(const QDate &date, double utcOffsetHours, double minutes);
 };
 
 #endif

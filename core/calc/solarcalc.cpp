@@ -1,4 +1,4 @@
-#include "solarcalc.h"
+#include "core/calc/solarcalc.h"
 
 #include <QHash>
 
@@ -181,4 +181,128 @@ double SolarCalc::eventTime(const QDate &date, double latitude, double longitude
         minutes += 1440.0;
     // libitl's clock error, measured on this day's transit at this point.
     return minutes + (exactTransit(date, longitude, utcOffsetHours) - transit);
+}
+
+// The sun's apparent place of date at 0h UT of a Julian day number,
+// cached: the crossings interpolate between three of them.
+static ln_equ_posn sunAtMidnight(qint64 julianDay)
+{
+    static QHash<qint64, ln_equ_posn> cache;
+    auto it = cache.constFind(julianDay);
+    if (it != cache.constEnd())
+        return it.value();
+    const double jd = double(julianDay) - 0.5;
+    ln_equ_posn j2000, ofDate;
+    ln_get_solar_equ_coords(jd, &j2000);
+    ln_get_equ_prec(&j2000, jd, &ofDate);
+    cache.insert(julianDay, ofDate);
+    return ofDate;
+}
+
+// The sun's right ascension and declination at Julian date `jd`, by the
+// three-point interpolation of Meeus (3.3) between the midnights around it.
+static void sunAt(double jd, double *ra, double *dec)
+{
+    const qint64 day = qint64(std::floor(jd + 0.5));
+    const double n = jd + 0.5 - double(day);
+    const ln_equ_posn p0 = sunAtMidnight(day - 1), p1 = sunAtMidnight(day), p2 = sunAtMidnight(day + 1);
+    auto interpolate = [n](double y1, double y2, double y3) {
+        const double a = y2 - y1, b = y3 - y2;
+        return y2 + n / 2.0 * (a + b + n * (b - a));
+    };
+    double r1 = p0.ra, r2 = p1.ra, r3 = p2.ra;
+    if (r2 - r1 > 180) r1 += 360;
+    if (r1 - r2 > 180) r1 -= 360;
+    if (r2 - r3 > 180) r3 += 360;
+    if (r3 - r2 > 180) r3 -= 360;
+    *ra = interpolate(r1, r2, r3);
+    *dec = interpolate(p0.dec, p1.dec, p2.dec);
+}
+
+// Apparent sidereal time in degrees: the mean sidereal time plus the
+// equation of the equinoxes, which changes by a few milliseconds a day
+// and is taken once per day (its nutation series is costly).
+static double siderealDegrees(double jd)
+{
+    static QHash<qint64, double> equinoxes;
+    const qint64 day = qint64(std::floor(jd + 0.5));
+    auto it = equinoxes.constFind(day);
+    double correction;
+    if (it != equinoxes.constEnd()) {
+        correction = it.value();
+    } else {
+        const double midnight = double(day) - 0.5;
+        correction = ln_get_apparent_sidereal_time(midnight) - ln_get_mean_sidereal_time(midnight);
+        equinoxes.insert(day, correction);
+    }
+    return (ln_get_mean_sidereal_time(jd) + correction) * 15.0;
+}
+
+double SolarCalc::declination(const QDate &date, double utcOffsetHours, double minutes)
+{
+    const double jd = double(date.toJulianDay()) - 0.5 - utcOffsetHours / 24.0 + minutes / 1440.0;
+    double ra, dec;
+    sunAt(jd, &ra, &dec);
+    return dec;
+}
+
+double SolarCalc::altitudeCrossing(const QDate &date, double latitude, double longitude, double utcOffsetHours,
+                                   double guess, double altitude, bool morning)
+{
+    constexpr double Rad = M_PI / 180.0;
+    const double midnight = double(date.toJulianDay()) - 0.5 - utcOffsetHours / 24.0;
+    double t = guess;
+    for (int i = 0; i < 4; ++i) {
+        const double jd = midnight + t / 1440.0;
+        double ra, dec;
+        sunAt(jd, &ra, &dec);
+        const double cosH = (std::sin(altitude * Rad) - std::sin(latitude * Rad) * std::sin(dec * Rad))
+                            / (std::cos(latitude * Rad) * std::cos(dec * Rad));
+        if (cosH < -1.0 || cosH > 1.0)
+            return std::numeric_limits<double>::quiet_NaN();
+        const double target = (morning ? -1.0 : 1.0) * std::acos(cosH) / Rad;
+        const double hourAngle = std::fmod(siderealDegrees(jd) + longitude - ra + 540.0, 360.0)
+                                 - 180.0;
+        double step = target - hourAngle;
+        if (step > 180)
+            step -= 360;
+        else if (step < -180)
+            step += 360;
+        t += step * 4.0 / 1.00273790935;
+        if (std::fabs(step) < 1e-5)
+            break;
+    }
+    return t;
+}
+
+double SolarCalc::transit(const QDate &date, double longitude, double utcOffsetHours)
+{
+    const double midnight = double(date.toJulianDay()) - 0.5 - utcOffsetHours / 24.0;
+    double t = 720.0 - 4.0 * longitude + utcOffsetHours * 60.0;
+    for (int i = 0; i < 4; ++i) {
+        const double jd = midnight + t / 1440.0;
+        double ra, dec;
+        sunAt(jd, &ra, &dec);
+        const double hourAngle = std::fmod(siderealDegrees(jd) + longitude - ra + 540.0, 360.0)
+                                 - 180.0;
+        t -= hourAngle * 4.0 / 1.00273790935;
+        if (std::fabs(hourAngle) < 1e-5)
+            break;
+    }
+    return t;
+}
+
+double SolarCalc::crossing(const QDate &date, double latitude, double longitude, double utcOffsetHours,
+                           double altitude, bool morning)
+{
+    constexpr double Rad = M_PI / 180.0;
+    const double noon = transit(date, longitude, utcOffsetHours);
+    const double dec = declination(date, utcOffsetHours, noon);
+    const double cosH = (std::sin(altitude * Rad) - std::sin(latitude * Rad) * std::sin(dec * Rad))
+                        / (std::cos(latitude * Rad) * std::cos(dec * Rad));
+    // Where noon's declination just misses the altitude, start from the
+    // nearest the sun comes to it; the iteration decides.
+    const double hourAngle = std::acos(qBound(-1.0, cosH, 1.0)) / Rad;
+    const double guess = noon + (morning ? -4.0 : 4.0) * hourAngle / 1.00273790935;
+    return altitudeCrossing(date, latitude, longitude, utcOffsetHours, guess, altitude, morning);
 }
