@@ -60,6 +60,9 @@ public:
     // move their mark to the new day (a hidden window catches up when it
     // is shown again).
     void followDate(const QDate &today);
+    // Tells the user once a day, from the warning window on, when the
+    // tables end, and once after they have ended (CoverageNotice).
+    void noteCoverage(const QDate &today);
 
     PrayerNotifier &notifier() { return m_notifier; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
@@ -93,6 +96,8 @@ public slots:
     void slotButtonAbout();
     void slotActionExit();
     void slotZoneTriggered(QString name);
+    // "Other place..." of the zone menu: the own-place dialog.
+    void slotOtherPlace();
     void slotUpdateLanguage();
 
 protected:
@@ -111,6 +116,10 @@ protected:
 
 private:
     void createForm();
+    // Start-up's place: the user's own place when the settings choose it
+    // and it can be computed, otherwise the stored zone.
+    void selectStartPlace();
+    void addOtherPlaceEntry(XButtonMenu *menu);
     void createBackground();
     void createTrayIcon();
     void createUrlLabel();
@@ -175,6 +184,7 @@ private:
     QTimer *m_timer = nullptr;
     PrayerNotifier m_notifier;
     QDate m_today;  // the date of the last tick
+    QDate m_coverageShown;  // when the notice about the tables' end was last shown
 
     // Menus, built on first use.
     XButtonMenu *m_zoneMenu = nullptr;
