@@ -221,6 +221,7 @@ const QStringList FullKeys = {
     QStringLiteral("ConfAdjust.HighSeventh"),
     QStringLiteral("ConfAdjust.HighAngle"),
     QStringLiteral("ConfAdjust.Minutes"),
+    QStringLiteral("ConfAdjust.MinuteUnit"),
     QStringLiteral("ConfAdjust.OwnNote"),
     QStringLiteral("ConfAdjust.FixedNote"),
     QStringLiteral("Status.Title"), QStringLiteral("Status.SaveFailed"),
@@ -476,7 +477,7 @@ void TestLanguage::fullKeySets_data()
 void TestLanguage::fullKeySets()
 {
     QFETCH(QString, path);
-    QCOMPARE(FullKeys.size(), 275);
+    QCOMPARE(FullKeys.size(), 276);
     QCOMPARE(catalogueFor(path).keys, FullKeys);
 }
 

@@ -49,7 +49,6 @@ PanelConfAdjust::PanelConfAdjust(const UiContext &ctx, QWidget *parent)
         spinMinutes[slot] = new QSpinBox(this);
         spinMinutes[slot]->setObjectName(QStringLiteral("spin") + prayerSlotName(slot));
         spinMinutes[slot]->setRange(-CustomPlace::MaxAdjustment, CustomPlace::MaxAdjustment);
-        spinMinutes[slot]->setSuffix(QStringLiteral(" min"));
         connect(spinMinutes[slot], QOverload<int>::of(&QSpinBox::valueChanged), this, &PanelConfAdjust::apply);
     }
     labelNote = makeCaption(QStringLiteral("labelNote"));
@@ -81,6 +80,8 @@ void PanelConfAdjust::slotUpdateLanguage()
     labelAsar->setText(language->text(QStringLiteral("ConfAdjust.Asar")));
     labelHighLatitude->setText(language->text(QStringLiteral("ConfAdjust.HighLatitude")));
     labelMinutes->setText(language->text(QStringLiteral("ConfAdjust.Minutes")));
+    for (QSpinBox *box : spinMinutes)
+        box->setSuffix(QLatin1Char(' ') + language->text(QStringLiteral("ConfAdjust.MinuteUnit")));
     refill(*language, comboAsar, AsarKeys, int(std::size(AsarKeys)));
     refill(*language, comboHighLatitude, HighLatitudeKeys, int(std::size(HighLatitudeKeys)));
     slotUpdatePlace();

@@ -269,6 +269,8 @@ QString PageHome::placeHeading() const
 // line when the data does not say.
 QString PageHome::sourceLine() const
 {
+    if (m_days.isEmpty())
+        return QString();
     const QString line = DataProvenance::text(m_ctx.almarikManager->sourceOf(m_date), *m_ctx.language);
     if (!line.isEmpty())
         return line;
@@ -283,10 +285,11 @@ void PageHome::refreshCoverage()
 {
     const CoverageNotice notice(today(), m_ctx.almarikManager->lastCoveredDay());
     const QString line = notice.line(*m_ctx.language);
-    labelCoverage->setText(line);
-    labelCoverage->setVisible(!line.isEmpty());
-    labelTafsirQuran->setVisible(line.isEmpty());
     const bool noTimes = notice.state() == CoverageNotice::Ended && m_days.isEmpty();
+    // Said once: in the grid's place when there is no grid.
+    labelCoverage->setText(line);
+    labelCoverage->setVisible(!line.isEmpty() && !noTimes);
+    labelTafsirQuran->setVisible(!labelCoverage->isVisible());
     labelNoTimes->setText(noTimes ? line : QString());
     labelNoTimes->setVisible(noTimes);
 }
