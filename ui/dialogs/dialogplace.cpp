@@ -44,6 +44,8 @@ DialogPlace::DialogPlace(const UiContext &ctx, QWidget *parent)
     const CustomPlace &stored = m_ctx.config->customPlace;
     if (!stored.name.isEmpty())
         showPlace(stored);
+    else
+        editTimeZone->setText(QString::fromUtf8(QTimeZone::systemTimeZoneId()));
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &DialogPlace::slotUpdateLanguage);
     centre();
