@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "app/appmain.h"
+#include "core/calc/conventioncatalogue.h"
 #include "core/coveragenotice.h"
 #include "ui/config/pageconfig.h"
 #include "ui/config/panelconfadjust.h"
@@ -98,6 +99,8 @@ private slots:
     void adjustmentsGreyedForZones();
     void sourceLine_data();
     void sourceLine();
+    void sourceLineClearsTheVerse_data();
+    void sourceLineClearsTheVerse();
     void warningWindow_data();
     void warningWindow();
 
@@ -268,7 +271,7 @@ void TestOwnPlace::sourceLine_data()
     QTest::newRow("place abroad") << "English" << "New York" << QDate(2026, 5, 1)
                                   << "Computed by the ISNA convention";
     QTest::newRow("own place") << "English" << "" << QDate(2026, 5, 1)
-                               << "Computed by the Muslim World League convention";
+                               << "Computed by the MWL convention";
     QTest::newRow("own place, Malay") << "Bahasa Malaysia" << "" << QDate(2031, 5, 1)
                                       << "Dikira mengikut kaedah Liga Dunia Islam";
 }
@@ -287,6 +290,35 @@ void TestOwnPlace::sourceLine()
     PageHome page(appMain()->uiContext());
     QVERIFY(page.showMonth(date));
     QCOMPARE(page.sourceText(), line);
+}
+
+void TestOwnPlace::sourceLineClearsTheVerse_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("convention");
+    for (const QString &language : {QStringLiteral("English"), QStringLiteral("Bahasa Malaysia")}) {
+        for (const QString &code : ConventionCatalogue::builtIn().codes())
+            QTest::newRow(qPrintable(language + QLatin1Char(' ') + code)) << language << code;
+    }
+}
+
+// Every convention's source line ends before the verse's meaning begins.
+void TestOwnPlace::sourceLineClearsTheVerse()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, convention);
+    useLanguage(language);
+    CustomPlace place = bonn();
+    place.convention = convention;
+    QVERIFY(appAlmarikManager()->setCustomPlace(place));
+    PageHome page(appMain()->uiContext());
+    page.resize(648, 375);
+    QVERIFY(page.showMonth(QDate(2026, 5, 1)));
+    auto *source = page.findChild<QLabel *>(QStringLiteral("labelSource"));
+    auto *meaning = page.findChild<QLabel *>(QStringLiteral("labelTafsirQuran"));
+    QVERIFY(source && meaning);
+    QVERIFY(!source->text().isEmpty());
+    QVERIFY2(!source->geometry().intersects(meaning->geometry()), qPrintable(source->text()));
 }
 
 void TestOwnPlace::warningWindow_data()
