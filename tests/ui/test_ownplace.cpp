@@ -94,6 +94,7 @@ private slots:
     void chooserRefuses_data();
     void chooserRefuses();
     void fixedZoneTurnsTheOwnPlaceOff();
+    void startUpFallsBackFromAnUnusablePlace();
     void adjustmentsAct_data();
     void adjustmentsAct();
     void adjustmentsGreyedForZones();
@@ -208,6 +209,26 @@ void TestOwnPlace::fixedZoneTurnsTheOwnPlaceOff()
     QVERIFY(!appAlmarikManager()->isCustomPlace());
     // The place is kept for the next time it is chosen.
     QCOMPARE(appConfig().customPlace.name, QStringLiteral("Bonn"));
+}
+
+void TestOwnPlace::startUpFallsBackFromAnUnusablePlace()
+{
+    // A settings file edited by hand: the place's time zone is unknown.
+    appConfig().zone = QStringLiteral("Kuala Lumpur");
+    appConfig().useCustomPlace = true;
+    appConfig().customPlace = bonn();
+    appConfig().customPlace.timeZone = QStringLiteral("Europe/Atlantis");
+    DialogMain window(appMain()->uiContext());
+    QVERIFY(window.ownPlaceRefused());
+    QVERIFY(!appAlmarikManager()->isCustomPlace());
+    QCOMPARE(appAlmarikManager()->zoneName(), QStringLiteral("Kuala Lumpur"));
+    // The choice stays for the user to correct.
+    QVERIFY(appConfig().useCustomPlace);
+
+    appConfig().customPlace = bonn();
+    DialogMain good(appMain()->uiContext());
+    QVERIFY(!good.ownPlaceRefused());
+    QVERIFY(appAlmarikManager()->isCustomPlace());
 }
 
 void TestOwnPlace::adjustmentsAct_data()

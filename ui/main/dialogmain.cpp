@@ -104,7 +104,8 @@ void DialogMain::selectStartPlace()
         m_zoneChoice = AlmarikManager::ZoneChoice::Stored;
         return;
     }
-    if (m_ctx.config->useCustomPlace)
+    m_ownPlaceRefused = m_ctx.config->useCustomPlace;
+    if (m_ownPlaceRefused)
         qCWarning(lcUi).noquote() << "own place" << m_ctx.config->customPlace.name << "cannot be computed";
     // An empty zone setting selects the timetable's default zone, and so
     // does one the timetable does not know (the user is told).

@@ -54,6 +54,9 @@ public:
     void showStatusNotice(const QString &title, const QString &text);
     // How the stored zone was found at start.
     AlmarikManager::ZoneChoice zoneChoice() const { return m_zoneChoice; }
+    // Whether the settings chose the user's own place and it could not be
+    // computed at start (the stored zone is shown instead).
+    bool ownPlaceRefused() const { return m_ownPlaceRefused; }
     PageConfig *configPage() const { return m_pageConfig; }
     // Called on every timer tick with the current date. When the day has
     // changed while the window is shown, the home page and the calendars
@@ -170,6 +173,7 @@ private:
     PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
     AlmarikManager::ZoneChoice m_zoneChoice = AlmarikManager::ZoneChoice::None;
+    bool m_ownPlaceRefused = false;
     PageHelp *m_pageHelp = nullptr;
     PageAbout *m_pageAbout = nullptr;
     QList<QWidget *> m_pages;
