@@ -79,11 +79,8 @@ XTimePanel::XTimePanel(const UiContext &ctx, QWidget *parent)
 void XTimePanel::setDay(const DailyTimes &day)
 {
     labelZone->setText(m_ctx.almarikManager->zoneDisplayName());
-    labelDate->setText(QStringLiteral("%1 %2, %3")
-                               .arg(m_ctx.language->monthName(day.month))
-                               .arg(day.day)
-                               .arg(day.year));
-    labelHijri->setText(QStringLiteral("%1 %2, %3").arg(day.hijriMonthName).arg(day.hijriDay).arg(day.hijriYear));
+    labelDate->setText(m_ctx.language->dateText(m_ctx.language->monthName(day.month), day.day, day.year));
+    labelHijri->setText(m_ctx.language->dateText(day.hijriMonthName, day.hijriDay, day.hijriYear));
     for (int slot = 0; slot < PrayerSlotCount; ++slot)
         labelTime[slot]->setText(day.timeText(slot));
 
