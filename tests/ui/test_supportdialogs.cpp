@@ -300,6 +300,15 @@ void TestSupportDialogs::noMailProgramOffersCopy()
     QVERIFY(copied.contains(QLatin1String("ali@example.com")));
     QVERIFY(!copied.contains(QLatin1Char('\r')));
     QVERIFY(dialog.mailProblemLabel()->text().endsWith(appLanguage()->text(QStringLiteral("OnlineSupport.Copied"))));
+    // The note is shown whole, inside the dialog and clear of the form.
+    const QRect note = dialog.mailProblemLabel()->geometry();
+    QVERIFY(dialog.rect().contains(note));
+    QVERIFY(note.height() >= dialog.mailProblemLabel()->heightForWidth(note.width()));
+    for (QWidget *part : QList<QWidget *>{dialog.enquiryEdit(), dialog.submitButton(), dialog.resetButton(),
+                                          dialog.copyButton()})
+        QVERIFY2(!note.intersects(part->geometry()), qPrintable(part->objectName()));
+    QVERIFY(dialog.rect().contains(dialog.copyButton()->geometry()));
+    QVERIFY(!dialog.copyButton()->geometry().intersects(dialog.submitButton()->geometry()));
 }
 
 void TestSupportDialogs::messagingOpensPluginLinkAndStaysOpen()
@@ -380,7 +389,8 @@ void TestSupportDialogs::textsAndLayoutPerLanguage()
     for (DialogBase *dialog : QList<DialogBase *>{&support, &messaging}) {
         QList<QWidget *> parts;
         for (QWidget *child : dialog->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (child != dialog->backgroundPanel() && !child->objectName().startsWith(QLatin1String("labelBorder")))
+            if (child != dialog->backgroundPanel() && !child->isHidden()
+                && !child->objectName().startsWith(QLatin1String("labelBorder")))
                 parts << child;
         }
         QVERIFY(parts.size() >= 5);

@@ -160,7 +160,8 @@ void DialogOnlineSupport::slotUpdateLanguage()
         comboEnquiryType->setItemText(i, language->text(EnquiryTypeKeys.at(i)));
     if (!labelMailProblem->isHidden())
         showMailProblem(m_copied);
-    relayout();
+    else
+        relayout();
 }
 
 void DialogOnlineSupport::relayout()
@@ -198,6 +199,14 @@ void DialogOnlineSupport::relayout()
         buttonY = y + MinimumEnquiryHeight + 12;
     editEnquiry->setGeometry(fieldX, y, fieldWidth, buttonY - 12 - y);
 
+    // When no mail program answered: what went wrong, across the dialog
+    // under the form, and the way out beside the form's buttons.
+    if (!labelMailProblem->isHidden()) {
+        const int noteHeight = labelMailProblem->heightForWidth(textWidth);
+        labelMailProblem->setGeometry(Margin, buttonY, textWidth, noteHeight);
+        buttonY += noteHeight + 10;
+    }
+
     // Right-aligned under the fields, wide enough for their captions.
     const auto buttonWidth = [](XGreenButton *button) {
         return qMax(ButtonWidth, button->captionLabel()->sizeHint().width() + 24);
@@ -206,11 +215,8 @@ void DialogOnlineSupport::relayout()
     const int submitWidth = buttonWidth(buttonSubmit);
     buttonReset->setGeometry(DialogWidth - Margin - resetWidth, buttonY, resetWidth, ButtonHeight);
     buttonSubmit->setGeometry(buttonReset->x() - 5 - submitWidth, buttonY, submitWidth, ButtonHeight);
-    // Under the picture: what went wrong with the mail program, and the
-    // way out.
-    const int noteTop = labelPicture->y() + PictureSize + 10;
-    buttonCopy->setGeometry(Margin, buttonY, PictureSize, ButtonHeight);
-    labelMailProblem->setGeometry(Margin, noteTop, PictureSize, qMax(0, buttonY - 8 - noteTop));
+    const int copyWidth = buttonWidth(buttonCopy);
+    buttonCopy->setGeometry(Margin, buttonY, copyWidth, ButtonHeight);
 
     const QSize wanted(DialogWidth, buttonY + ButtonHeight + 20);
     if (size() != wanted) {
@@ -328,6 +334,7 @@ void DialogOnlineSupport::showMailProblem(bool copied)
     labelMailProblem->setText(text);
     labelMailProblem->show();
     buttonCopy->show();
+    relayout();
 }
 
 QString DialogOnlineSupport::mailText() const
