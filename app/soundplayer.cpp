@@ -27,10 +27,11 @@ QMediaPlayer *SoundPlayer::player()
         // Errors arrive later than play() returns: a missing file, a format
         // the back end cannot decode, no audio device.
         QObject::connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), m_player,
-                         [player = m_player](QMediaPlayer::Error error) {
+                         [this, player = m_player](QMediaPlayer::Error error) {
                              qCWarning(lcSound).noquote()
                                      << "Cannot play" << player->media().request().url().toString()
                                      << "- error" << int(error) << player->errorString();
+                             reportFailure(player->errorString());
                          });
     }
     return m_player;
@@ -45,6 +46,7 @@ bool SoundPlayer::play(const QString &path, int volume)
     mediaPlayer->play();
     if (mediaPlayer->error() != QMediaPlayer::NoError) {
         qCWarning(lcSound).noquote() << "Cannot play" << path << '-' << mediaPlayer->errorString();
+        reportFailure(mediaPlayer->errorString());
         return false;
     }
     qCDebug(lcSound).noquote() << "Playing" << path << "at volume" << volume;

@@ -3,6 +3,21 @@
 #include "core/configsaver.h"
 #include "core/configstore.h"
 
+AppConfig::AppConfig()
+{
+    using namespace NotifierSetting;
+    // No azan is called for Imsak, Syuruk and Duha: they are not times of
+    // an obligatory prayer. Imsak (the fast begins) and Syuruk (Subuh time
+    // has ended) matter enough for a chime; the voluntary Duha gets its
+    // notice without a sound, so that mornings are not rung twice within
+    // half an hour.
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        prayer[slot].notificationSound = SoundAzan;
+    prayer[Imsak].notificationSound = SoundDingDong;
+    prayer[Syuruk].notificationSound = SoundDing;
+    prayer[Duha].notificationSound = SoundOff;
+}
+
 bool AppConfig::load()
 {
     return ConfigStore::load(*this);

@@ -45,6 +45,12 @@ public:
     bool useCustomPlace = false;
     CustomPlace customPlace;
 
+    // The defaults of a new settings file: the azan for the five prayers
+    // (its Subuh variant at Subuh), a chime at Imsak and Syuruk, and Duha
+    // shown without a sound. A file read over the record keeps the user's
+    // choices; only the values it lacks keep these.
+    AppConfig();
+
     // Reads "App.cnf" into this record; false (record untouched) when the
     // file is missing or unreadable.
     bool load();

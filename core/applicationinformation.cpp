@@ -1,5 +1,7 @@
 #include "core/applicationinformation.h"
 
+#include <QSysInfo>
+
 #include <QStringList>
 
 #include "core/buildinfo.h"
@@ -16,7 +18,20 @@ ApplicationInformation::ApplicationInformation()
 
 QString ApplicationInformation::productName()
 {
-    return QStringLiteral("Almarik Zenhar for Windows");
+    return QStringLiteral("Almarik Zenhar for ") + platformName();
+}
+
+QString ApplicationInformation::platformName()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("Windows");
+#elif defined(Q_OS_MACOS)
+    return QStringLiteral("macOS");
+#elif defined(Q_OS_LINUX)
+    return QStringLiteral("Linux");
+#else
+    return QSysInfo::kernelType();
+#endif
 }
 
 QString ApplicationInformation::shortName()

@@ -16,7 +16,11 @@ class ApplicationInformation
 public:
     ApplicationInformation();
 
+    // "Almarik Zenhar for Linux": the name with the platform it runs on
+    // (English; windows take the catalogue's "About.ProductName").
     static QString productName();
+    // The platform the program was built for: "Linux", "Windows", ...
+    static QString platformName();
     static QString shortName();
     QString appVersion();
     QString dataVersion();

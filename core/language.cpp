@@ -145,9 +145,17 @@ QString Language::shortDate(const QDate &date) const
     // An invalid date has no month, day or year to show.
     if (!date.isValid())
         return QString();
-    // One multi-argument call, so that a month name containing "%2" or "%3"
-    // cannot be substituted a second time.
-    return QStringLiteral("%1 %2, %3").arg(monthName(date.month()),
-                                          QString::number(date.day()),
-                                          QString::number(date.year()));
+    return dateText(monthName(date.month()), date.day(), date.year());
+}
+
+QString Language::dateText(const QString &month, int day, int year) const
+{
+    // The catalogue gives the order ("December 7, 2026", "7 Disember
+    // 2026"); one without it uses the English one. One multi-argument
+    // call, so that a month name containing "%2" or "%3" cannot be
+    // substituted a second time.
+    QString pattern = text(QStringLiteral("DateTime.DateFormat"));
+    if (pattern.isEmpty())
+        pattern = QStringLiteral("%1 %2, %3");
+    return pattern.arg(month, QString::number(day), QString::number(year));
 }

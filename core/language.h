@@ -40,7 +40,11 @@ public:
     static bool parseCatalogue(const QByteArray &bytes, QString *name, QHash<QString, QString> *table);
     QString text(const QString &key) const;
     QString monthName(int month) const;
+    // "December 7, 2026" or "7 Disember 2026": a date in the catalogue's
+    // order, with its month name.
     QString shortDate(const QDate &date) const;
+    // The same order for any calendar's month name (Hijri dates).
+    QString dateText(const QString &month, int day, int year) const;
     QString name() const { return m_name; }
 
 signals:

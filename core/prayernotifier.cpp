@@ -127,13 +127,17 @@ PrayerNotifier::Notice PrayerNotifier::notice(int slot, int leadMinutes, const Q
     notice.leadMinutes = leadMinutes;
     notice.minute = minute;
     notice.title = m_language.text(QStringLiteral("Notification.") + slotName);
-    if (leadMinutes == 0) {
-        notice.message = m_language.text(QStringLiteral("Notification.MsgOnTime"))
-                .arg(prayerName).arg(zone);
-    } else {
-        notice.message = m_language.text(QStringLiteral("Notification.MsgBeforeTime"))
-                .arg(prayerName).arg(zone).arg(leadMinutes);
-    }
+    // Imsak, Syuruk and Duha are not prayers: their notices say what the
+    // time is. A catalogue without such a text uses the general one.
+    const QString messageKey = leadMinutes == 0 ? QStringLiteral("Notification.MsgOnTime")
+                                                : QStringLiteral("Notification.MsgBeforeTime");
+    QString message = m_language.text(messageKey + QLatin1Char('.') + slotName);
+    if (message.isEmpty())
+        message = m_language.text(messageKey);
+    if (leadMinutes == 0)
+        notice.message = message.arg(prayerName).arg(zone);
+    else
+        notice.message = message.arg(prayerName).arg(zone).arg(leadMinutes);
     notice.balloonMilliseconds = balloonMilliseconds(settings.messageDuration);
     notice.soundUrl = soundUrl(settings.notificationSound, settings.muazin, slot == Subuh,
                                settings.customSoundPath);

@@ -249,6 +249,7 @@ private slots:
     void badFileGivesDefaults_data();
     void badFileGivesDefaults();
     void brokenFileKeepsWhatCanBeRead();
+    void existingFileKeepsItsSounds();
     void onlyTheNewestBadFilesAreKept();
     void filesArePrivate();
     void staleTemporariesRemovedAtStart();
@@ -462,7 +463,12 @@ void TestConfigStore::documentDefaultValues()
     QCOMPARE(value("ImsakEnable"), QStringLiteral("1"));
     QCOMPARE(value("SubuhMessageDuration"), QStringLiteral("3"));
     QCOMPARE(value("ZohorAlarmTime"), QStringLiteral("0"));
-    QCOMPARE(value("AsarNotificationSound"), QStringLiteral("2"));
+    // The azan at the prayers, a chime at Imsak (ding dong) and Syuruk
+    // (ding), Duha without a sound.
+    QCOMPARE(value("AsarNotificationSound"), QStringLiteral("1"));
+    QCOMPARE(value("ImsakNotificationSound"), QStringLiteral("5"));
+    QCOMPARE(value("SyurukNotificationSound"), QStringLiteral("6"));
+    QCOMPARE(value("DuhaNotificationSound"), QStringLiteral("0"));
     QCOMPARE(value("MaghribMuazin"), QStringLiteral("2"));
     QCOMPARE(value("IsyakCustomSoundPath"), QString());
     QCOMPARE(value("IsyakAudioVolume"), QStringLiteral("80"));
@@ -817,6 +823,28 @@ void TestConfigStore::badFileGivesDefaults()
         QCOMPARE(QFileInfo(report.movedAsidePath).absolutePath(), QFileInfo(path).absolutePath());
         QCOMPARE(readAll(report.movedAsidePath), content);
     }
+}
+
+void TestConfigStore::existingFileKeepsItsSounds()
+{
+    // A file written by an older version, with the azan at every time, and
+    // one without the Duha values: the user's choices stay, a missing value
+    // takes the new default.
+    AppConfig old;
+    for (PrayerSettings &p : old.prayer)
+        p.notificationSound = NotifierSetting::SoundAzan;
+    QString document = ConfigStore::documentText(old);
+    const int from = document.indexOf(QStringLiteral("<DuhaEnable>"));
+    const int to = document.indexOf(QStringLiteral("<ZohorEnable>"));
+    QVERIFY(from > 0 && to > from);
+    document.remove(from, to - from);
+    QVERIFY(writeFile(ConfigStore::configFilePath(true), ConfigCipher::encipherText(document).toLatin1()));
+    AppConfig config;
+    QVERIFY(ConfigStore::load(config));
+    QCOMPARE(config.prayer[Imsak].notificationSound, int(NotifierSetting::SoundAzan));
+    QCOMPARE(config.prayer[Syuruk].notificationSound, int(NotifierSetting::SoundAzan));
+    QCOMPARE(config.prayer[Duha].notificationSound, int(NotifierSetting::SoundOff));
+    QCOMPARE(config.prayer[Zohor].notificationSound, int(NotifierSetting::SoundAzan));
 }
 
 void TestConfigStore::brokenFileKeepsWhatCanBeRead()

@@ -167,9 +167,9 @@ void TestDataProvenance::warningTexts_data()
     QTest::newRow("English, ends soon") << "English" << 10 << "Prayer times end on December 31, 2035; a newer release brings more.";
     QTest::newRow("English, ended") << "English" << -1 << "No prayer times for today: this release's times ended on December 31, 2035.";
     QTest::newRow("Malay, ends soon") << "Bahasa Malaysia" << 10
-                                      << "Waktu solat berakhir pada Disember 31, 2035; keluaran yang lebih baharu membawa waktu seterusnya.";
+                                      << "Waktu solat berakhir pada 31 Disember 2035; keluaran yang lebih baharu membawa waktu seterusnya.";
     QTest::newRow("Malay, ended") << "Bahasa Malaysia" << -1
-                                  << "Tiada waktu solat untuk hari ini: waktu dalam keluaran ini berakhir pada Disember 31, 2035.";
+                                  << "Tiada waktu solat untuk hari ini: waktu dalam keluaran ini berakhir pada 31 Disember 2035.";
     QTest::newRow("far from the end") << "English" << 61 << "";
 }
 

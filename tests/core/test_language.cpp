@@ -91,6 +91,12 @@ const QStringList FullKeys = {
     QStringLiteral("Notification.Zohor"), QStringLiteral("Notification.Asar"),
     QStringLiteral("Notification.Maghrib"), QStringLiteral("Notification.Isyak"),
     QStringLiteral("Notification.MsgOnTime"), QStringLiteral("Notification.MsgBeforeTime"),
+    QStringLiteral("Notification.MsgOnTime.Imsak"),
+    QStringLiteral("Notification.MsgOnTime.Syuruk"),
+    QStringLiteral("Notification.MsgOnTime.Duha"),
+    QStringLiteral("Notification.MsgBeforeTime.Imsak"),
+    QStringLiteral("Notification.MsgBeforeTime.Syuruk"),
+    QStringLiteral("Notification.MsgBeforeTime.Duha"),
     QStringLiteral("Prompt.ExitApp"), QStringLiteral("Prompt.NoData"),
     QStringLiteral("Prompt.NoLanguage"),
     QStringLiteral("ExitApp.Description"), QStringLiteral("ExitApp.BtnYes"),
@@ -228,6 +234,69 @@ const QStringList FullKeys = {
     QStringLiteral("Status.Title"), QStringLiteral("Status.SaveFailed"),
     QStringLiteral("Status.ConfigMovedAside"), QStringLiteral("Status.ZoneUnknown"),
     QStringLiteral("Status.LanguageUnknown"), QStringLiteral("ConfMain.SaveProblem"),
+    QStringLiteral("Tray.ShowWindow"),
+    QStringLiteral("Tray.StopAlarm"),
+    QStringLiteral("Tray.About"),
+    QStringLiteral("Tray.Exit"),
+    QStringLiteral("Duration.Off"),
+    QStringLiteral("Duration.5Seconds"),
+    QStringLiteral("Duration.10Seconds"),
+    QStringLiteral("Duration.15Seconds"),
+    QStringLiteral("Duration.30Seconds"),
+    QStringLiteral("Duration.1Minute"),
+    QStringLiteral("Duration.Forever"),
+    QStringLiteral("AlarmTime.OnTime"),
+    QStringLiteral("AlarmTime.5Minutes"),
+    QStringLiteral("AlarmTime.10Minutes"),
+    QStringLiteral("AlarmTime.15Minutes"),
+    QStringLiteral("AlarmTime.30Minutes"),
+    QStringLiteral("Sound.Off"),
+    QStringLiteral("Sound.Azan"),
+    QStringLiteral("Sound.ShortAzan"),
+    QStringLiteral("Sound.Iqamah"),
+    QStringLiteral("Sound.ThreeBeep"),
+    QStringLiteral("Sound.DingDong"),
+    QStringLiteral("Sound.Ding"),
+    QStringLiteral("Sound.Bird"),
+    QStringLiteral("Sound.DoorBell"),
+    QStringLiteral("Sound.Clock"),
+    QStringLiteral("Sound.Drop"),
+    QStringLiteral("Sound.Horn"),
+    QStringLiteral("Sound.Custom"),
+    QStringLiteral("Muazin.Orvan"),
+    QStringLiteral("Muazin.Tessaly"),
+    QStringLiteral("Muazin.Belunar"),
+    QStringLiteral("Sound.FailedTitle"),
+    QStringLiteral("Sound.Failed"),
+    QStringLiteral("Zone.Other"),
+    QStringLiteral("Enquiry.Choose"),
+    QStringLiteral("Enquiry.Question"),
+    QStringLiteral("Enquiry.Problem"),
+    QStringLiteral("Enquiry.Suggestion"),
+    QStringLiteral("Enquiry.TimetableError"),
+    QStringLiteral("OnlineSupport.NoMailProgram"),
+    QStringLiteral("OnlineSupport.Copy"),
+    QStringLiteral("OnlineSupport.Copied"),
+    QStringLiteral("Dialog.Close"),
+    QStringLiteral("About.ProductName"),
+    QStringLiteral("Share.Subject"),
+    QStringLiteral("Share.Body"),
+    QStringLiteral("ConfUpdate.Offline"),
+    QStringLiteral("Map.Title"),
+    QStringLiteral("Map.Description"),
+    QStringLiteral("Help.Title"),
+    QStringLiteral("Help.PagesTitle"),
+    QStringLiteral("Help.Pages"),
+    QStringLiteral("Help.TimesTitle"),
+    QStringLiteral("Help.Times"),
+    QStringLiteral("Help.SourceTitle"),
+    QStringLiteral("Help.NoticesTitle"),
+    QStringLiteral("Help.Notices"),
+    QStringLiteral("Help.SettingsTitle"),
+    QStringLiteral("Help.Settings"),
+    QStringLiteral("Help.ReportTitle"),
+    QStringLiteral("Help.Report"),
+    QStringLiteral("DateTime.DateFormat"),
 };
 
 // The keys the Indonesian catalogue carries, in document order.
@@ -478,7 +547,7 @@ void TestLanguage::fullKeySets_data()
 void TestLanguage::fullKeySets()
 {
     QFETCH(QString, path);
-    QCOMPARE(FullKeys.size(), 277);
+    QCOMPARE(FullKeys.size(), 346);
     QCOMPARE(catalogueFor(path).keys, FullKeys);
 }
 
@@ -526,17 +595,24 @@ void TestLanguage::placeholdersAgreeAcrossLanguages()
 
 void TestLanguage::fixedTexts()
 {
-    // The same in every catalogue: prayer names are the slot names, the
-    // notifications are in Malay.
+    // Prayer names are the slot names in every catalogue. The notices are
+    // in the catalogue's own language: Malay in the Malay and Indonesian
+    // ones, English in the English one.
     for (const Catalogue *catalogue : {&m_english, &m_malay, &m_indonesian}) {
-        for (const QString &slot : SlotNames) {
+        for (const QString &slot : SlotNames)
             QCOMPARE(catalogue->texts.value(QStringLiteral("Prayer.") + slot), slot);
+    }
+    for (const Catalogue *catalogue : {&m_malay, &m_indonesian}) {
+        for (const QString &slot : SlotNames)
             QCOMPARE(catalogue->texts.value(QStringLiteral("Notification.") + slot),
                      QStringLiteral("Waktu ") + slot);
-        }
         QCOMPARE(catalogue->texts.value(QStringLiteral("Notification.MsgOnTime")), MsgOnTime);
         QCOMPARE(catalogue->texts.value(QStringLiteral("Notification.MsgBeforeTime")),
                  MsgBeforeTime);
+    }
+    for (const QString &key : FullKeys) {
+        if (key.startsWith(QLatin1String("Notification.")) && key != QLatin1String("Notification.Imsak"))
+            QVERIFY2(m_english.texts.value(key) != m_malay.texts.value(key), qPrintable(key));
     }
 
     QCOMPARE(m_english.texts.value(QStringLiteral("UI.SelectFile")),
@@ -886,7 +962,8 @@ void TestLanguage::shortDates_data()
     QTest::newRow("day not padded") << "English" << QDate(2017, 1, 5) << "January 5, 2017";
     QTest::newRow("two-digit day") << "English" << QDate(2017, 4, 19) << "April 19, 2017";
     QTest::newRow("end of year") << "English" << QDate(2016, 12, 31) << "December 31, 2016";
-    QTest::newRow("Malay") << "Bahasa Malaysia" << QDate(2017, 8, 1) << "Ogos 1, 2017";
+    QTest::newRow("Malay order") << "Bahasa Malaysia" << QDate(2026, 12, 7) << "7 Disember 2026";
+    QTest::newRow("Indonesian, no order of its own") << "Bahasa Indonesia" << QDate(2017, 8, 1) << "Agustus 1, 2017";
     QTest::newRow("invalid date") << "English" << QDate() << "";
     QTest::newRow("impossible date") << "English" << QDate(2017, 2, 30) << "";
 }

@@ -317,8 +317,8 @@ void TestInfoPages::aboutReleaseDateText_data()
     QTest::addColumn<QString>("shown");
     QTest::newRow("English, four parts") << "English" << "1.0.1704.1922" << "April 19, 2017";
     QTest::newRow("English, three parts") << "English" << "1.0.1704" << "January 1, 1900";
-    QTest::newRow("Malay, four parts") << "Bahasa Malaysia" << "1.0.2612.0700" << "Disember 7, 2026";
-    QTest::newRow("Malay, five parts") << "Bahasa Malaysia" << "1.0.1704.1922.7" << "Januari 1, 1900";
+    QTest::newRow("Malay, four parts") << "Bahasa Malaysia" << "1.0.2612.0700" << "7 Disember 2026";
+    QTest::newRow("Malay, five parts") << "Bahasa Malaysia" << "1.0.1704.1922.7" << "1 Januari 1900";
 }
 
 void TestInfoPages::aboutReleaseDateText()

@@ -15,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -53,6 +54,9 @@ public:
         // The test drives the clock itself.
         timer()->stop();
     }
+
+    // The desktop's tray appears or goes away.
+    void setTray(bool tray) { m_tray = tray; }
 
 protected:
     bool hasSystemTray() const override { return m_tray; }
@@ -121,6 +125,30 @@ public:
     int stops = 0;
 };
 
+// A sound device that is not there: every sound fails at once.
+class FailingSoundPlayer : public AbstractSoundPlayer
+{
+public:
+    bool play(const QString &, int) override
+    {
+        ++attempts;
+        reportFailure(QStringLiteral("no audio device"));
+        return false;
+    }
+    bool stop() override { return true; }
+    int attempts = 0;
+};
+
+// The tool tip shown now, or null.
+QWidget *shownToolTip()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
 // Stands in for the desktop's notification service.
 class FakeDesktopNotifier : public AbstractDesktopNotifier
 {
@@ -171,6 +199,14 @@ private slots:
     void singleAppShowsTheWindowNormal_data();
     void singleAppShowsTheWindowNormal();
     void hideWithAndWithoutTray();
+    void closingWithoutTrayAsksToExit_data();
+    void closingWithoutTrayAsksToExit();
+    void hiddenWindowReturnsWhenTrayGoes();
+    void toolTipsReadable_data();
+    void toolTipsReadable();
+    void trayMenuInTheChosenLanguage_data();
+    void trayMenuInTheChosenLanguage();
+    void soundFailureToldOnce();
     void startMinimizedWithAndWithoutTray();
     void dragging();
     void notifierPlaysTheSlotSound();
@@ -610,11 +646,12 @@ void TestMainWindow::contactLinks()
     QCOMPARE(share.scheme(), QStringLiteral("mailto"));
     QVERIFY(share.path().isEmpty());
     const QUrlQuery query(share);
+    // In the user's language, naming the platform the program runs on.
     QCOMPARE(query.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
-             QStringLiteral("Almarik Zenhar untuk Windows!"));
+             QStringLiteral("Almarik Zenhar for ") + ApplicationInformation::platformName());
+    QVERIFY(!ApplicationInformation::platformName().isEmpty());
     const QString body = query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded);
-    QCOMPARE(body, QStringLiteral("Jom Download dan Share!\nAlmarik Zenhar berguna untuk semua. "
-                                  "Rugi kalau tak download:)\nUntuk download, lawati ")
+    QCOMPARE(body, QStringLiteral("Prayer times and reminders for Malaysia on your computer. Download it from ")
                      + appDetails()->website());
 
     // The entries shown disabled still know their targets, should they be
@@ -700,20 +737,204 @@ void TestMainWindow::hideWithAndWithoutTray()
     QTest::keyClick(&withTray, Qt::Key_Escape);
     QVERIFY(withTray.isHidden());
 
-    // Without a tray a hidden window could not be found again: Hide,
-    // Escape and closing minimize it.
+    // Minimize still minimizes without a tray.
     TrayWindow noTray(false);
     noTray.show();
-    noTray.slotButtonHide();
+    noTray.slotButtonMinimize();
     QVERIFY(noTray.isVisible());
     QVERIFY(noTray.isMinimized());
-    noTray.showNormal();
-    QTest::keyClick(&noTray, Qt::Key_Escape);
-    QVERIFY(noTray.isVisible());
-    QVERIFY(noTray.isMinimized());
-    noTray.showNormal();
-    QVERIFY(!noTray.close());
-    QVERIFY(noTray.isVisible());
+}
+
+void TestMainWindow::closingWithoutTrayAsksToExit_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("askBeforeExit");
+    QTest::newRow("Hide button") << "hide" << true;
+    QTest::newRow("Escape") << "escape" << true;
+    QTest::newRow("window manager's close") << "close" << true;
+    // The setting spares the prompt for Exit in the tray menu; a close
+    // without a tray is no Exit and still asks.
+    QTest::newRow("close, no confirmation set") << "close" << false;
+}
+
+// Without a tray the tray menu's Exit cannot be reached: closing the
+// window asks whether to exit. Cancel keeps the window as it was; Yes
+// quits.
+void TestMainWindow::closingWithoutTrayAsksToExit()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, askBeforeExit);
+    appConfig().askBeforeExit = askBeforeExit;
+    m_window = new TrayWindow(false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    const auto closeWindow = [this, how] {
+        if (how == QLatin1String("hide"))
+            m_window->slotButtonHide();
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(m_window, Qt::Key_Escape);
+        else
+            m_window->close();
+    };
+
+    QString prompt;
+    whenModal([&prompt](QWidget *modal) {
+        prompt = QString::fromLatin1(modal->metaObject()->className());
+        QMetaObject::invokeMethod(modal, "slotCancel");
+    });
+    QTimer::singleShot(0, m_window, [closeWindow] {
+        closeWindow();
+        QCoreApplication::exit(42);
+    });
+    QCOMPARE(runEventLoop(), 42);
+    QCOMPARE(prompt, QStringLiteral("PromptExit"));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+
+    prompt.clear();
+    whenModal([&prompt](QWidget *modal) {
+        prompt = QString::fromLatin1(modal->metaObject()->className());
+        QMetaObject::invokeMethod(modal, "slotYes");
+    });
+    QTimer::singleShot(0, m_window, closeWindow);
+    QCOMPARE(runEventLoop(), 0);
+    QCOMPARE(prompt, QStringLiteral("PromptExit"));
+}
+
+void TestMainWindow::hiddenWindowReturnsWhenTrayGoes()
+{
+    TrayWindow window(true);
+    window.show();
+    window.slotButtonHide();
+    QVERIFY(window.isHidden());
+    window.slotTimer();
+    QVERIFY(window.isHidden());
+    // The tray goes away while the window is hidden: the next tick puts
+    // it on the taskbar.
+    window.setTray(false);
+    window.slotTimer();
+    QVERIFY(window.isVisible());
+    QVERIFY(window.isMinimized());
+}
+
+void TestMainWindow::toolTipsReadable_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("key");
+    for (const char *language : {"English", "Bahasa Malaysia"}) {
+        QTest::addRow("%s, help", language) << language << "buttonHelp" << "ToolTip.Help";
+        QTest::addRow("%s, zone", language) << language << "buttonZone" << "ToolTip.Zone";
+    }
+}
+
+// A button's tool tip is drawn opaque, with text in a colour well apart
+// from its background, and in the chosen language.
+void TestMainWindow::toolTipsReadable()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, button);
+    QFETCH(QString, key);
+    appConfig().language = language;
+    appLanguage()->load(true);
+    m_window = new TrayWindow(true);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *target = m_window->findChild<XPushButton *>(button);
+    QVERIFY(target);
+    const QString expected = appLanguage()->text(key);
+    QCOMPARE(target->toolTip(), expected);
+
+    QToolTip::showText(target->mapToGlobal(target->rect().center()), target->toolTip(), target);
+    QWidget *tip = shownToolTip();
+    QVERIFY(tip);
+    QCOMPARE(qobject_cast<QLabel *>(tip)->text(), expected);
+    const QImage image = tip->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    QToolTip::hideText();
+    appConfig().language = QStringLiteral("English");
+    appLanguage()->load(true);
+
+    // The most frequent colour is the background; the text is what lies
+    // farthest from it.
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb background = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > counts.value(background))
+            background = it.key();
+    }
+    QCOMPARE(qAlpha(background), 255);
+    const auto lightness = [](QRgb rgb) { return QColor(rgb).lightness(); };
+    int contrast = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        contrast = qMax(contrast, qAbs(lightness(it.key()) - lightness(background)));
+    QVERIFY2(contrast >= 100, qPrintable(QString::number(contrast)));
+}
+
+void TestMainWindow::trayMenuInTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("English") << "English"
+                             << QStringList{"&Show Window", "&Stop Alarm", "&About", "&Exit"};
+    QTest::newRow("Malay") << "Bahasa Malaysia"
+                           << QStringList{"&Tunjuk Tetingkap", "&Henti Bunyi", "Tent&ang", "&Keluar"};
+}
+
+void TestMainWindow::trayMenuInTheChosenLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, entries);
+    m_window = new TrayWindow(true);
+    appConfig().language = language;
+    appLanguage()->load(true);
+    QStringList shown;
+    for (QAction *action : m_window->trayMenu()->actions()) {
+        if (!action->isSeparator())
+            shown << action->text();
+    }
+    appConfig().language = QStringLiteral("English");
+    appLanguage()->load(true);
+    QCOMPARE(shown, entries);
+}
+
+// No audio device: the first failure of a run is told (and logged), the
+// visual notices still come, and later failures are not told again.
+void TestMainWindow::soundFailureToldOnce()
+{
+    FailingSoundPlayer player;
+    FakeDesktopNotifier desktop;
+    UiContext ctx = appMain()->uiContext();
+    ctx.soundPlayer = &player;
+    ctx.desktopNotifier = &desktop;
+    m_window = new TrayWindow(false, ctx);
+
+    PrayerNotifier::Notice notice;
+    notice.slot = Zohor;
+    notice.title = QStringLiteral("Zohor");
+    notice.message = QStringLiteral("It is time");
+    notice.soundUrl = QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    notice.volume = 50;
+    notice.balloonMilliseconds = 5000;
+    QTest::ignoreMessage(QtWarningMsg, "Sound could not be played: no audio device");
+    m_window->showNotice(notice);
+    QTest::ignoreMessage(QtWarningMsg, "Sound could not be played: no audio device");
+    m_window->showNotice(notice);
+    delete m_window;
+    m_window = nullptr;
+
+    QCOMPARE(player.attempts, 2);
+    QStringList titles;
+    for (const auto &message : desktop.shown)
+        titles << message.title;
+    const QString failure = appLanguage()->text(QStringLiteral("Sound.Failed")).arg(QStringLiteral("no audio device"));
+    QCOMPARE(titles, (QStringList{QStringLiteral("Zohor"), appLanguage()->text(QStringLiteral("Sound.FailedTitle")),
+                                  QStringLiteral("Zohor")}));
+    QCOMPARE(desktop.shown.at(1).body, failure);
+    QCOMPARE(desktop.shown.at(2).body, QStringLiteral("It is time"));
 }
 
 void TestMainWindow::startMinimizedWithAndWithoutTray()

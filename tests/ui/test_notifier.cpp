@@ -45,6 +45,10 @@ private slots:
     void emptyZoneName();
     void everyMinuteOfADay_data();
     void everyMinuteOfADay();
+    void newSettingsDefaults_data();
+    void newSettingsDefaults();
+    void noticesInTheChosenLanguage_data();
+    void noticesInTheChosenLanguage();
 
     void tickMissingSecondZero();
     void twoTicksInSecondZero();
@@ -72,8 +76,8 @@ private:
 
 namespace {
 const QDate Day(2025, 6, 12);
-const QString OnTime = QStringLiteral("Telah masuk waktu solat %1 bagi kawasan %2 dan kawasan-kawasan yang sewaktu dengannya.");
-const QString BeforeTime = QStringLiteral("Akan masuk waktu solat %1 bagi kawasan %2 dan kawasan-kawasan yang sewaktu dengannya dalam %3 minit lagi.");
+const QString OnTime = QStringLiteral("It is now time for the %1 prayer in %2 and the places that share its times.");
+const QString BeforeTime = QStringLiteral("The %1 prayer begins in %3 minutes in %2 and the places that share its times.");
 
 // A plausible Kuala Lumpur day.
 QList<QTime> ordinaryDay()
@@ -285,11 +289,11 @@ void TestNotifier::zohorTenMinutesBefore()
     QVERIFY(notice.isValid());
     QCOMPARE(notice.slot, int(Zohor));
     QCOMPARE(notice.leadMinutes, 10);
-    QCOMPARE(notice.title, QStringLiteral("Waktu Zohor"));
+    QCOMPARE(notice.title, QStringLiteral("Zohor prayer time"));
     QCOMPARE(notice.message, BeforeTime.arg(prayer(Zohor), m_zone, QStringLiteral("10")));
-    QVERIFY(notice.message.contains(QStringLiteral("dalam 10 minit")));
+    QVERIFY(notice.message.contains(QStringLiteral("in 10 minutes")));
     QCOMPARE(notice.balloonMilliseconds, 15000);
-    QCOMPARE(notice.soundUrl, QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3"));
+    QCOMPARE(notice.soundUrl, QStringLiteral("qrc:/sounds/AzanBelunar.mp3"));
     QCOMPARE(notice.volume, 80);
     QVERIFY(!notifier.examine(at(Day, 13, 6)).isValid());
     QVERIFY(!notifier.examine(at(Day, 13, 15)).isValid());
@@ -314,7 +318,7 @@ void TestNotifier::imsakAndSubuhInTheSameMinute()
     PrayerNotifier notifier = makeNotifier();
     const PrayerNotifier::Notice notice = notifier.examine(at(Day, 5, 45));
     QCOMPARE(notice.slot, int(Imsak));
-    QCOMPARE(notice.title, QStringLiteral("Waktu Imsak"));
+    QCOMPARE(notice.title, QStringLiteral("Imsak"));
 
     // With Imsak off, the same minute belongs to Subuh.
     m_config.prayer[Imsak].enable = false;
@@ -459,7 +463,7 @@ void TestNotifier::emptyZoneName()
     PrayerNotifier notifier = makeNotifier();
     const PrayerNotifier::Notice notice = notifier.examine(at(Day, 16, 33));
     QCOMPARE(notice.message, BeforeTime.arg(prayer(Asar), QString(), QStringLiteral("5")));
-    QVERIFY(notice.message.contains(QStringLiteral("kawasan  dan")));
+    QVERIFY(notice.message.contains(QStringLiteral("in  and")));
 }
 
 void TestNotifier::everyMinuteOfADay_data()
@@ -689,6 +693,91 @@ void TestNotifier::repeatedHourRingsOnce()
     QCOMPARE(rungAt.size(), 1);
     QCOMPARE(rungAt.first().time().hour(), 0);
     QCOMPARE(rungAt.first().time().minute(), 30);
+}
+
+
+void TestNotifier::newSettingsDefaults_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("Imsak: a chime") << int(Imsak) << QStringLiteral("qrc:/sounds/NotifyDingDong.mp3");
+    QTest::newRow("Subuh: the Subuh azan") << int(Subuh) << QStringLiteral("qrc:/sounds/AzanBelunarSubuh.mp3");
+    QTest::newRow("Syuruk: a chime") << int(Syuruk) << QStringLiteral("qrc:/sounds/NotifyDing.mp3");
+    QTest::newRow("Duha: no sound") << int(Duha) << QString();
+    QTest::newRow("Zohor: azan") << int(Zohor) << QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    QTest::newRow("Asar: azan") << int(Asar) << QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    QTest::newRow("Maghrib: azan") << int(Maghrib) << QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    QTest::newRow("Isyak: azan") << int(Isyak) << QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+}
+
+// With the settings of a new file every time is notified, the azan only
+// at the five prayers.
+void TestNotifier::newSettingsDefaults()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, url);
+    const QList<QTime> times = ordinaryDay();
+    setTimes(Day, times);
+    PrayerNotifier notifier = makeNotifier();
+    const PrayerNotifier::Notice notice = notifier.examine(QDateTime(Day, times.at(slot)));
+    QCOMPARE(notice.slot, slot);
+    QVERIFY(notice.balloonMilliseconds > 0);
+    QCOMPARE(notice.soundUrl, url);
+}
+
+void TestNotifier::noticesInTheChosenLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("alarmTime");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+    const QString en = QStringLiteral("English");
+    const QString ms = QStringLiteral("Bahasa Malaysia");
+    QTest::newRow("en Zohor") << en << int(Zohor) << 0 << QStringLiteral("Zohor prayer time")
+            << QStringLiteral("It is now time for the Zohor prayer in Kuala Lumpur and the places that share its times.");
+    QTest::newRow("ms Zohor") << ms << int(Zohor) << 0 << QStringLiteral("Waktu Zohor")
+            << QStringLiteral("Telah masuk waktu solat Zohor bagi kawasan Kuala Lumpur dan kawasan-kawasan yang sewaktu dengannya.");
+    QTest::newRow("en Imsak") << en << int(Imsak) << 0 << QStringLiteral("Imsak")
+            << QStringLiteral("It is Imsak in Kuala Lumpur: the fast begins, and Subuh time is near (Imsak).");
+    QTest::newRow("ms Imsak") << ms << int(Imsak) << 0 << QStringLiteral("Waktu Imsak")
+            << QStringLiteral("Telah masuk waktu Imsak bagi kawasan Kuala Lumpur: puasa bermula dan waktu Subuh hampir masuk.");
+    QTest::newRow("en Syuruk") << en << int(Syuruk) << 0 << QStringLiteral("Sunrise (Syuruk)")
+            << QStringLiteral("Sunrise (Syuruk) in Kuala Lumpur: Subuh time has ended.");
+    QTest::newRow("ms Syuruk") << ms << int(Syuruk) << 0 << QStringLiteral("Waktu Syuruk")
+            << QStringLiteral("Matahari terbit (Syuruk) bagi kawasan Kuala Lumpur: waktu Subuh telah berakhir.");
+    QTest::newRow("en Duha") << en << int(Duha) << 0 << QStringLiteral("Duha time")
+            << QStringLiteral("Duha time has begun in Kuala Lumpur.");
+    QTest::newRow("ms Duha") << ms << int(Duha) << 0 << QStringLiteral("Waktu Duha")
+            << QStringLiteral("Telah masuk waktu Duha bagi kawasan Kuala Lumpur.");
+    QTest::newRow("en Syuruk 10 min before") << en << int(Syuruk) << 2 << QStringLiteral("Sunrise (Syuruk)")
+            << QStringLiteral("Sunrise (Syuruk) in Kuala Lumpur comes in 10 minutes: Subuh time ends then.");
+    QTest::newRow("ms Asar 5 min before") << ms << int(Asar) << 1 << QStringLiteral("Waktu Asar")
+            << QStringLiteral("Akan masuk waktu solat Asar bagi kawasan Kuala Lumpur dan kawasan-kawasan yang sewaktu dengannya dalam 5 minit lagi.");
+}
+
+// Each catalogue carries its own notices, and Imsak, Syuruk and Duha are
+// not announced as prayers.
+void TestNotifier::noticesInTheChosenLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, slot);
+    QFETCH(int, alarmTime);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    m_config.language = language;
+    QVERIFY(m_language->load(false));
+    const QList<QTime> times = ordinaryDay();
+    setTimes(Day, times);
+    m_config.prayer[slot].alarmTime = alarmTime;
+    PrayerNotifier notifier = makeNotifier();
+    const int lead = PrayerNotifier::leadMinutes(alarmTime);
+    const PrayerNotifier::Notice notice = notifier.examine(QDateTime(Day, times.at(slot)).addSecs(-60 * lead));
+    m_config.language = QStringLiteral("English");
+    QVERIFY(m_language->load(false));
+    QCOMPARE(notice.slot, slot);
+    QCOMPARE(notice.title, title);
+    QCOMPARE(notice.message, message);
 }
 
 QTEST_GUILESS_MAIN(TestNotifier)

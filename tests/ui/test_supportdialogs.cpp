@@ -11,6 +11,7 @@
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogwhatsapp.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
@@ -75,6 +76,7 @@ private slots:
     void marksClearOnEditAndReset();
     void submitHandsEncodedMailToMailProgram();
     void submitKeepsFormWhenNoMailProgram();
+    void noMailProgramOffersCopy();
 
     void messagingOpensPluginLinkAndStaysOpen();
     void messagingEmptyLinkOpensNothing();
@@ -195,7 +197,7 @@ void TestSupportDialogs::marksClearOnEditAndReset()
     QCOMPARE(execWith(dialog, [&dialog] { click(dialog.resetButton()); }), LeftOpen);
     QVERIFY(dialog.emailEdit()->text().isEmpty());
     QCOMPARE(dialog.enquiryTypeCombo()->currentIndex(), 0);
-    QCOMPARE(dialog.enquiryTypeCombo()->count(), 4);
+    QCOMPARE(dialog.enquiryTypeCombo()->count(), 5);
     QVERIFY(dialog.enquiryEdit()->toPlainText().isEmpty());
     QVERIFY(!isMarked(dialog.enquiryTypeCombo()));
     QVERIFY(!dialog.enquiryTypeCombo()->styleSheet().contains(QLatin1String("border")));
@@ -234,7 +236,7 @@ void TestSupportDialogs::submitHandsEncodedMailToMailProgram()
     QCOMPARE(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), body);
 
     QVERIFY(subject.contains(ApplicationInformation::shortName()));
-    QVERIFY(subject.endsWith(QLatin1String("Please Select an Enquiry Type#2")));
+    QVERIFY(subject.endsWith(QLatin1String(": Problem report")));
     // The enquiry whole, then the reply address and the version, every
     // line break a CRLF.
     QVERIFY(body.startsWith(enquiry + QLatin1String("\r\n")));
@@ -261,6 +263,52 @@ void TestSupportDialogs::submitKeepsFormWhenNoMailProgram()
     QCOMPARE(dialog.enquiryTypeCombo()->currentIndex(), 1);
     QCOMPARE(dialog.enquiryEdit()->toPlainText(), QStringLiteral("Soalan"));
     QVERIFY(!isMarked(dialog.emailEdit()) && !isMarked(dialog.enquiryEdit()));
+}
+
+// When no mail program answers, the form says so and copies the message
+// with the address to the clipboard.
+void TestSupportDialogs::noMailProgramOffersCopy()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "missing");
+    QGuiApplication::clipboard()->clear();
+    DialogOnlineSupport dialog(appMain()->uiContext());
+    QVERIFY(dialog.mailProblemLabel()->isHidden());
+    QVERIFY(dialog.copyButton()->isHidden());
+    dialog.emailEdit()->setText(QStringLiteral("ali@example.com"));
+    dialog.enquiryTypeCombo()->setCurrentIndex(4);
+    dialog.enquiryEdit()->setPlainText(QStringLiteral("Subuh di Gua Musang\nlambat seminit"));
+    bool problemShown = false;
+    bool copyShown = false;
+    QString problem;
+    const int result = execWith(dialog, [&] {
+        click(dialog.submitButton());
+        problemShown = dialog.mailProblemLabel()->isVisible();
+        copyShown = dialog.copyButton()->isVisible();
+        problem = dialog.mailProblemLabel()->text();
+        click(dialog.copyButton());
+    });
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_recorder, "open");
+
+    QCOMPARE(result, LeftOpen);
+    QVERIFY(problemShown && copyShown);
+    QVERIFY(problem.contains(appDetails()->supportEmail()));
+    const QString copied = QGuiApplication::clipboard()->text();
+    QCOMPARE(copied, dialog.mailText());
+    QVERIFY(copied.startsWith(QLatin1String("To: ") + appDetails()->supportEmail() + QLatin1Char('\n')));
+    QVERIFY(copied.contains(QLatin1String("Subject: Almarik Zenhar: Error in the prayer times\n")));
+    QVERIFY(copied.contains(QLatin1String("\n\nSubuh di Gua Musang\nlambat seminit\n")));
+    QVERIFY(copied.contains(QLatin1String("ali@example.com")));
+    QVERIFY(!copied.contains(QLatin1Char('\r')));
+    QVERIFY(dialog.mailProblemLabel()->text().endsWith(appLanguage()->text(QStringLiteral("OnlineSupport.Copied"))));
+    // The note is shown whole, inside the dialog and clear of the form.
+    const QRect note = dialog.mailProblemLabel()->geometry();
+    QVERIFY(dialog.rect().contains(note));
+    QVERIFY(note.height() >= dialog.mailProblemLabel()->heightForWidth(note.width()));
+    for (QWidget *part : QList<QWidget *>{dialog.enquiryEdit(), dialog.submitButton(), dialog.resetButton(),
+                                          dialog.copyButton()})
+        QVERIFY2(!note.intersects(part->geometry()), qPrintable(part->objectName()));
+    QVERIFY(dialog.rect().contains(dialog.copyButton()->geometry()));
+    QVERIFY(!dialog.copyButton()->geometry().intersects(dialog.submitButton()->geometry()));
 }
 
 void TestSupportDialogs::messagingOpensPluginLinkAndStaysOpen()
@@ -305,8 +353,9 @@ void TestSupportDialogs::textsAndLayoutPerLanguage()
     useLanguage(language);
     QCOMPARE(support.size(), QSize(550, 450));
     QCOMPARE(messaging.size(), QSize(425, 240));
-    QCOMPARE(support.enquiryTypeCombo()->itemText(0), QStringLiteral("Please Select an Enquiry Type"));
-    QCOMPARE(support.enquiryTypeCombo()->itemText(3), QStringLiteral("Please Select an Enquiry Type#3"));
+    QCOMPARE(support.enquiryTypeCombo()->count(), 5);
+    QCOMPARE(support.enquiryTypeCombo()->itemText(0), texts->text(QStringLiteral("Enquiry.Choose")));
+    QCOMPARE(support.enquiryTypeCombo()->itemText(4), texts->text(QStringLiteral("Enquiry.TimetableError")));
     if (language != QLatin1String("English"))
         QVERIFY(support.titleLabel()->text() != englishTitle);
 
@@ -340,7 +389,8 @@ void TestSupportDialogs::textsAndLayoutPerLanguage()
     for (DialogBase *dialog : QList<DialogBase *>{&support, &messaging}) {
         QList<QWidget *> parts;
         for (QWidget *child : dialog->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-            if (child != dialog->backgroundPanel() && !child->objectName().startsWith(QLatin1String("labelBorder")))
+            if (child != dialog->backgroundPanel() && !child->isHidden()
+                && !child->objectName().startsWith(QLatin1String("labelBorder")))
                 parts << child;
         }
         QVERIFY(parts.size() >= 5);

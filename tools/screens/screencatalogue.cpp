@@ -21,6 +21,9 @@
 #include "ui/pages/xtimepanel.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QTextEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -145,6 +148,17 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("help"), mainWindow([](DialogMain *w) { w->slotButtonHelp(); })},
         {QStringLiteral("about"), mainWindow([](DialogMain *w) { w->slotButtonAbout(); })},
         {QStringLiteral("online-support"), dialog<DialogOnlineSupport>()},
+        {QStringLiteral("online-support-no-mail-program"), dialog<DialogOnlineSupport>([](DialogOnlineSupport *d) {
+             // A handler without the named slot: the desktop reports that
+             // no mail program took the link, and nothing is opened.
+             static QObject noMailProgram;
+             QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &noMailProgram, "missing");
+             d->emailEdit()->setText(QStringLiteral("ali@example.com"));
+             d->enquiryTypeCombo()->setCurrentIndex(4);
+             d->enquiryEdit()->setPlainText(QStringLiteral("Subuh time in Gua Musang"));
+             d->slotSubmit();
+             QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+         })},
         {QStringLiteral("online-support-refused"), dialog<DialogOnlineSupport>([](DialogOnlineSupport *d) { d->emailEdit()->setText(QStringLiteral("nobody.example")); d->slotSubmit(); })},
         {QStringLiteral("whatsapp"), dialog<DialogWhatsApp>()},
     };

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include "core/appconfig.h"
@@ -16,34 +17,38 @@
 namespace {
 
 // The entry index of each combo is the stored value; the notifier gives
-// each value its meaning. The entries are not translated.
-QStringList durationEntries()
-{
-    return {QStringLiteral("Turn off"), QStringLiteral("5 seconds"), QStringLiteral("10 seconds"),
-            QStringLiteral("15 seconds"), QStringLiteral("30 seconds"), QStringLiteral("1 minute"),
-            QStringLiteral("Forever")};
-}
+// each value its meaning. The texts come from the catalogue.
+const QStringList DurationKeys = {
+    QStringLiteral("Duration.Off"), QStringLiteral("Duration.5Seconds"), QStringLiteral("Duration.10Seconds"),
+    QStringLiteral("Duration.15Seconds"), QStringLiteral("Duration.30Seconds"), QStringLiteral("Duration.1Minute"),
+    QStringLiteral("Duration.Forever")};
 
-QStringList alarmTimeEntries()
-{
-    return {QStringLiteral("When in time"), QStringLiteral("5 minutes before"),
-            QStringLiteral("10 minutes before"), QStringLiteral("15 minutes before"),
-            QStringLiteral("30 minutes before")};
-}
+const QStringList AlarmTimeKeys = {
+    QStringLiteral("AlarmTime.OnTime"), QStringLiteral("AlarmTime.5Minutes"), QStringLiteral("AlarmTime.10Minutes"),
+    QStringLiteral("AlarmTime.15Minutes"), QStringLiteral("AlarmTime.30Minutes")};
 
-QStringList soundEntries()
-{
-    return {QStringLiteral("Turn off"), QStringLiteral("Azan"), QStringLiteral("Short Azan"),
-            QStringLiteral("Iqamah"), QStringLiteral("3 Beep"), QStringLiteral("Ding Dong"),
-            QStringLiteral("Ding"), QStringLiteral("Bird"), QStringLiteral("Door Bell"),
-            QStringLiteral("Clock"), QStringLiteral("Drop"), QStringLiteral("Hon"),
-            QStringLiteral("Custom sound")};
-}
+const QStringList SoundKeys = {
+    QStringLiteral("Sound.Off"), QStringLiteral("Sound.Azan"), QStringLiteral("Sound.ShortAzan"),
+    QStringLiteral("Sound.Iqamah"), QStringLiteral("Sound.ThreeBeep"), QStringLiteral("Sound.DingDong"),
+    QStringLiteral("Sound.Ding"), QStringLiteral("Sound.Bird"), QStringLiteral("Sound.DoorBell"),
+    QStringLiteral("Sound.Clock"), QStringLiteral("Sound.Drop"), QStringLiteral("Sound.Horn"),
+    QStringLiteral("Sound.Custom")};
 
-QStringList muazinEntries()
+const QStringList MuazinKeys = {
+    QStringLiteral("Muazin.Orvan"), QStringLiteral("Muazin.Tessaly"), QStringLiteral("Muazin.Belunar")};
+
+// Fills a combo with the texts of `keys`, or renames its entries in place,
+// keeping the entry shown and emitting nothing.
+void setEntryTexts(QComboBox *combo, const QStringList &keys, const Language &language)
 {
-    return {QStringLiteral("Sheikh Orvan"), QStringLiteral("Sheikh Tessaly"),
-            QStringLiteral("Sheikh Belunar")};
+    const QSignalBlocker blocker(combo);
+    for (int i = 0; i < keys.size(); ++i) {
+        const QString text = language.text(keys.at(i));
+        if (i < combo->count())
+            combo->setItemText(i, text);
+        else
+            combo->addItem(text);
+    }
 }
 
 } // namespace
@@ -61,16 +66,16 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     checkEnable = makeCheckBox(labelEnable, QStringLiteral("checkEnable"));
     labelTextDuration = makeCaption(QStringLiteral("labelTextDuration"));
     comboTextDuration = makeCombo(QStringLiteral("comboTextDuration"));
-    comboTextDuration->addItems(durationEntries());
+    setEntryTexts(comboTextDuration, DurationKeys, *m_ctx.language);
     labelTime = makeCaption(QStringLiteral("labelTime"));
     comboTime = makeCombo(QStringLiteral("comboTime"));
-    comboTime->addItems(alarmTimeEntries());
+    setEntryTexts(comboTime, AlarmTimeKeys, *m_ctx.language);
     labelSound = makeCaption(QStringLiteral("labelSound"));
     comboSound = makeCombo(QStringLiteral("comboSound"));
-    comboSound->addItems(soundEntries());
+    setEntryTexts(comboSound, SoundKeys, *m_ctx.language);
     labelMuazin = makeCaption(QStringLiteral("labelMuazin"));
     comboMuazin = makeCombo(QStringLiteral("comboMuazin"));
-    comboMuazin->addItems(muazinEntries());
+    setEntryTexts(comboMuazin, MuazinKeys, *m_ctx.language);
     labelPath = makeCaption(QStringLiteral("labelPath"));
     labelPathValue = new XPathLabel(this);
     labelPathValue->setObjectName(QStringLiteral("labelPathValue"));
@@ -135,6 +140,10 @@ void PanelConfNotifier::slotUpdateLanguage()
     labelPath->setText(language->text(QStringLiteral("ConfNotifier.Path")));
     labelVolume->setText(language->text(QStringLiteral("ConfNotifier.Volume")));
     labelVolumeLevel->setText(language->text(QStringLiteral("ConfNotifier.VolumeLevel")));
+    setEntryTexts(comboTextDuration, DurationKeys, *language);
+    setEntryTexts(comboTime, AlarmTimeKeys, *language);
+    setEntryTexts(comboSound, SoundKeys, *language);
+    setEntryTexts(comboMuazin, MuazinKeys, *language);
     relayout();
 }
 

@@ -38,6 +38,16 @@ PanelConfUpdate::PanelConfUpdate(const UiContext &ctx, QWidget *parent)
             this, &PanelConfUpdate::slotUpdateIntervalChanged);
     comboInterval->setEnabled(false);
 
+    // The program never goes online, so no switch here can act: they are
+    // shown disabled, with the reason under them. The stored values stay
+    // as they are, for an updater to honour some day.
+    labelOffline = makeCaption(QStringLiteral("labelOffline"));
+    labelOffline->setWordWrap(true);
+    for (XCheckBox *check : {checkEnable, checkStartup, checkNotification, checkPrompt})
+        check->setEnabled(false);
+    for (XUrlLabel *caption : {labelEnable, labelStartup, labelNotification, labelPrompt})
+        caption->setEnabled(false);
+
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PanelConfUpdate::slotUpdateLanguage);
 }
@@ -51,6 +61,7 @@ void PanelConfUpdate::slotUpdateLanguage()
     labelNotification->setText(language->text(QStringLiteral("ConfUpdate.Notification")));
     labelPrompt->setText(language->text(QStringLiteral("ConfUpdate.Prompt")));
     labelInterval->setText(language->text(QStringLiteral("ConfUpdate.Interval")));
+    labelOffline->setText(language->text(QStringLiteral("ConfUpdate.Offline")));
 
     {
         // Refilling the combo is not a choice of the user.
@@ -102,5 +113,7 @@ void PanelConfUpdate::relayout()
     y = placeCheckBox(checkStartup, labelStartup, 30, y) + 5;
     y = placeCheckBox(checkNotification, labelNotification, 30, y) + 5;
     y = placeCheckBox(checkPrompt, labelPrompt, 30, y);
-    placeRow(labelInterval, comboInterval, 30, y + 20);
+    y = placeRow(labelInterval, comboInterval, 30, y + 20);
+    const int width = qMax(200, this->width() - 60);
+    labelOffline->setGeometry(30, y + 20, width, labelOffline->heightForWidth(width));
 }

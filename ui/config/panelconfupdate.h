@@ -38,6 +38,7 @@ private:
     XCheckBox *checkPrompt;
     QLabel *labelInterval;
     QComboBox *comboInterval;
+    QLabel *labelOffline;
     UiContext m_ctx;
 };
 

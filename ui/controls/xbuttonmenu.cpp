@@ -21,7 +21,8 @@ void XButtonMenu::load(const QDomElement &element, QMenu *target)
     for (QDomElement child = element.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.tagName() == QLatin1String("group")) {
-            QMenu *subMenu = target->addMenu(child.attribute(QStringLiteral("label")));
+            const QString label = child.attribute(QStringLiteral("label"));
+            QMenu *subMenu = target->addMenu(m_groupLabels.value(label, label));
             load(child, subMenu);
         } else if (child.tagName() == QLatin1String("item")) {
             auto *action = new QAction(child.text(), owner);

@@ -1,6 +1,7 @@
 #ifndef XBUTTONMENU_H
 #define XBUTTONMENU_H
 
+#include <QHash>
 #include <QMenu>
 
 class QDomElement;
@@ -14,6 +15,10 @@ class XButtonMenu : public QMenu
 public:
     explicit XButtonMenu(QWidget *parent = nullptr);
 
+    // Labels shown for group labels of the tree (a translation of the
+    // plug-in's "Other"); set before load(). Items keep their names, which
+    // itemTriggered() carries.
+    void setGroupLabels(const QHash<QString, QString> &labels) { m_groupLabels = labels; }
     void load(const QDomElement &element);
 
 signals:
@@ -21,6 +26,8 @@ signals:
 
 private:
     void load(const QDomElement &element, QMenu *target);
+
+    QHash<QString, QString> m_groupLabels;
 };
 
 #endif // XBUTTONMENU_H

@@ -20,7 +20,10 @@ XPushButton::XPushButton(QWidget *parent)
     setFlat(true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_MouseTracking);
-    setStyleSheet(QStringLiteral("background-color: transparent;"));
+    // Scoped to the button: a rule without a selector would also reach the
+    // button's tool tip, which takes its style from the widget it explains,
+    // and paint it as an unreadable transparent (black) box.
+    setStyleSheet(QStringLiteral("QPushButton { background-color: transparent; }"));
 }
 
 void XPushButton::setImages(const QStringList &paths)

@@ -4,9 +4,12 @@
 #include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
+#include "ui/controls/xpushbutton.h"
 #include "core/logcategories.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +33,10 @@ const QString MarkedComboSheet = QStringLiteral(
     "QComboBox { background: rgb(225, 225, 225); border: 2px solid rgb(204, 0, 0); padding-left: 4px; }");
 
 const char InvalidProperty[] = "invalid";
+
+const QStringList EnquiryTypeKeys = {
+    QStringLiteral("Enquiry.Choose"), QStringLiteral("Enquiry.Question"), QStringLiteral("Enquiry.Problem"),
+    QStringLiteral("Enquiry.Suggestion"), QStringLiteral("Enquiry.TimetableError")};
 
 const int DialogWidth = 550;
 const int DialogHeight = 450;
@@ -86,11 +93,10 @@ void DialogOnlineSupport::buildForm()
     comboEnquiryType = new QComboBox(this);
     comboEnquiryType->setObjectName(QStringLiteral("comboEnquiryType"));
     comboEnquiryType->setFont(QFont(QStringLiteral("Arial"), 9));
-    // The enquiry types are the same in every language.
-    comboEnquiryType->addItems({QStringLiteral("Please Select an Enquiry Type"),
-                                QStringLiteral("Please Select an Enquiry Type#1"),
-                                QStringLiteral("Please Select an Enquiry Type#2"),
-                                QStringLiteral("Please Select an Enquiry Type#3")});
+    // The entries' texts come from slotUpdateLanguage(); the first only
+    // asks for a choice.
+    for (int i = 0; i < EnquiryTypeKeys.size(); ++i)
+        comboEnquiryType->addItem(QString());
 
     labelEnquiry = LabelFactory::label(this, QStringLiteral("labelEnquiry"), 9, Qt::black);
     editEnquiry = new QTextEdit(this);
@@ -114,6 +120,17 @@ void DialogOnlineSupport::buildForm()
     buttonReset = new XGreenButton(this);
     buttonReset->setObjectName(QStringLiteral("buttonReset"));
 
+    // Shown when no mail program took the form.
+    labelMailProblem = LabelFactory::label(this, QStringLiteral("labelMailProblem"), 9, QColor(160, 0, 0));
+    labelMailProblem->setWordWrap(true);
+    labelMailProblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    labelMailProblem->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    labelMailProblem->hide();
+    buttonCopy = new XGreenButton(this);
+    buttonCopy->setObjectName(QStringLiteral("buttonCopy"));
+    buttonCopy->hide();
+    connect(buttonCopy, &XPanelButton::clicked, this, &DialogOnlineSupport::slotCopy);
+
     setTabOrder(editEmail, comboEnquiryType);
     setTabOrder(comboEnquiryType, editEnquiry);
 
@@ -130,6 +147,7 @@ void DialogOnlineSupport::slotUpdateLanguage()
 {
     const Language *language = m_ctx.language;
     titleLabel()->setText(language->text(QStringLiteral("Dialog.OnlineSupport")));
+    closeButton()->setToolTip(language->text(QStringLiteral("Dialog.Close")));
     titleLabel()->adjustSize();
     labelDescription->setText(language->text(QStringLiteral("OnlineSupport.Description")));
     labelEmail->setText(language->text(QStringLiteral("OnlineSupport.Email")));
@@ -137,7 +155,13 @@ void DialogOnlineSupport::slotUpdateLanguage()
     labelEnquiry->setText(language->text(QStringLiteral("OnlineSupport.Enquiry")));
     buttonSubmit->setText(language->text(QStringLiteral("OnlineSupport.Submit")));
     buttonReset->setText(language->text(QStringLiteral("OnlineSupport.Reset")));
-    relayout();
+    buttonCopy->setText(language->text(QStringLiteral("OnlineSupport.Copy")));
+    for (int i = 0; i < EnquiryTypeKeys.size(); ++i)
+        comboEnquiryType->setItemText(i, language->text(EnquiryTypeKeys.at(i)));
+    if (!labelMailProblem->isHidden())
+        showMailProblem(m_copied);
+    else
+        relayout();
 }
 
 void DialogOnlineSupport::relayout()
@@ -175,6 +199,14 @@ void DialogOnlineSupport::relayout()
         buttonY = y + MinimumEnquiryHeight + 12;
     editEnquiry->setGeometry(fieldX, y, fieldWidth, buttonY - 12 - y);
 
+    // When no mail program answered: what went wrong, across the dialog
+    // under the form, and the way out beside the form's buttons.
+    if (!labelMailProblem->isHidden()) {
+        const int noteHeight = labelMailProblem->heightForWidth(textWidth);
+        labelMailProblem->setGeometry(Margin, buttonY, textWidth, noteHeight);
+        buttonY += noteHeight + 10;
+    }
+
     // Right-aligned under the fields, wide enough for their captions.
     const auto buttonWidth = [](XGreenButton *button) {
         return qMax(ButtonWidth, button->captionLabel()->sizeHint().width() + 24);
@@ -183,6 +215,8 @@ void DialogOnlineSupport::relayout()
     const int submitWidth = buttonWidth(buttonSubmit);
     buttonReset->setGeometry(DialogWidth - Margin - resetWidth, buttonY, resetWidth, ButtonHeight);
     buttonSubmit->setGeometry(buttonReset->x() - 5 - submitWidth, buttonY, submitWidth, ButtonHeight);
+    const int copyWidth = buttonWidth(buttonCopy);
+    buttonCopy->setGeometry(Margin, buttonY, copyWidth, ButtonHeight);
 
     const QSize wanted(DialogWidth, buttonY + ButtonHeight + 20);
     if (size() != wanted) {
@@ -227,19 +261,28 @@ void DialogOnlineSupport::setMarked(QWidget *field, bool marked)
         field->setStyleSheet(marked ? MarkedComboSheet : QString());
 }
 
-QUrl DialogOnlineSupport::mailUrl() const
+QString DialogOnlineSupport::mailSubject() const
 {
-    const Language *language = m_ctx.language;
-    const QString subject = ApplicationInformation::shortName() + QStringLiteral(": ")
-            + comboEnquiryType->currentText();
+    return ApplicationInformation::shortName() + QStringLiteral(": ") + comboEnquiryType->currentText();
+}
+
+QString DialogOnlineSupport::mailBody() const
+{
     // The enquiry, then the address to reply to and the version the user
     // runs, which the team needs and the mail's sender may not show.
-    const QString body = withMailLineBreaks(editEnquiry->toPlainText())
+    const Language *language = m_ctx.language;
+    return withMailLineBreaks(editEnquiry->toPlainText())
             + QStringLiteral("\r\n\r\n")
             + language->text(QStringLiteral("OnlineSupport.Email")) + QLatin1Char(' ')
             + editEmail->text().trimmed() + QStringLiteral("\r\n")
             + language->text(QStringLiteral("About.Version")) + QLatin1Char(' ')
             + m_ctx.details->appVersion();
+}
+
+QUrl DialogOnlineSupport::mailUrl() const
+{
+    const QString subject = mailSubject();
+    const QString body = mailBody();
     const QString link = QStringLiteral("mailto:") + encoded(m_ctx.details->supportEmail(), "@")
             + QStringLiteral("?subject=") + encoded(subject)
             + QStringLiteral("&body=") + encoded(body);
@@ -272,10 +315,39 @@ void DialogOnlineSupport::slotSubmit()
 
     // Closed only when the mail program has the form; otherwise the user
     // keeps what was typed.
-    if (QDesktopServices::openUrl(mailUrl()))
+    if (QDesktopServices::openUrl(mailUrl())) {
         accept();
-    else
-        qCWarning(lcUi) << "No mail program took the support form";
+        return;
+    }
+    qCWarning(lcUi) << "No mail program took the support form";
+    showMailProblem(false);
+}
+
+void DialogOnlineSupport::showMailProblem(bool copied)
+{
+    m_copied = copied;
+    const Language *language = m_ctx.language;
+    QString text = language->text(QStringLiteral("OnlineSupport.NoMailProgram"))
+            .arg(m_ctx.details->supportEmail());
+    if (copied)
+        text += QLatin1Char(' ') + language->text(QStringLiteral("OnlineSupport.Copied"));
+    labelMailProblem->setText(text);
+    labelMailProblem->show();
+    buttonCopy->show();
+    relayout();
+}
+
+QString DialogOnlineSupport::mailText() const
+{
+    return QStringLiteral("To: ") + m_ctx.details->supportEmail() + QLatin1Char('\n')
+            + QStringLiteral("Subject: ") + mailSubject() + QStringLiteral("\n\n")
+            + QString(mailBody()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+void DialogOnlineSupport::slotCopy()
+{
+    QGuiApplication::clipboard()->setText(mailText());
+    showMailProblem(true);
 }
 
 void DialogOnlineSupport::slotReset()

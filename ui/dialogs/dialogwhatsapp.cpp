@@ -4,6 +4,7 @@
 #include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xgreenbutton.h"
+#include "ui/controls/xpushbutton.h"
 #include "core/logcategories.h"
 
 #include <QDesktopServices>
@@ -51,6 +52,7 @@ void DialogWhatsApp::slotUpdateLanguage()
 {
     const Language *language = m_ctx.language;
     titleLabel()->setText(language->text(QStringLiteral("Dialog.WhatsApp")));
+    closeButton()->setToolTip(language->text(QStringLiteral("Dialog.Close")));
     titleLabel()->adjustSize();
     labelDescription->setText(language->text(QStringLiteral("WhatsApp.Description")));
     buttonRunWhatsApp->setText(language->text(QStringLiteral("WhatsApp.RunWhatsApp")));

@@ -2,6 +2,7 @@
 
 #include "core/language.h"
 #include "ui/controls/xgreenbutton.h"
+#include "ui/controls/xpushbutton.h"
 #include "ui/dialogs/dialogbase.h"
 
 #include <QLabel>
@@ -10,6 +11,7 @@ QLabel *PromptLayout::build(const Language &language, DialogBase *prompt, const 
                             const QString &textKey, int textHeight, const QList<Button> &buttons)
 {
     prompt->titleLabel()->setText(language.text(titleKey));
+    prompt->closeButton()->setToolTip(language.text(QStringLiteral("Dialog.Close")));
     prompt->resize(initialSize);
     prompt->centre();
 

@@ -1,6 +1,7 @@
 #include "splashscreen.h"
 
 #include "core/applicationinformation.h"
+#include "core/language.h"
 #include "ui/main/systemutilities.h"
 
 #include <QLabel>
@@ -62,7 +63,7 @@ SplashScreen::SplashScreen(const UiContext &ctx, QWidget *mainWindow)
     ApplicationInformation *details = m_ctx.details;
     labelVersion = blackLabel(this, QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     labelVersion->setObjectName(QStringLiteral("labelVersion"));
-    labelVersion->setText(QStringLiteral("Version: ") + details->appVersion());
+    labelVersion->setText(m_ctx.language->text(QStringLiteral("About.Version")) + QLatin1Char(' ') + details->appVersion());
     labelVersion->adjustSize();
     labelVersion->move(80, 70);
 

@@ -89,6 +89,9 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
 
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &DialogMain::slotUpdateLanguage);
+
+    if (m_ctx.soundPlayer)
+        m_ctx.soundPlayer->setFailureHandler(this, [this](const QString &reason) { soundFailed(reason); });
 }
 
 DialogMain::~DialogMain()
@@ -96,6 +99,8 @@ DialogMain::~DialogMain()
     // No notification may start while the window is taken apart.
     m_timer->stop();
     m_trayIcon->hide();
+    if (m_ctx.soundPlayer)
+        m_ctx.soundPlayer->clearFailureHandler(this);
 }
 
 void DialogMain::selectStartPlace()
@@ -160,10 +165,11 @@ void DialogMain::createBackground()
 
 void DialogMain::createTrayIcon()
 {
-    m_actionRestore = new QAction(QStringLiteral("&Show Window"), this);
-    m_actionStopAlarm = new QAction(QStringLiteral("&Stop Alarm"), this);
-    m_actionAbout = new QAction(QStringLiteral("&About"), this);
-    m_actionExit = new QAction(QStringLiteral("&Exit"), this);
+    // Their texts come from slotUpdateLanguage().
+    m_actionRestore = new QAction(this);
+    m_actionStopAlarm = new QAction(this);
+    m_actionAbout = new QAction(this);
+    m_actionExit = new QAction(this);
     connect(m_actionRestore, &QAction::triggered, this, &DialogMain::slotActionRestore);
     connect(m_actionStopAlarm, &QAction::triggered, this, &DialogMain::slotActionStopAlarm);
     connect(m_actionAbout, &QAction::triggered, this, &DialogMain::slotActionAbout);
@@ -263,10 +269,10 @@ void DialogMain::createPages()
 {
     m_pageHome = addPage(new PageHome(m_ctx, this));
     m_pageCalendar = addPage(new PageCalendar(m_ctx.almarikManager, m_ctx.language, this));
-    m_pageMap = addPage(new PageMap(this));
+    m_pageMap = addPage(new PageMap(*m_ctx.language, this));
     m_pageUpdate = addPage(new PageUpdate(m_ctx, this));
     m_pageConfig = addPage(new PageConfig(m_ctx, this));
-    m_pageHelp = addPage(new PageHelp(this));
+    m_pageHelp = addPage(new PageHelp(*m_ctx.language, this));
     m_pageAbout = addPage(new PageAbout(m_ctx, this));
     showPage(m_pageHome);
 }
@@ -344,6 +350,10 @@ void DialogMain::restoreWindow()
 
 void DialogMain::slotTimer()
 {
+    // A window hidden while there was a tray comes back to the taskbar
+    // when the tray goes away, so it can always be found again.
+    if (isHidden() && !hasSystemTray())
+        showMinimized();
     const QDateTime now = QDateTime::currentDateTime();
     notifyDue(now);
     followDate(now.date());
@@ -453,11 +463,13 @@ void DialogMain::slotButtonMinimize()
 
 void DialogMain::slotButtonHide()
 {
-    // Without a tray a hidden window could not be brought back.
+    // Without a tray a hidden window could not be brought back, and the
+    // tray menu's Exit cannot be reached: closing the window is the way to
+    // quit, so it asks first.
     if (hasSystemTray())
         hide();
     else
-        showMinimized();
+        askToExit();
 }
 
 void DialogMain::slotButtonHome()
@@ -481,6 +493,7 @@ void DialogMain::slotButtonZone()
         if (!m_ctx.almarikManager->locationTree(root))
             return;
         m_zoneMenu = new XButtonMenu(this);
+        m_zoneMenu->setGroupLabels({{QStringLiteral("Other"), m_ctx.language->text(QStringLiteral("Zone.Other"))}});
         m_zoneMenu->load(root);
         connect(m_zoneMenu, &XButtonMenu::itemTriggered, this, &DialogMain::slotZoneTriggered);
         addOtherPlaceEntry(m_zoneMenu);
@@ -529,11 +542,29 @@ void DialogMain::slotButtonAbout()
 void DialogMain::slotActionExit()
 {
     if (m_ctx.config->askBeforeExit) {
-        PromptExit prompt(*m_ctx.language, this);
-        if (prompt.exec() != QDialog::Accepted)
-            return;
+        askToExit();
+        return;
     }
     QCoreApplication::quit();
+}
+
+void DialogMain::askToExit()
+{
+    PromptExit prompt(*m_ctx.language, this);
+    if (prompt.exec() == QDialog::Accepted)
+        QCoreApplication::quit();
+}
+
+void DialogMain::soundFailed(const QString &reason)
+{
+    qCWarning(lcSound).noquote() << "Sound could not be played:" << reason;
+    // Told once per run: a missing audio device fails at every time.
+    if (m_toldSoundFailure)
+        return;
+    m_toldSoundFailure = true;
+    const Language *language = m_ctx.language;
+    showStatusNotice(language->text(QStringLiteral("Sound.FailedTitle")),
+                     language->text(QStringLiteral("Sound.Failed")).arg(reason));
 }
 
 void DialogMain::slotZoneTriggered(QString name)
@@ -602,10 +633,10 @@ void DialogMain::buildContactMenu()
 
 void DialogMain::shareByEmail()
 {
-    const QString subject = QStringLiteral("Almarik Zenhar untuk Windows!");
-    const QString body = QStringLiteral("Jom Download dan Share!")
-            + QStringLiteral("\nAlmarik Zenhar berguna untuk semua. Rugi kalau tak download:)")
-            + QStringLiteral("\nUntuk download, lawati ") + m_ctx.details->website();
+    const Language *language = m_ctx.language;
+    const QString subject = language->text(QStringLiteral("Share.Subject"))
+            .arg(ApplicationInformation::platformName());
+    const QString body = language->text(QStringLiteral("Share.Body")).arg(m_ctx.details->website());
     const QString link = QStringLiteral("mailto:?subject=%1&body=%2")
             .arg(QString::fromLatin1(QUrl::toPercentEncoding(subject)),
                  QString::fromLatin1(QUrl::toPercentEncoding(body)));
@@ -633,6 +664,11 @@ void DialogMain::slotUpdateLanguage()
     };
     for (const auto &tip : tips)
         tip.button->setToolTip(language->text(QLatin1String(tip.key)));
+
+    m_actionRestore->setText(language->text(QStringLiteral("Tray.ShowWindow")));
+    m_actionStopAlarm->setText(language->text(QStringLiteral("Tray.StopAlarm")));
+    m_actionAbout->setText(language->text(QStringLiteral("Tray.About")));
+    m_actionExit->setText(language->text(QStringLiteral("Tray.Exit")));
 }
 
 void DialogMain::mousePressEvent(QMouseEvent *event)

@@ -109,8 +109,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    // Escape and the window manager's close hide the window like the Hide
-    // button does, so it goes to the tray or, with no tray, to the taskbar.
+    // Escape and the window manager's close act like the Hide button: the
+    // window goes to the tray or, with no tray, the exit prompt asks
+    // whether to quit.
     void reject() override;
 
     // Whether the desktop shows a system tray now. It can appear or go away
@@ -141,6 +142,11 @@ private:
     // nothing.
     void showPage(QWidget *page);
     void restoreWindow();
+    // The exit prompt; quits when the user agrees.
+    void askToExit();
+    // Logs a sound that could not be played and tells the user the first
+    // time in a run.
+    void soundFailed(const QString &reason);
     void buildContactMenu();
     void openUrl(const QString &url);
     void shareByEmail();
@@ -189,6 +195,7 @@ private:
     PrayerNotifier m_notifier;
     QDate m_today;  // the date of the last tick
     QDate m_coverageShown;  // when the notice about the tables' end was last shown
+    bool m_toldSoundFailure = false;
 
     // Menus, built on first use.
     XButtonMenu *m_zoneMenu = nullptr;

@@ -117,7 +117,8 @@ void PageAbout::slotUpdateLanguage()
     const Language *language = m_ctx.language;
     ApplicationInformation *details = m_ctx.details;
 
-    m_labelAppName->setText(ApplicationInformation::productName());
+    m_labelAppName->setText(language->text(QStringLiteral("About.ProductName"))
+                                    .arg(ApplicationInformation::platformName()));
     m_labelVersion->setText(language->text(QStringLiteral("About.Version")) + QLatin1Char(' ') + details->appVersion());
     m_labelReleaseDate->setText(language->text(QStringLiteral("About.ReleaseDate")) + QLatin1Char(' ')
                                 + releaseDateText(*language, details->appVersion()));

@@ -79,11 +79,8 @@ XTimePanel::XTimePanel(const AlmarikManager *manager, const Language *language, 
 void XTimePanel::setDay(const DailyTimes &day)
 {
     labelZone->setText(m_manager->zoneDisplayName());
-    labelDate->setText(QStringLiteral("%1 %2, %3")
-                               .arg(m_language->monthName(day.month))
-                               .arg(day.day)
-                               .arg(day.year));
-    labelHijri->setText(QStringLiteral("%1 %2, %3").arg(day.hijriMonthName).arg(day.hijriDay).arg(day.hijriYear));
+    labelDate->setText(m_language->dateText(m_language->monthName(day.month), day.day, day.year));
+    labelHijri->setText(m_language->dateText(day.hijriMonthName, day.hijriDay, day.hijriYear));
     // The panel lives as long as its page: the names follow the language.
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         labelName[slot]->setText(m_language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
