@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDomElement>
 #include <QFile>
+#include <QImageReader>
 #include <QMediaPlayer>
 #include <QMenu>
 #include <QMouseEvent>
@@ -468,6 +469,9 @@ void TestMainWindow::pagesAreBuiltWhenFirstShown()
     QVERIFY(m_window->trayIcon()->isVisible());
     QVERIFY(m_window->notifier().lastExamined().isValid());
     QVERIFY(!m_window->findChild<PageHome *>());
+    // Nor is the background picture decoded; its size is the window's.
+    QVERIFY(m_window->palette().brush(QPalette::Window).texture().isNull());
+    QCOMPARE(m_window->size(), QImageReader(QStringLiteral(":/images/Background.png")).size());
 
     auto open = [this, &button] {
         if (button.isEmpty()) {
@@ -478,6 +482,7 @@ void TestMainWindow::pagesAreBuiltWhenFirstShown()
     };
     m_window->slotActionRestore();
     QCOMPARE(classNames(m_window->builtPages()), QStringList{QStringLiteral("PageHome")});
+    QCOMPARE(m_window->palette().brush(QPalette::Window).texture().size(), m_window->size());
     open();
     QCOMPARE(classNames(m_window->builtPages()), (QStringList{QStringLiteral("PageHome"), page}));
     QWidget *built = m_window->builtPages().at(1);

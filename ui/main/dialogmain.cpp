@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDomElement>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -126,11 +127,10 @@ void DialogMain::createForm()
 
 void DialogMain::createBackground()
 {
-    const QPixmap background(picture(QStringLiteral("Background.png")));
-    setFixedSize(background.size());
-    QPalette windowPalette = palette();
-    windowPalette.setBrush(QPalette::Window, QBrush(background));
-    setPalette(windowPalette);
+    // The picture's size fixes the window's now; the picture itself (1.5 MiB
+    // decoded) is loaded when the window is first shown, so a start to the
+    // tray does without it.
+    setFixedSize(QImageReader(picture(QStringLiteral("Background.png"))).size());
 
     QPalette panelPalette = m_panelBackground->palette();
     panelPalette.setColor(QPalette::Window, QColor(60, 137, 165, 181));
@@ -142,6 +142,16 @@ void DialogMain::createBackground()
     m_labelAppTitle->setPixmap(title);
     m_labelAppTitle->resize(title.size());
     m_labelAppTitle->move(22, 20);
+}
+
+void DialogMain::loadBackground()
+{
+    if (m_backgroundLoaded)
+        return;
+    m_backgroundLoaded = true;
+    QPalette windowPalette = palette();
+    windowPalette.setBrush(QPalette::Window, QBrush(QPixmap(picture(QStringLiteral("Background.png")))));
+    setPalette(windowPalette);
 }
 
 void DialogMain::createTrayIcon()
@@ -696,6 +706,7 @@ void DialogMain::moveEvent(QMoveEvent *event)
 
 void DialogMain::showEvent(QShowEvent *event)
 {
+    loadBackground();
     QDialog::showEvent(event);
     // The window always comes back on the home page at today's date (built
     // here the first time the window is shown).

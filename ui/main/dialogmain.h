@@ -133,6 +133,7 @@ protected:
 private:
     void createForm();
     void createBackground();
+    void loadBackground();
     void createTrayIcon();
     void createUrlLabel();
     void createButtons();
@@ -177,6 +178,7 @@ private:
     QLabel *m_labelBorderLeft = nullptr;
     QLabel *m_labelBorderRight = nullptr;
     QWidget *m_panelBackground = nullptr;
+    bool m_backgroundLoaded = false;
 
     // Pages.
     PageHome *m_pageHome = nullptr;
