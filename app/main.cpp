@@ -64,7 +64,7 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
 
     auto showSaveProblem = [&app, &window](const QString &reason, bool notice) {
         const Language &language = app.language;
-        window.configPage()->setSaveProblem(language.text(QStringLiteral("ConfMain.SaveProblem")), reason);
+        window.setSaveProblem(language.text(QStringLiteral("ConfMain.SaveProblem")), reason);
         if (notice)
             window.showStatusNotice(language.text(QStringLiteral("Status.Title")),
                                     language.text(QStringLiteral("Status.SaveFailed")).arg(reason));
@@ -77,7 +77,7 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
     QObject::connect(&app.configSaver, &ConfigSaver::saveFailed, &window,
                      [showSaveProblem](const QString &reason) { showSaveProblem(reason, true); });
     QObject::connect(&app.configSaver, &ConfigSaver::saveRecovered, &window,
-                     [&window] { window.configPage()->setSaveProblem(QString()); });
+                     [&window] { window.setSaveProblem(QString()); });
     if (!lines.isEmpty())
         window.showStatusNotice(title, lines.join(QLatin1Char('\n')));
 }

@@ -89,6 +89,8 @@ public:
 };
 }
 
+ALMARIK_DECLARE_PLUGIN_INTERFACE(IAlmarikObject)
+
 ALMARIK_PLUGIN_EXPORT IAlmarikObject *getApi()
 {
     static SyntheticAlmarikObject object;

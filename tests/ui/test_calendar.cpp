@@ -565,11 +565,14 @@ void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
 {
     appConfig().showSplashScreen = false;
     DialogMain window(appMain()->uiContext());
+    window.show();
+    // Built when first shown, as the second page of the list.
+    QVERIFY(!window.findChild<PageCalendar *>());
+    window.slotButtonCalendar();
     auto *page = window.findChild<PageCalendar *>();
     QVERIFY(page);
+    QCOMPARE(window.page<PageCalendar>(), page);
     QCOMPARE(window.pages().value(1), page);
-    window.show();
-    window.slotButtonCalendar();
     QCOMPARE(window.currentPage(), page);
     QScrollBar *bar = page->scrollArea()->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0);

@@ -457,10 +457,13 @@ void TestHomePage::mainWindowComesBackOnToday()
 {
     appConfig().showSplashScreen = false;
     DialogMain window(appMain()->uiContext());
+    // The home page is built when the window is first shown.
+    QVERIFY(!window.findChild<PageHome *>());
+    window.show();
     auto *home = window.findChild<PageHome *>();
     QVERIFY(home);
-    QCOMPARE(window.pages().value(0), home);
-    window.show();
+    QCOMPARE(window.page<PageHome>(), home);
+    QCOMPARE(window.builtPages(), QList<QWidget *>{home});
     QCOMPARE(window.currentPage(), home);
     QCOMPARE(home->shownDate(), QDate::currentDate());
 

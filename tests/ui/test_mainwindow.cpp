@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDomElement>
 #include <QFile>
+#include <QImageReader>
 #include <QMediaPlayer>
 #include <QMenu>
 #include <QMouseEvent>
@@ -186,6 +187,9 @@ private slots:
     void refusedZoneChangesNothing();
     void form();
     void pageButtons();
+    void pagesAreBuiltWhenFirstShown_data();
+    void pagesAreBuiltWhenFirstShown();
+    void saveProblemWaitsForTheConfigPage();
     void trayActivation_data();
     void trayActivation();
     void trayMenu();
@@ -465,6 +469,91 @@ void TestMainWindow::pageButtons()
     m_window->slotActionAbout();
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->currentPage(), pages.at(6));
+}
+
+namespace {
+
+QStringList classNames(const QList<QWidget *> &widgets)
+{
+    QStringList names;
+    for (QWidget *widget : widgets)
+        names << QString::fromLatin1(widget->metaObject()->className());
+    return names;
+}
+
+} // namespace
+
+void TestMainWindow::pagesAreBuiltWhenFirstShown_data()
+{
+    QTest::addColumn<QString>("button");  // "" for the tray's "&About"
+    QTest::addColumn<QString>("page");
+    QTest::newRow("calendar") << "Calendar" << "PageCalendar";
+    QTest::newRow("map") << "Map" << "PageMap";
+    QTest::newRow("update") << "Update" << "PageUpdate";
+    QTest::newRow("config") << "Config" << "PageConfig";
+    QTest::newRow("help") << "Help" << "PageHelp";
+    QTest::newRow("about") << "About" << "PageAbout";
+    QTest::newRow("tray about") << "" << "PageAbout";
+}
+
+void TestMainWindow::pagesAreBuiltWhenFirstShown()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, page);
+    m_window = new TrayWindow(true);
+    m_window->showAtStart(true);
+    // Started to the tray: tray and notifier ready, no page built.
+    QVERIFY(m_window->builtPages().isEmpty());
+    QVERIFY(m_window->trayIcon()->isVisible());
+    QVERIFY(m_window->notifier().lastExamined().isValid());
+    QVERIFY(!m_window->findChild<PageHome *>());
+    // Nor is the background picture decoded; its size is the window's.
+    QVERIFY(m_window->palette().brush(QPalette::Window).texture().isNull());
+    QCOMPARE(m_window->size(), QImageReader(QStringLiteral(":/images/Background.png")).size());
+
+    auto open = [this, &button] {
+        if (button.isEmpty()) {
+            m_window->slotActionAbout();
+            return;
+        }
+        m_window->findChild<XPushButton *>(QStringLiteral("button") + button)->click();
+    };
+    m_window->slotActionRestore();
+    QCOMPARE(classNames(m_window->builtPages()), QStringList{QStringLiteral("PageHome")});
+    QCOMPARE(m_window->palette().brush(QPalette::Window).texture().size(), m_window->size());
+    open();
+    QCOMPARE(classNames(m_window->builtPages()), (QStringList{QStringLiteral("PageHome"), page}));
+    QWidget *built = m_window->builtPages().at(1);
+    QCOMPARE(m_window->currentPage(), built);
+    QVERIFY(built->isVisible());
+    QCOMPARE(built->geometry(), QRect(1, 80, m_window->width() - 2, 375));
+
+    // Shown again it is the same page, and the full page list holds it
+    // once.
+    m_window->slotButtonHome();
+    open();
+    QCOMPARE(m_window->builtPages().size(), 2);
+    QCOMPARE(m_window->currentPage(), built);
+    QCOMPARE(m_window->pages().count(built), 1);
+}
+
+void TestMainWindow::saveProblemWaitsForTheConfigPage()
+{
+    m_window = new TrayWindow(true);
+    // Told before the page exists, the page shows it when built.
+    m_window->setSaveProblem(QStringLiteral("Settings not saved"), QStringLiteral("disk full"));
+    QVERIFY(m_window->builtPages().isEmpty());
+    PageConfig *page = m_window->configPage();
+    QVERIFY(page);
+    auto *line = page->findChild<QLabel *>(QStringLiteral("labelSaveProblem"));
+    QVERIFY(line);
+    QCOMPARE(line->text(), QStringLiteral("Settings not saved"));
+    QCOMPARE(line->toolTip(), QStringLiteral("disk full"));
+    QVERIFY(!line->isHidden());
+    // Once the page exists it follows at once.
+    m_window->setSaveProblem(QString());
+    QVERIFY(line->isHidden());
+    QCOMPARE(m_window->page<PageConfig>(), page);
 }
 
 void TestMainWindow::trayActivation_data()

@@ -7,6 +7,7 @@
 #include "core/appconfig.h"
 #include "core/dailytimes.h"
 #include "core/language.h"
+#include "core/minuteclock.h"
 #include "core/prayernotifier.h"
 #include "core/soundrecordings.h"
 #include "core/prayerslot.h"
@@ -60,6 +61,12 @@ private slots:
     void clockSetBackRingsOnce_data();
     void clockSetBackRingsOnce();
     void repeatedHourRingsOnce();
+
+    void clockArmsForTheNextMinute_data();
+    void clockArmsForTheNextMinute();
+    void clockDrivesTheNotifier();
+    void clockNoticesJumpsAndZoneChanges_data();
+    void clockNoticesJumpsAndZoneChanges();
 
 private:
     PrayerNotifier makeNotifier();
@@ -778,6 +785,126 @@ void TestNotifier::noticesInTheChosenLanguage()
     QCOMPARE(notice.slot, slot);
     QCOMPARE(notice.title, title);
     QCOMPARE(notice.message, message);
+
+void TestNotifier::clockArmsForTheNextMinute_data()
+{
+    QTest::addColumn<QTime>("now");
+    QTest::addColumn<int>("wait");
+    const int slack = MinuteClock::SlackMilliseconds;
+    QTest::newRow("on the boundary") << QTime(13, 5, 0, 0) << 60000 + slack;
+    QTest::newRow("just after a tick") << QTime(13, 5, 0, slack) << 60000;
+    QTest::newRow("mid minute") << QTime(13, 5, 30, 500) << 29500 + slack;
+    QTest::newRow("last millisecond") << QTime(13, 5, 59, 999) << 1 + slack;
+    QTest::newRow("before midnight") << QTime(23, 59, 45) << 15000 + slack;
+}
+
+void TestNotifier::clockArmsForTheNextMinute()
+{
+    QFETCH(QTime, now);
+    QFETCH(int, wait);
+    QCOMPARE(MinuteClock::millisecondsToNextMinute(QDateTime(Day, now)), wait);
+    QDateTime wall(Day, now);
+    MinuteClock clock({[&wall] { return wall; }, [] { return qint64(0); },
+                       [] { return QByteArray("Asia/Kuala_Lumpur"); }});
+    clock.start();
+    QVERIFY(clock.timer()->isActive());
+    QVERIFY(clock.timer()->isSingleShot());
+    QCOMPARE(clock.timer()->interval(), wait);
+    clock.stop();
+}
+
+// The clock's ticks, at the times a real timer would fire them, run the
+// notifier: each minute is examined once, and a late tick catches up.
+void TestNotifier::clockDrivesTheNotifier()
+{
+    QList<QTime> times = ordinaryDay();
+    times[Zohor] = QTime(13, 5);
+    times[Asar] = QTime(13, 7);
+    setTimes(Day, times);
+    PrayerNotifier notifier = makeNotifier();
+    QDateTime wall = at(Day, 13, 4, 30);
+    qint64 monotonic = 0;
+    MinuteClock clock({[&wall] { return wall; }, [&monotonic] { return monotonic; },
+                       [] { return QByteArray("Asia/Kuala_Lumpur"); }});
+    QList<PrayerNotifier::Notice> notices;
+    connect(&clock, &MinuteClock::ticked, this,
+            [&](const QDateTime &now) { notices += notifier.tick(now); });
+    notifier.start(wall);
+    clock.start();
+
+    // Fires the tick the timer would: after the armed wait, plus `late`.
+    auto waitAndFire = [&](int late) {
+        const int wait = clock.timer()->interval() + late;
+        wall = wall.addMSecs(wait);
+        monotonic += wait;
+        clock.fire();
+    };
+    waitAndFire(0);
+    QCOMPARE(wall, at(Day, 13, 5, 0, MinuteClock::SlackMilliseconds));
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(notices.first().slot, int(Zohor));
+    // A second tick in the same minute (a resume notice) adds nothing.
+    clock.fire();
+    QCOMPARE(notices.size(), 1);
+    QCOMPARE(clock.timer()->interval(), 60000);
+    // A tick 80 s late (a busy machine) finds Asar at 13:07 it slept over...
+    waitAndFire(80000);
+    QCOMPARE(wall, at(Day, 13, 7, 20, MinuteClock::SlackMilliseconds));
+    QCOMPARE(notices.size(), 2);
+    QCOMPARE(notices.last().slot, int(Asar));
+    QCOMPARE(notices.last().minute, at(Day, 13, 7));
+    // ...and re-arms for the next boundary, not a minute after itself.
+    QCOMPARE(clock.timer()->interval(), 40000);
+}
+
+void TestNotifier::clockNoticesJumpsAndZoneChanges_data()
+{
+    QTest::addColumn<qint64>("wallShift");  // beyond the monotonic count
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("wait");
+    const QByteArray kl("Asia/Kuala_Lumpur");
+    QTest::newRow("steady") << qint64(0) << kl << false << 60000;
+    QTest::newRow("drift within tolerance") << qint64(1500) << kl << false << 58500;
+    QTest::newRow("set forward") << qint64(3600 * 1000 + 25000) << kl << true << 35000;
+    QTest::newRow("set back") << qint64(-40000) << kl << true << 40000;
+    QTest::newRow("resume after a night") << qint64(9LL * 3600 * 1000 + 7000) << kl << true << 53000;
+    QTest::newRow("zone change") << qint64(0) << QByteArray("Asia/Jakarta") << true << 60000;
+}
+
+void TestNotifier::clockNoticesJumpsAndZoneChanges()
+{
+    QFETCH(qint64, wallShift);
+    QFETCH(QByteArray, zone);
+    QFETCH(bool, changed);
+    QFETCH(int, wait);
+    QDateTime wall = at(Day, 13, 4, 59, 950);
+    qint64 monotonic = 500;
+    QByteArray zoneId("Asia/Kuala_Lumpur");
+    MinuteClock clock({[&wall] { return wall; }, [&monotonic] { return monotonic; },
+                       [&zoneId] { return zoneId; }});
+    QSignalSpy changes(&clock, &MinuteClock::clockChanged);
+    QSignalSpy ticks(&clock, &MinuteClock::ticked);
+    clock.start();
+    QCOMPARE(clock.timer()->interval(), 100);
+    // The armed wait runs out on the monotonic timer; the wall clock went
+    // along, or was moved meanwhile.
+    monotonic += 100;
+    wall = wall.addMSecs(100 + wallShift);
+    zoneId = zone;
+    clock.fire();
+    QCOMPARE(ticks.size(), 1);
+    QCOMPARE(ticks.first().first().toDateTime(), wall);
+    QCOMPARE(changes.size(), changed ? 1 : 0);
+    // Re-armed from the wall clock as it reads now.
+    QVERIFY(clock.timer()->isActive());
+    QCOMPARE(clock.timer()->interval(), wait);
+    // The next steady tick reports no change.
+    monotonic += wait;
+    wall = wall.addMSecs(wait);
+    clock.fire();
+    QCOMPARE(changes.size(), changed ? 1 : 0);
+    QCOMPARE(clock.timer()->interval(), 60000);
 }
 
 QTEST_GUILESS_MAIN(TestNotifier)

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDomElement>
 #include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -22,7 +23,7 @@
 #include "core/applicationinformation.h"
 #include "core/coveragenotice.h"
 #include "core/language.h"
-#include "core/logcategories.h"
+#include "core/minuteclock.h"
 #include "ui/config/pageconfig.h"
 #include "ui/main/abstractsoundplayer.h"
 #include "ui/main/systemutilities.h"
@@ -34,6 +35,7 @@
 #include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/main/abstractdesktopnotifier.h"
+#include "ui/main/resumewatcher.h"
 #include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehelp.h"
@@ -43,7 +45,6 @@
 
 namespace {
 
-constexpr int TimerInterval = 1000;
 constexpr int PageHeight = 375;
 constexpr int PageTop = 80;
 constexpr int ButtonRowX = 18;
@@ -97,7 +98,7 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
 DialogMain::~DialogMain()
 {
     // No notification may start while the window is taken apart.
-    m_timer->stop();
+    m_clock->stop();
     m_trayIcon->hide();
     if (m_ctx.soundPlayer)
         m_ctx.soundPlayer->clearFailureHandler(this);
@@ -145,11 +146,10 @@ void DialogMain::createForm()
 
 void DialogMain::createBackground()
 {
-    const QPixmap background(picture(QStringLiteral("Background.png")));
-    setFixedSize(background.size());
-    QPalette windowPalette = palette();
-    windowPalette.setBrush(QPalette::Window, QBrush(background));
-    setPalette(windowPalette);
+    // The picture's size fixes the window's now; the picture itself (1.5 MiB
+    // decoded) is loaded when the window is first shown, so a start to the
+    // tray does without it.
+    setFixedSize(QImageReader(picture(QStringLiteral("Background.png"))).size());
 
     QPalette panelPalette = m_panelBackground->palette();
     panelPalette.setColor(QPalette::Window, QColor(60, 137, 165, 181));
@@ -161,6 +161,16 @@ void DialogMain::createBackground()
     m_labelAppTitle->setPixmap(title);
     m_labelAppTitle->resize(title.size());
     m_labelAppTitle->move(22, 20);
+}
+
+void DialogMain::loadBackground()
+{
+    if (m_backgroundLoaded)
+        return;
+    m_backgroundLoaded = true;
+    QPalette windowPalette = palette();
+    windowPalette.setBrush(QPalette::Window, QBrush(QPixmap(picture(QStringLiteral("Background.png")))));
+    setPalette(windowPalette);
 }
 
 void DialogMain::createTrayIcon()
@@ -193,10 +203,22 @@ void DialogMain::createTrayIcon()
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
     m_trayIcon->show();
 
+    // Due times change once a minute: the clock wakes the program at each
+    // minute boundary and at a resume from suspend, nothing in between.
     m_notifier.start(QDateTime::currentDateTime());
-    m_timer = new QTimer(this);
-    connect(m_timer, &QTimer::timeout, this, &DialogMain::slotTimer);
-    m_timer->start(TimerInterval);
+    m_clock = new MinuteClock(MinuteClock::systemSource(), this);
+    connect(m_clock, &MinuteClock::ticked, this, [this](const QDateTime &now) {
+        notifyDue(now);
+        followDate(now.date());
+    });
+    m_clock->start();
+    m_resumeWatcher = new ResumeWatcher(this);
+    connect(m_resumeWatcher, &ResumeWatcher::resumed, m_clock, &MinuteClock::fire);
+}
+
+QTimer *DialogMain::timer() const
+{
+    return m_clock->timer();
 }
 
 void DialogMain::createUrlLabel()
@@ -264,28 +286,82 @@ void DialogMain::createButtons()
     }
 }
 
-// The page list, in its order.
+// The page list, in its order. Nothing is built here: each page is built
+// when first shown (see page()), which keeps a start to the tray light.
 void DialogMain::createPages()
 {
-    m_pageHome = addPage(new PageHome(m_ctx, this));
-    m_pageCalendar = addPage(new PageCalendar(m_ctx.almarikManager, m_ctx.language, this));
-    m_pageMap = addPage(new PageMap(*m_ctx.language, this));
-    m_pageUpdate = addPage(new PageUpdate(m_ctx, this));
-    m_pageConfig = addPage(new PageConfig(m_ctx, this));
-    m_pageHelp = addPage(new PageHelp(*m_ctx.language, this));
-    m_pageAbout = addPage(new PageAbout(m_ctx, this));
-    showPage(m_pageHome);
+    addPage(&PageHome::staticMetaObject, [this] { return m_pageHome = new PageHome(m_ctx, this); });
+    addPage(&PageCalendar::staticMetaObject, [this] {
+        return m_pageCalendar = new PageCalendar(m_ctx.almarikManager, m_ctx.language, this);
+    });
+    addPage(&PageMap::staticMetaObject, [this] { return m_pageMap = new PageMap(*m_ctx.language, this); });
+    addPage(&PageUpdate::staticMetaObject, [this] { return m_pageUpdate = new PageUpdate(m_ctx, this); });
+    addPage(&PageConfig::staticMetaObject, [this] {
+        m_pageConfig = new PageConfig(m_ctx, this);
+        if (!m_saveProblemText.isEmpty())
+            m_pageConfig->setSaveProblem(m_saveProblemText, m_saveProblemReason);
+        return m_pageConfig;
+    });
+    addPage(&PageHelp::staticMetaObject, [this] { return m_pageHelp = new PageHelp(*m_ctx.language, this); });
+    addPage(&PageAbout::staticMetaObject, [this] { return m_pageAbout = new PageAbout(m_ctx, this); });
 }
 
-template<class Page>
-Page *DialogMain::addPage(Page *page)
+void DialogMain::addPage(const QMetaObject *type, std::function<QWidget *()> build)
 {
-    m_pages.append(page);
+    m_pages.push_back({type, std::move(build), nullptr});
+}
+
+QWidget *DialogMain::pageOfType(const QMetaObject *type)
+{
+    for (int index = 0; index < int(m_pages.size()); ++index) {
+        if (m_pages[index].type == type)
+            return m_pages[index].page ? m_pages[index].page : buildPage(index);
+    }
+    return nullptr;
+}
+
+QWidget *DialogMain::buildPage(int index)
+{
+    QWidget *page = m_pages[index].build();
+    m_pages[index].page = page;
+    qCDebug(lcUi) << "built page" << page->metaObject()->className();
     page->resize(width() - 2, PageHeight);
     page->move(1, PageTop);
-    page->raise();
     page->hide();
+    // Above the background band, below the one-pixel frame.
+    page->stackUnder(m_labelBorderTop);
     return page;
+}
+
+QList<QWidget *> DialogMain::pages()
+{
+    QList<QWidget *> all;
+    for (int index = 0; index < int(m_pages.size()); ++index)
+        all.append(m_pages[index].page ? m_pages[index].page : buildPage(index));
+    return all;
+}
+
+QList<QWidget *> DialogMain::builtPages() const
+{
+    QList<QWidget *> built;
+    for (const PageEntry &entry : m_pages) {
+        if (entry.page)
+            built.append(entry.page);
+    }
+    return built;
+}
+
+PageConfig *DialogMain::configPage()
+{
+    return page<PageConfig>();
+}
+
+void DialogMain::setSaveProblem(const QString &text, const QString &reason)
+{
+    m_saveProblemText = text;
+    m_saveProblemReason = reason;
+    if (m_pageConfig)
+        m_pageConfig->setSaveProblem(text, reason);
 }
 
 void DialogMain::createBorders()
@@ -305,7 +381,7 @@ void DialogMain::createBorders()
 void DialogMain::placeBackgroundPanel()
 {
     // The translucent band ends where the pages end.
-    const int bottom = m_pageHome ? m_pageHome->y() + m_pageHome->height() : PageTop + PageHeight;
+    const int bottom = PageTop + PageHeight;
     m_panelBackground->move(0, 0);
     m_panelBackground->resize(width(), bottom);
     m_labelAppTitle->raise();
@@ -326,9 +402,9 @@ bool DialogMain::hasSystemTray() const
 
 QWidget *DialogMain::currentPage() const
 {
-    for (QWidget *page : m_pages) {
-        if (!page->isHidden())
-            return page;
+    for (const PageEntry &entry : m_pages) {
+        if (entry.page && !entry.page->isHidden())
+            return entry.page;
     }
     return nullptr;
 }
@@ -337,8 +413,10 @@ void DialogMain::showPage(QWidget *page)
 {
     if (!page)
         return;
-    for (QWidget *each : qAsConst(m_pages))
-        each->setVisible(each == page);
+    for (const PageEntry &entry : m_pages) {
+        if (entry.page)
+            entry.page->setVisible(entry.page == page);
+    }
 }
 
 void DialogMain::restoreWindow()
@@ -376,7 +454,9 @@ void DialogMain::followDate(const QDate &today)
         m_pageHome->slotGoToToday();
     else
         m_pageHome->slotUpdateAlmarik();
-    m_pageCalendar->slotRefreshToday();
+    // A calendar page not built yet marks today when it is built.
+    if (m_pageCalendar)
+        m_pageCalendar->slotRefreshToday();
 }
 
 void DialogMain::noteCoverage(const QDate &today)
@@ -441,7 +521,7 @@ void DialogMain::slotActionStopAlarm()
 void DialogMain::slotActionAbout()
 {
     restoreWindow();
-    showPage(m_pageAbout);
+    showPage(page<PageAbout>());
 }
 
 void DialogMain::slotSingleApp(const QString &message)
@@ -474,13 +554,13 @@ void DialogMain::slotButtonHide()
 
 void DialogMain::slotButtonHome()
 {
-    m_pageHome->slotGoToToday();
+    page<PageHome>()->slotGoToToday();
     showPage(m_pageHome);
 }
 
 void DialogMain::slotButtonCalendar()
 {
-    m_pageCalendar->slotScrollToTop();
+    page<PageCalendar>()->slotScrollToTop();
     showPage(m_pageCalendar);
 }
 
@@ -503,17 +583,17 @@ void DialogMain::slotButtonZone()
 
 void DialogMain::slotButtonMap()
 {
-    showPage(m_pageMap);
+    showPage(page<PageMap>());
 }
 
 void DialogMain::slotButtonUpdate()
 {
-    showPage(m_pageUpdate);
+    showPage(page<PageUpdate>());
 }
 
 void DialogMain::slotButtonConfig()
 {
-    m_pageConfig->showPanel(0);
+    page<PageConfig>()->showPanel(0);
     showPage(m_pageConfig);
 }
 
@@ -524,7 +604,7 @@ void DialogMain::slotButtonFacebook()
 
 void DialogMain::slotButtonHelp()
 {
-    showPage(m_pageHelp);
+    showPage(page<PageHelp>());
 }
 
 void DialogMain::slotButtonEmail()
@@ -536,7 +616,7 @@ void DialogMain::slotButtonEmail()
 
 void DialogMain::slotButtonAbout()
 {
-    showPage(m_pageAbout);
+    showPage(page<PageAbout>());
 }
 
 void DialogMain::slotActionExit()
@@ -703,9 +783,11 @@ void DialogMain::moveEvent(QMoveEvent *event)
 
 void DialogMain::showEvent(QShowEvent *event)
 {
+    loadBackground();
     QDialog::showEvent(event);
-    // The window always comes back on the home page at today's date.
-    m_pageHome->slotGoToToday();
+    // The window always comes back on the home page at today's date (built
+    // here the first time the window is shown).
+    page<PageHome>()->slotGoToToday();
     showPage(m_pageHome);
 }
 

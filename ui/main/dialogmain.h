@@ -7,6 +7,9 @@
 #include <QPoint>
 #include <QSystemTrayIcon>
 
+#include <functional>
+#include <vector>
+
 #include "core/almarikmanager.h"
 #include "core/prayernotifier.h"
 #include "ui/uicontext.h"
@@ -16,6 +19,8 @@ class QDateTime;
 class QLabel;
 class QMenu;
 class QTimer;
+class MinuteClock;
+class ResumeWatcher;
 class PageAbout;
 class PageCalendar;
 class PageConfig;
@@ -30,8 +35,8 @@ class XUrlLabel;
 // The program's one top-level window: frameless and of fixed size, with the
 // title picture, a stack of pages and a row of image buttons that switch
 // pages or open the zone and contact menus. It owns the tray icon and the
-// one-second timer that drives the prayer-time notifier, and keeps running
-// in the tray while hidden.
+// minute clock that drives the prayer-time notifier, and keeps running in
+// the tray while hidden.
 class DialogMain : public QDialog
 {
     Q_OBJECT
@@ -57,8 +62,14 @@ public:
     // Whether the settings chose the user's own place and it could not be
     // computed at start (the stored zone is shown instead).
     bool ownPlaceRefused() const { return m_ownPlaceRefused; }
-    PageConfig *configPage() const { return m_pageConfig; }
     // Called on every timer tick with the current date. When the day has
+    // The configuration page, built on first use.
+    PageConfig *configPage();
+    // Puts the line about settings that cannot be saved on the
+    // configuration page ("" takes it away); kept for the page until it is
+    // built.
+    void setSaveProblem(const QString &text, const QString &reason = QString());
+    // Called on every clock tick with the current date. When the day has
     // changed while the window is shown, the home page and the calendars
     // move their mark to the new day (a hidden window catches up when it
     // is shown again).
@@ -70,11 +81,22 @@ public:
     PrayerNotifier &notifier() { return m_notifier; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *trayMenu() const { return m_trayMenu; }
-    QTimer *timer() const { return m_timer; }
+    // The minute clock and its single-shot timer.
+    MinuteClock *clock() const { return m_clock; }
+    QTimer *timer() const;
     XButtonMenu *zoneMenu() const { return m_zoneMenu; }
     QMenu *contactMenu() const { return m_contactMenu; }
-    // The pages in the order of the page list, and the one shown.
-    QList<QWidget *> pages() const { return m_pages; }
+    // The page of type Page (PageHome, PageCalendar, ...), built, placed
+    // and hidden on first use; null for a type not in the page list. Pages
+    // are built when first shown: the window builds the home page when it
+    // is first shown, and one started to the tray builds none until then.
+    template<class Page>
+    Page *page() { return static_cast<Page *>(pageOfType(&Page::staticMetaObject)); }
+    // Every page in the order of the page list, building those not built.
+    QList<QWidget *> pages();
+    // The pages built so far, in the order of the page list.
+    QList<QWidget *> builtPages() const;
+    // The page shown, null when none is built.
     QWidget *currentPage() const;
 
 public slots:
@@ -125,6 +147,7 @@ private:
     void selectStartPlace();
     void addOtherPlaceEntry(XButtonMenu *menu);
     void createBackground();
+    void loadBackground();
     void createTrayIcon();
     void createUrlLabel();
     void createButtons();
@@ -134,10 +157,13 @@ private:
 
     XPushButton *createButton(const QString &objectName, const QString &pictureName,
                               const QString &toolTip, void (DialogMain::*slot)());
-    // Adds a page to the end of the page list, placed in the page area and
-    // hidden; returns it.
-    template<class Page>
-    Page *addPage(Page *page);
+    // Adds an entry to the end of the page list: its type and how to build
+    // the page (which also sets the page's member).
+    void addPage(const QMetaObject *type, std::function<QWidget *()> build);
+    // The page of that type, built on first use; null for an unknown type.
+    QWidget *pageOfType(const QMetaObject *type);
+    // Builds the page of one entry, placed in the page area and hidden.
+    QWidget *buildPage(int index);
     // Shows `page` and hides the others; a page not built (null) changes
     // nothing.
     void showPage(QWidget *page);
@@ -171,6 +197,7 @@ private:
     QLabel *m_labelBorderLeft = nullptr;
     QLabel *m_labelBorderRight = nullptr;
     QWidget *m_panelBackground = nullptr;
+    bool m_backgroundLoaded = false;
 
     // Pages.
     PageHome *m_pageHome = nullptr;
@@ -182,7 +209,14 @@ private:
     bool m_ownPlaceRefused = false;
     PageHelp *m_pageHelp = nullptr;
     PageAbout *m_pageAbout = nullptr;
-    QList<QWidget *> m_pages;
+    struct PageEntry {
+        const QMetaObject *type = nullptr;
+        std::function<QWidget *()> build;
+        QWidget *page = nullptr;  // null until built
+    };
+    std::vector<PageEntry> m_pages;
+    QString m_saveProblemText;
+    QString m_saveProblemReason;
 
     // Tray, timer and notifier.
     QSystemTrayIcon *m_trayIcon = nullptr;
@@ -191,7 +225,8 @@ private:
     QAction *m_actionStopAlarm = nullptr;
     QAction *m_actionAbout = nullptr;
     QAction *m_actionExit = nullptr;
-    QTimer *m_timer = nullptr;
+    MinuteClock *m_clock = nullptr;
+    ResumeWatcher *m_resumeWatcher = nullptr;
     PrayerNotifier m_notifier;
     QDate m_today;  // the date of the last tick
     QDate m_coverageShown;  // when the notice about the tables' end was last shown
