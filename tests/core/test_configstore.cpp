@@ -87,6 +87,8 @@ QStringList expectedKeys()
          << "CustomPlaceTimeZone" << "CustomPlaceConvention" << "CustomPlaceAsarSchool" << "CustomPlaceHighLatitude";
     for (const char *slot : slotNames)
         keys << QStringLiteral("CustomPlace") + QString::fromLatin1(slot) + QStringLiteral("Adjustment");
+    for (const char *slot : slotNames)
+        keys << QString::fromLatin1(slot) + QStringLiteral("ReminderSound");
     return keys;
 }
 
@@ -115,6 +117,7 @@ QString difference(const AppConfig &a, const AppConfig &b)
         CHECK_FIELD(prayer[i].muazin);
         CHECK_FIELD(prayer[i].customSoundPath);
         CHECK_FIELD(prayer[i].audioVolume);
+        CHECK_FIELD(prayer[i].reminderSound);
         CHECK_FIELD(customPlace.adjustment[i]);
     }
     CHECK_FIELD(useCustomPlace);
@@ -155,6 +158,7 @@ AppConfig changedConfig()
         p.muazin = i % 3;
         p.customSoundPath = QStringLiteral("/home/aminah/Muzik/slot%1.mp3").arg(i);
         p.audioVolume = 10 + i;
+        p.reminderSound = i + 1;
         c.customPlace.adjustment[i] = i - 4;
     }
     c.useCustomPlace = true;
@@ -415,7 +419,7 @@ void TestConfigStore::documentShape()
     QStringList tags;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         tags << e.tagName();
-    QCOMPARE(tags.size(), 69 + 8 + PrayerSlotCount);
+    QCOMPARE(tags.size(), 69 + 8 + 2 * PrayerSlotCount);
     QCOMPARE(tags, QStringList(QStringLiteral("Timestamp")) + expectedKeys());
 
     const QString stamp = doc.documentElement().firstChildElement().text();

@@ -771,7 +771,7 @@ void TestMainWindow::notifierPlaysTheSlotSound()
     const QTime asar(day.hour(Asar), day.minute(Asar));
 
     PrayerSettings saved = appConfig().prayer[Asar];
-    appConfig().prayer[Asar].notificationSound = 5;
+    appConfig().prayer[Asar].reminderSound = 5;
     appConfig().prayer[Asar].audioVolume = 40;
     appConfig().prayer[Asar].alarmTime = 1;
     const QDateTime due(date, asar.addSecs(-5 * 60));
@@ -840,7 +840,8 @@ void TestMainWindow::showNoticeWithFakes()
 
     const PrayerSettings saved = appConfig().prayer[Zohor];
     PrayerSettings &zohor = appConfig().prayer[Zohor];
-    zohor.notificationSound = sound;
+    // Five minutes before the time the reminder plays its own sound.
+    (alarmTime == 1 ? zohor.reminderSound : zohor.notificationSound) = sound;
     zohor.messageDuration = duration;
     zohor.alarmTime = alarmTime;
     zohor.audioVolume = 37;

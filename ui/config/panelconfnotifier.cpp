@@ -26,7 +26,7 @@ QStringList durationEntries()
 
 QStringList alarmTimeEntries()
 {
-    return {QStringLiteral("When in time"), QStringLiteral("5 minutes before"),
+    return {QStringLiteral("No reminder"), QStringLiteral("5 minutes before"),
             QStringLiteral("10 minutes before"), QStringLiteral("15 minutes before"),
             QStringLiteral("30 minutes before")};
 }
@@ -68,6 +68,9 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     labelSound = makeCaption(QStringLiteral("labelSound"));
     comboSound = makeCombo(QStringLiteral("comboSound"));
     comboSound->addItems(soundEntries());
+    labelReminderSound = makeCaption(QStringLiteral("labelReminderSound"));
+    comboReminderSound = makeCombo(QStringLiteral("comboReminderSound"));
+    comboReminderSound->addItems(soundEntries());
     labelMuazin = makeCaption(QStringLiteral("labelMuazin"));
     comboMuazin = makeCombo(QStringLiteral("comboMuazin"));
     comboMuazin->addItems(muazinEntries());
@@ -83,17 +86,13 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     labelVolumeLevel = makeCaption(QStringLiteral("labelVolumeLevel"));
     labelVolumePercent = makeCaption(QStringLiteral("labelVolumePercent"));
 
-    // The duration and the alarm time are kept by the notifier but not
-    // chosen here: shown greyed with the stored value.
-    comboTextDuration->setEnabled(false);
-    comboTime->setEnabled(false);
-
     const PrayerSettings &stored = settings();
     // The stored values are shown without being written back; a value
     // outside a combo's range leaves the combo on its first entry.
     showIndex(comboTextDuration, stored.messageDuration);
     showIndex(comboTime, stored.alarmTime);
     showIndex(comboSound, stored.notificationSound);
+    showIndex(comboReminderSound, stored.reminderSound);
     showIndex(comboMuazin, stored.muazin);
     connect(comboTextDuration, QOverload<int>::of(&QComboBox::currentIndexChanged),
             this, &PanelConfNotifier::slotTextDurationChanged);
@@ -103,6 +102,8 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
             this, &PanelConfNotifier::slotNotificationSoundChanged);
     connect(comboMuazin, QOverload<int>::of(&QComboBox::currentIndexChanged),
             this, &PanelConfNotifier::slotMuazinChanged);
+    connect(comboReminderSound, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfNotifier::slotReminderSoundChanged);
 
     connect(labelPathValue, &XPathLabel::clicked, this, &PanelConfNotifier::slotPathLabelClicked);
 
@@ -131,6 +132,7 @@ void PanelConfNotifier::slotUpdateLanguage()
     labelTextDuration->setText(language->text(QStringLiteral("ConfNotifier.TextDuration")));
     labelTime->setText(language->text(QStringLiteral("ConfNotifier.Time")));
     labelSound->setText(language->text(QStringLiteral("ConfNotifier.Sound")));
+    labelReminderSound->setText(language->text(QStringLiteral("ConfNotifier.ReminderSound")));
     labelMuazin->setText(language->text(QStringLiteral("ConfNotifier.Muazin")));
     labelPath->setText(language->text(QStringLiteral("ConfNotifier.Path")));
     labelVolume->setText(language->text(QStringLiteral("ConfNotifier.Volume")));
@@ -167,6 +169,14 @@ void PanelConfNotifier::slotNotificationSoundChanged(int index)
     if (index < 0)
         return;
     settings().notificationSound = index;
+    m_ctx.config->save();
+}
+
+void PanelConfNotifier::slotReminderSoundChanged(int index)
+{
+    if (index < 0)
+        return;
+    settings().reminderSound = index;
     m_ctx.config->save();
 }
 
@@ -227,18 +237,21 @@ void PanelConfNotifier::placeVolumePercent()
 
 void PanelConfNotifier::relayout()
 {
-    int y = layoutTitle() + 20;
-    y = placeCheckBox(checkEnable, labelEnable, 30, y) + 15;
-    y = placeRow(labelTextDuration, comboTextDuration, 30, y) + 15;
-    y = placeRow(labelTime, comboTime, 30, y) + 15;
-    y = placeRow(labelSound, comboSound, 30, y) + 15;
-    y = placeRow(labelMuazin, comboMuazin, 30, y) + 15;
+    // Seven rows share the panel's height with the path and the volume.
+    const int RowGap = 9;
+    int y = layoutTitle() + 15;
+    y = placeCheckBox(checkEnable, labelEnable, 30, y) + RowGap;
+    y = placeRow(labelTextDuration, comboTextDuration, 30, y) + RowGap;
+    y = placeRow(labelSound, comboSound, 30, y) + RowGap;
+    y = placeRow(labelTime, comboTime, 30, y) + RowGap;
+    y = placeRow(labelReminderSound, comboReminderSound, 30, y) + RowGap;
+    y = placeRow(labelMuazin, comboMuazin, 30, y) + RowGap;
 
     labelPath->adjustSize();
     labelPath->move(30, y);
     showPath();
     labelPathValue->move(30, labelPath->y() + labelPath->height() + 5);
-    y = labelPathValue->y() + labelPathValue->height() + 15;
+    y = labelPathValue->y() + labelPathValue->height() + RowGap;
 
     labelVolume->adjustSize();
     labelVolume->move(30, y);

@@ -15,9 +15,9 @@ class XCheckBox;
 class XPathLabel;
 class XUrlLabel;
 
-// How the notifier treats one prayer slot: on or off, the sound, the
-// muazzin, a sound file of the user's own and the volume; the message
-// duration and the alarm time are shown greyed with their stored values.
+// How the notifier treats one prayer slot: on or off, how long the notice
+// stays up, the sound, a reminder before the time and its own sound, the
+// muazzin, a sound file of the user's own and the volume.
 // Every change is stored and saved at once. The eight panels of the
 // configuration page are this one panel, each made for its own slot.
 class PanelConfNotifier : public PanelConfBase
@@ -44,6 +44,7 @@ public slots:
     void slotTextDurationChanged(int index);
     void slotAlarmTimeChanged(int index);
     void slotNotificationSoundChanged(int index);
+    void slotReminderSoundChanged(int index);
     void slotMuazinChanged(int index);
     void slotVolumeChanged(int value);
     void slotPathLabelClicked();
@@ -66,6 +67,8 @@ private:
     QComboBox *comboTime;
     QLabel *labelSound;
     QComboBox *comboSound;
+    QLabel *labelReminderSound;
+    QComboBox *comboReminderSound;
     QLabel *labelMuazin;
     QComboBox *comboMuazin;
     QLabel *labelPath;

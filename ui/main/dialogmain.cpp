@@ -249,6 +249,7 @@ void DialogMain::createPages()
 {
     m_pageHome = addPage(new PageHome(m_ctx, this));
     m_pageCalendar = addPage(new PageCalendar(m_ctx.almarikManager, m_ctx.language, this));
+    m_pageCalendar->setDisplaySettings(m_ctx.config);
     m_pageMap = addPage(new PageMap(this));
     m_pageUpdate = addPage(new PageUpdate(m_ctx, this));
     m_pageConfig = addPage(new PageConfig(m_ctx, this));

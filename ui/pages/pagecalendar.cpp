@@ -5,6 +5,8 @@
 #include <QScrollBar>
 
 #include "core/almarikmanager.h"
+#include "core/appconfig.h"
+#include "core/configsaver.h"
 #include "ui/pages/xcalendar.h"
 #include "ui/pages/xtimepanel.h"
 
@@ -66,6 +68,26 @@ PageCalendar::PageCalendar(const AlmarikManager *manager, const Language *langua
         m_content->resize(700, 20);
     }
     m_scrollArea->setWidget(m_content);
+}
+
+void PageCalendar::setDisplaySettings(const AppConfig *config)
+{
+    m_config = config;
+    m_timePanel->setDisplaySettings(config);
+    for (XCalendar *calendar : qAsConst(m_calendars))
+        calendar->setDisplaySettings(config);
+    if (!config || !config->saver())
+        return;
+    m_shownAdjustment = config->hijriAdjustment;
+    // The pop-up reads the clock each time it is filled; the Hijri days
+    // are read when a calendar fills.
+    connect(config->saver(), &ConfigSaver::changed, this, [this] {
+        if (m_config->hijriAdjustment == m_shownAdjustment)
+            return;
+        m_shownAdjustment = m_config->hijriAdjustment;
+        for (XCalendar *calendar : qAsConst(m_calendars))
+            calendar->slotUpdateAlmarik();
+    });
 }
 
 void PageCalendar::slotScrollToTop()

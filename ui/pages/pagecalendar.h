@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class AlmarikManager;
+class AppConfig;
 class Language;
 class QScrollArea;
 class XCalendar;
@@ -23,6 +24,9 @@ public:
     QScrollArea *scrollArea() const { return m_scrollArea; }
     QWidget *contentWidget() const { return m_content; }
     XTimePanel *timePanel() const { return m_timePanel; }
+    // The settings whose clock and Hijri adjustment the calendars and their
+    // pop-up follow; a change of either refills the calendars.
+    void setDisplaySettings(const AppConfig *config);
 
 public slots:
     void slotScrollToTop();
@@ -38,6 +42,8 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     XTimePanel *m_timePanel = nullptr;
+    const AppConfig *m_config = nullptr;
+    int m_shownAdjustment = 0;
     QList<XCalendar *> m_calendars;
 };
 

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QPair>
 #include <QWidget>
 
 #include "core/dailytimes.h"
@@ -52,6 +53,8 @@ protected:
 private:
     void buildForm();
     bool loadMonth(int month, int year, QList<DailyTimes> &days) const;
+    // Shows the month again when the clock or the Hijri adjustment changes.
+    void followDisplaySettings();
     // The month's name was clicked: shows that month of this year.
     void showMonthOfThisYear(int month);
     void showNoDataPrompt();
@@ -84,6 +87,7 @@ private:
     QDate m_date;
     QList<DailyTimes> m_days;
     bool m_initialised = false;
+    QPair<int, int> m_shownDisplay;   // hour system, Hijri adjustment
     UiContext m_ctx;
 };
 
