@@ -160,6 +160,8 @@ private slots:
     void pageButtons();
     void trayActivation_data();
     void trayActivation();
+    void noticeClickShowsHome_data();
+    void noticeClickShowsHome();
     void trayMenu();
     void exitWithoutPromptQuits();
     void exitPromptCancelKeepsRunning();
@@ -434,7 +436,7 @@ void TestMainWindow::trayActivation_data()
     QTest::addColumn<int>("reason");
     QTest::addColumn<bool>("restores");
     QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
-    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << false;
+    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << true;
     QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
     QTest::newRow("context menu") << int(QSystemTrayIcon::Context) << false;
     QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown) << false;
@@ -452,6 +454,50 @@ void TestMainWindow::trayActivation()
     QCOMPARE(m_window->isVisible(), restores);
     if (restores)
         QVERIFY(!m_window->isMinimized());
+    // A single click on a shown window hides it again; other activations
+    // leave a shown window as it is.
+    m_window->show();
+    emit m_window->trayIcon()->activated(QSystemTrayIcon::ActivationReason(reason));
+    QCOMPARE(m_window->isHidden(), reason == QSystemTrayIcon::Trigger);
+}
+
+void TestMainWindow::noticeClickShowsHome_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("tray balloon") << true;
+    QTest::newRow("desktop notification") << false;
+}
+
+// A click on a prayer notice brings the hidden window back on the home
+// page, whichever page was shown last.
+void TestMainWindow::noticeClickShowsHome()
+{
+    QFETCH(bool, tray);
+    FakeSoundPlayer player;
+    FakeDesktopNotifier desktop;
+    UiContext ctx = appMain()->uiContext();
+    ctx.soundPlayer = &player;
+    ctx.desktopNotifier = &desktop;
+    m_window = new TrayWindow(tray, ctx);
+    m_window->show();
+    const QList<QWidget *> pages = m_window->pages();
+    m_window->slotButtonCalendar();
+    QVERIFY(m_window->currentPage() != pages.at(0));
+    m_window->slotButtonHide();
+    if (tray) {
+        QVERIFY(m_window->isHidden());
+        emit m_window->trayIcon()->messageClicked();
+    } else {
+        QVERIFY(desktop.activated);
+        desktop.activated();
+    }
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+    QCOMPARE(m_window->currentPage(), pages.at(0));
+    delete m_window;
+    m_window = nullptr;
+    // The window gone, a click reaches nothing.
+    QVERIFY(!desktop.activated);
 }
 
 void TestMainWindow::trayMenu()
@@ -932,6 +978,7 @@ void TestMainWindow::desktopNotificationCall()
     QCOMPARE(args.at(1).toUInt(), 7u);
     QCOMPARE(args.at(3).toString(), QStringLiteral("Waktu Zohor"));
     QCOMPARE(args.at(4).toString(), QStringLiteral("body"));
+    QCOMPARE(args.at(5).toStringList(), (QStringList{QStringLiteral("default"), QString()}));
     QCOMPARE(args.at(7).toInt(), 15000);
     // "Forever" keeps the notification until it is dismissed (0 in the
     // protocol), never the other way round.

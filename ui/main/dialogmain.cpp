@@ -96,6 +96,8 @@ DialogMain::~DialogMain()
     // No notification may start while the window is taken apart.
     m_timer->stop();
     m_trayIcon->hide();
+    if (m_ctx.desktopNotifier)
+        m_ctx.desktopNotifier->activated = nullptr;
 }
 
 // Creates every widget of the form with its object name; the steps below
@@ -171,6 +173,9 @@ void DialogMain::createTrayIcon()
                                               ? QStringLiteral("TrayIconWin7.png")
                                               : QStringLiteral("TrayIcon.png"))));
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
+    connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::showHomeFromNotice);
+    if (m_ctx.desktopNotifier)
+        m_ctx.desktopNotifier->activated = [this] { showHomeFromNotice(); };
     m_trayIcon->show();
 
     m_notifier.start(QDateTime::currentDateTime());
@@ -389,8 +394,18 @@ void DialogMain::showStatusNotice(const QString &title, const QString &text)
 
 void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick)
+    // A single click shows or hides the window; a double click always
+    // shows it (its first click may have hidden it).
+    if (reason == QSystemTrayIcon::Trigger && isVisible() && !isMinimized())
+        slotButtonHide();
+    else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
         restoreWindow();
+}
+
+void DialogMain::showHomeFromNotice()
+{
+    restoreWindow();
+    slotButtonHome();
 }
 
 void DialogMain::slotActionRestore()

@@ -108,6 +108,9 @@ protected:
     // Whether the desktop shows a system tray now. It can appear or go away
     // while the program runs, so it is asked each time it matters.
     virtual bool hasSystemTray() const;
+    // A click on a notice (tray balloon or desktop notification): the
+    // window on the home page.
+    void showHomeFromNotice();
 
 private:
     void createForm();
