@@ -457,7 +457,8 @@ void TestConfigStore::documentDefaultValues()
     const QDomElement root = doc.documentElement();
     auto value = [&](const char *key) { return root.firstChildElement(QLatin1String(key)).text(); };
     QCOMPARE(value("Zone"), QStringLiteral("Kuala Lumpur"));
-    QCOMPARE(value("AutoStart"), QStringLiteral("1"));
+    // Starting with the desktop is the user's choice: off in a new file.
+    QCOMPARE(value("AutoStart"), QStringLiteral("0"));
     QCOMPARE(value("AskBeforeExit"), QStringLiteral("0"));
     QCOMPARE(value("Language"), QStringLiteral("English"));
     QCOMPARE(value("UpdateInterval"), QStringLiteral("0"));
@@ -717,8 +718,8 @@ void TestConfigStore::firstStartWritesDefaults()
     QCOMPARE(difference(loaded, AppConfig()), QString());
 
 #ifndef Q_OS_WIN
-    // Auto-start is on by default.
-    QVERIFY(QFileInfo(entryPath()).isFile());
+    // Auto-start is off until the user turns it on.
+    QVERIFY(!QFileInfo(entryPath()).exists());
 #endif
 }
 
@@ -942,8 +943,8 @@ void TestConfigStore::saveFailsWhenDirectoryIsAFile()
     config.initialise();   // must cope
     QCOMPARE(difference(config, AppConfig()), QString());
 #ifndef Q_OS_WIN
-    // The auto-start entry still follows the setting (on by default).
-    QVERIFY(QFileInfo(entryPath()).isFile());
+    // The auto-start entry still follows the setting (off by default).
+    QVERIFY(!QFileInfo(entryPath()).exists());
 #endif
 }
 
@@ -965,6 +966,7 @@ void TestConfigStore::saveKeepsOldFileWhenDiskFull()
     // would, and it holds for root too.
     AppConfig old;
     old.zone = QStringLiteral("Old zone");
+    old.autoStart = true;
     QVERIFY(old.save());
     const QString path = ConfigStore::configFilePath(false);
     const QByteArray before = readAll(path);

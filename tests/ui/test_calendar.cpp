@@ -101,6 +101,7 @@ class TestCalendar : public QObject
     Q_OBJECT
 
 private slots:
+    void pageOpensAtTodaysMonth();
     void displaySettingsFollowTheChoices_data();
     void displaySettingsFollowTheChoices();
     void initTestCase();
@@ -122,7 +123,7 @@ private slots:
     void pageReadsOnlyTheMonthsInView();
     void pageScrollsToTopAndHidesPopUps();
     void zoneChangesDoNotPileUp();
-    void mainWindowShowsTheCalendarFromTheTop();
+    void mainWindowShowsTheCalendarAtToday();
 
 private:
     QList<QPair<int, int>> coveredMonths() const;
@@ -568,7 +569,7 @@ void TestCalendar::zoneChangesDoNotPileUp()
     }
 }
 
-void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
+void TestCalendar::mainWindowShowsTheCalendarAtToday()
 {
     appConfig().showSplashScreen = false;
     DialogMain window(appMain()->uiContext());
@@ -580,10 +581,12 @@ void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
     QCOMPARE(window.currentPage(), page);
     QScrollBar *bar = page->scrollArea()->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0);
-    bar->setValue(bar->maximum());
+    // Each opening comes back to today's month, wherever the page was left.
+    const int todays = bar->value();
+    bar->setValue(todays == bar->maximum() ? 0 : bar->maximum());
     window.slotButtonHome();
     window.slotButtonCalendar();
-    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->value(), todays);
 
     // Moving the window hides a pop-up that would otherwise stay behind.
     XCalendar *calendar = page->calendars().first();
@@ -596,6 +599,33 @@ void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
 int main(int argc, char *argv[])
 {
     return runViewTest<TestCalendar>(argc, argv);
+}
+
+// The calendar button opens the page on today's month, with a scroll bar
+// that says there is more.
+void TestCalendar::pageOpensAtTodaysMonth()
+{
+    appConfig().showSplashScreen = false;
+    DialogMain window(appMain()->uiContext());
+    window.show();
+    window.slotButtonCalendar();
+    auto *page = window.findChild<PageCalendar *>();
+    QVERIFY(page && page->isVisible());
+    const QDate today = QDate::currentDate();
+    XCalendar *current = nullptr;
+    for (XCalendar *calendar : page->calendars()) {
+        if (calendar->year() == today.year() && calendar->month() == today.month())
+            current = calendar;
+    }
+    if (!current || page->calendars().size() < 3)
+        QSKIP("The shipped data does not cover today's month");
+    QScrollBar *bar = page->scrollArea()->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    QWidget *viewport = page->scrollArea()->viewport();
+    const QRect shown = QRect(current->mapTo(viewport, QPoint(0, 0)), current->size());
+    QVERIFY2(viewport->rect().contains(shown.topLeft()), qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
+    if (page->calendars().first() != current)
+        QVERIFY(bar->value() > 0);
 }
 
 void TestCalendar::displaySettingsFollowTheChoices_data()

@@ -5,10 +5,16 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QSlider>
+#include <QStyle>
+#include <QToolButton>
 
 #include "core/appconfig.h"
 #include "core/language.h"
+#include "core/prayernotifier.h"
+#include "ui/main/abstractsoundplayer.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xpathlabel.h"
 #include "ui/controls/xurllabel.h"
@@ -71,6 +77,10 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     labelReminderSound = makeCaption(QStringLiteral("labelReminderSound"));
     comboReminderSound = makeCombo(QStringLiteral("comboReminderSound"));
     comboReminderSound->addItems(soundEntries());
+    buttonPlaySound = makePlayButton(QStringLiteral("buttonPlaySound"));
+    connect(buttonPlaySound, &QToolButton::clicked, this, &PanelConfNotifier::slotPlaySound);
+    buttonPlayReminder = makePlayButton(QStringLiteral("buttonPlayReminder"));
+    connect(buttonPlayReminder, &QToolButton::clicked, this, &PanelConfNotifier::slotPlayReminderSound);
     labelMuazin = makeCaption(QStringLiteral("labelMuazin"));
     comboMuazin = makeCombo(QStringLiteral("comboMuazin"));
     comboMuazin->addItems(muazinEntries());
@@ -80,6 +90,9 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     labelPathValue->setTextFormat(Qt::PlainText);
     labelPathValue->setPalette(labelPath->palette());
     labelPathValue->setCursor(Qt::PointingHandCursor);
+    labelPathProblem = makeCaption(QStringLiteral("labelPathProblem"));
+    labelPathProblem->setTextFormat(Qt::PlainText);
+    labelPathProblem->hide();
     labelVolume = makeCaption(QStringLiteral("labelVolume"));
     sliderVolume = new QSlider(Qt::Horizontal, this);
     sliderVolume->setObjectName(QStringLiteral("sliderVolume"));
@@ -133,6 +146,8 @@ void PanelConfNotifier::slotUpdateLanguage()
     labelTime->setText(language->text(QStringLiteral("ConfNotifier.Time")));
     labelSound->setText(language->text(QStringLiteral("ConfNotifier.Sound")));
     labelReminderSound->setText(language->text(QStringLiteral("ConfNotifier.ReminderSound")));
+    buttonPlaySound->setToolTip(language->text(QStringLiteral("ConfNotifier.Play")));
+    buttonPlayReminder->setToolTip(language->text(QStringLiteral("ConfNotifier.Play")));
     labelMuazin->setText(language->text(QStringLiteral("ConfNotifier.Muazin")));
     labelPath->setText(language->text(QStringLiteral("ConfNotifier.Path")));
     labelVolume->setText(language->text(QStringLiteral("ConfNotifier.Volume")));
@@ -203,12 +218,64 @@ void PanelConfNotifier::slotPathLabelClicked()
     if (!fileChooser)
         return;
     const QString path = fileChooser(this, QStringLiteral("Open Audio"), QDir::homePath(),
-                                     QStringLiteral("Audio Files (*.mp3)"));
+                                     QStringLiteral("Audio Files (*.mp3 *.ogg *.oga *.opus *.wav *.flac *.m4a)"));
     if (path.isEmpty())
         return;   // cancelled: the old path and its label stay
+    // Any file the media back end plays is welcome; one that is not sound
+    // at all (or not there) is refused with the reason.
+    const QFileInfo file(path);
+    const QString type = QMimeDatabase().mimeTypeForFile(file).name();
+    const bool audio = file.isFile() && file.isReadable()
+            && (type.startsWith(QLatin1String("audio/")) || type == QLatin1String("application/ogg"));
+    labelPathProblem->setVisible(!audio);
+    if (!audio) {
+        labelPathProblem->setText(m_ctx.language->text(QStringLiteral("ConfNotifier.NotAudio"))
+                                  .arg(file.fileName()));
+        relayout();
+        return;
+    }
     settings().customSoundPath = path;
     m_ctx.config->save();
     showPath();
+}
+
+QToolButton *PanelConfNotifier::makePlayButton(const QString &objectName)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(objectName);
+    button->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoRaise(false);
+    return button;
+}
+
+void PanelConfNotifier::placePlayButton(QToolButton *button, const QComboBox *combo)
+{
+    button->resize(combo->height(), combo->height());
+    button->move(combo->x() + combo->width() + 6, combo->y());
+}
+
+void PanelConfNotifier::playChoice(int soundIndex)
+{
+    if (!m_ctx.soundPlayer)
+        return;
+    const PrayerSettings &chosen = settings();
+    const QString url = PrayerNotifier::soundUrl(soundIndex, chosen.muazin, m_slot == Subuh,
+                                                 chosen.customSoundPath);
+    if (url.isEmpty())
+        m_ctx.soundPlayer->stop();
+    else
+        m_ctx.soundPlayer->play(url, qBound(0, chosen.audioVolume, 100));
+}
+
+void PanelConfNotifier::slotPlaySound()
+{
+    playChoice(settings().notificationSound);
+}
+
+void PanelConfNotifier::slotPlayReminderSound()
+{
+    playChoice(settings().reminderSound);
 }
 
 void PanelConfNotifier::showPath()
@@ -243,8 +310,10 @@ void PanelConfNotifier::relayout()
     y = placeCheckBox(checkEnable, labelEnable, 30, y) + RowGap;
     y = placeRow(labelTextDuration, comboTextDuration, 30, y) + RowGap;
     y = placeRow(labelSound, comboSound, 30, y) + RowGap;
+    placePlayButton(buttonPlaySound, comboSound);
     y = placeRow(labelTime, comboTime, 30, y) + RowGap;
     y = placeRow(labelReminderSound, comboReminderSound, 30, y) + RowGap;
+    placePlayButton(buttonPlayReminder, comboReminderSound);
     y = placeRow(labelMuazin, comboMuazin, 30, y) + RowGap;
 
     labelPath->adjustSize();
@@ -252,6 +321,11 @@ void PanelConfNotifier::relayout()
     showPath();
     labelPathValue->move(30, labelPath->y() + labelPath->height() + 5);
     y = labelPathValue->y() + labelPathValue->height() + RowGap;
+    if (!labelPathProblem->isHidden()) {
+        labelPathProblem->adjustSize();
+        labelPathProblem->move(30, labelPathValue->y() + labelPathValue->height() + 2);
+        y = labelPathProblem->y() + labelPathProblem->height() + RowGap;
+    }
 
     labelVolume->adjustSize();
     labelVolume->move(30, y);

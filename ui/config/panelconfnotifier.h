@@ -10,6 +10,7 @@
 class QComboBox;
 class QLabel;
 class QSlider;
+class QToolButton;
 struct PrayerSettings;
 class XCheckBox;
 class XPathLabel;
@@ -48,6 +49,9 @@ public slots:
     void slotMuazinChanged(int index);
     void slotVolumeChanged(int value);
     void slotPathLabelClicked();
+    // Plays the chosen sound (or the reminder's) at the chosen volume.
+    void slotPlaySound();
+    void slotPlayReminderSound();
 
 private:
     PrayerSettings &settings() const;
@@ -56,6 +60,9 @@ private:
     // always holds the whole path.
     void showPath();
     void placeVolumePercent();
+    QToolButton *makePlayButton(const QString &objectName);
+    void placePlayButton(QToolButton *button, const QComboBox *combo);
+    void playChoice(int soundIndex);
 
     const PrayerSlot m_slot;
 
@@ -69,6 +76,9 @@ private:
     QComboBox *comboSound;
     QLabel *labelReminderSound;
     QComboBox *comboReminderSound;
+    QToolButton *buttonPlaySound;
+    QToolButton *buttonPlayReminder;
+    QLabel *labelPathProblem;
     QLabel *labelMuazin;
     QComboBox *comboMuazin;
     QLabel *labelPath;

@@ -15,12 +15,19 @@ public:
     explicit XButtonMenu(QWidget *parent = nullptr);
 
     void load(const QDomElement &element);
+    // Ticks the entry named `name` (and no other) and makes it, and the
+    // sub-menus that lead to it, the active entries, so that the keyboard
+    // starts there; false when no entry has that name.
+    bool markItem(const QString &name);
+    // The ticked entry, or null.
+    QAction *markedItem() const;
 
 signals:
     void itemTriggered(QString name);
 
 private:
     void load(const QDomElement &element, QMenu *target);
+    static bool markIn(QMenu *menu, const QString &name, QAction **found);
 };
 
 #endif // XBUTTONMENU_H

@@ -459,7 +459,7 @@ void DialogMain::slotButtonHome()
 
 void DialogMain::slotButtonCalendar()
 {
-    m_pageCalendar->slotScrollToTop();
+    m_pageCalendar->slotScrollToToday();
     showPage(m_pageCalendar);
 }
 
@@ -475,7 +475,19 @@ void DialogMain::slotButtonZone()
         m_zoneMenu->load(root);
         connect(m_zoneMenu, &XButtonMenu::itemTriggered, this, &DialogMain::slotZoneTriggered);
     }
+    // The place in use is ticked (none for a place of one's own).
+    m_zoneMenu->markItem(m_ctx.config->useCustomPlace ? QString() : m_ctx.almarikManager->zoneName());
     m_zoneMenu->popup(m_buttonZone->mapToGlobal(QPoint(0, -20)));
+}
+
+bool DialogMain::askForPlace(bool firstRun)
+{
+    if (!firstRun && m_zoneChoice != AlmarikManager::ZoneChoice::DefaultForUnknown)
+        return false;
+    restoreWindow();
+    slotButtonHome();
+    slotButtonZone();
+    return true;
 }
 
 void DialogMain::slotButtonMap()

@@ -54,6 +54,11 @@ public:
     void showStatusNotice(const QString &title, const QString &text);
     // How the stored zone was found at start.
     AlmarikManager::ZoneChoice zoneChoice() const { return m_zoneChoice; }
+    // On a first run (no settings file), or when the stored zone is unknown
+    // to the timetable, shows the window with the place menu open on the
+    // place in use (Kuala Lumpur by default) so that the user confirms or
+    // chooses where they are; false (nothing done) otherwise.
+    bool askForPlace(bool firstRun);
     PageConfig *configPage() const { return m_pageConfig; }
     // Called on every timer tick with the current date. When the day has
     // changed while the window is shown, the home page and the calendars

@@ -20,7 +20,8 @@ PageCalendar::PageCalendar(const AlmarikManager *manager, const Language *langua
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A visible bar says that there is more than two months to see.
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette palette = m_scrollArea->palette();
     palette.setColor(QPalette::Window, QColor(60, 137, 165, 0));
     m_scrollArea->setPalette(palette);
@@ -97,6 +98,27 @@ void PageCalendar::slotScrollToTop()
     slotRefreshToday();
     m_scrollArea->verticalScrollBar()->setSliderPosition(0);
     m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageCalendar::slotScrollToToday()
+{
+    slotRefreshToday();
+    scrollToMonth(QDate::currentDate());
+    m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageCalendar::scrollToMonth(const QDate &date)
+{
+    // The bar's range follows the content only once a hidden page is
+    // shown, so it is set here from the sizes already laid out.
+    QScrollBar *bar = m_scrollArea->verticalScrollBar();
+    bar->setRange(0, qMax(0, m_content->height() - m_scrollArea->viewport()->height()));
+    int top = 0;
+    for (XCalendar *calendar : qAsConst(m_calendars)) {
+        if (calendar->year() == date.year() && calendar->month() == date.month())
+            top = qMax(0, calendar->y() - 10);
+    }
+    bar->setValue(top);
 }
 
 void PageCalendar::slotRefreshToday()

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class AlmarikManager;
+class QDate;
 class AppConfig;
 class Language;
 class QScrollArea;
@@ -30,6 +31,8 @@ public:
 
 public slots:
     void slotScrollToTop();
+    // The page is about to be shown: today's month at the top.
+    void slotScrollToToday();
     // Moves the green cell to today in every calendar filled on another day.
     void slotRefreshToday();
     // Hides the day pop-up.
@@ -39,6 +42,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void scrollToMonth(const QDate &date);
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     XTimePanel *m_timePanel = nullptr;
