@@ -51,6 +51,10 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
     const QString title = language.text(QStringLiteral("Status.Title"));
     QStringList lines;
     const ConfigStore::StartReport &report = app.configSaver.startReport();
+    // A first run: the place is to be confirmed, and auto-start is off
+    // until the user turns it on.
+    if (report.status == ConfigStore::LoadStatus::Missing)
+        lines << language.text(QStringLiteral("Status.FirstRun")).arg(app.almarikManager.zoneDisplayName());
     if (!report.movedAsidePath.isEmpty())
         lines << language.text(QStringLiteral("Status.ConfigMovedAside")).arg(report.movedAsidePath);
     if (language.fellBack())
@@ -111,6 +115,11 @@ int main(int argc, char *argv[])
         tellSettingsProblems(app, *window);
         if (exitWhenShown) {
             QTimer::singleShot(0, &app, [&app] { app.exit(startCheckStatus(app)); });
+        } else {
+            // Once the window is up: the place menu on a first run or for
+            // a stored place the timetable does not know.
+            const bool firstRun = app.configSaver.startReport().status == ConfigStore::LoadStatus::Missing;
+            QTimer::singleShot(0, window.data(), [&window, firstRun] { window->askForPlace(firstRun); });
         }
         exitCode = app.exec();
     }

@@ -28,7 +28,8 @@ public:
     enum HijriAdjustment { HijriNone = 0, HijriMinus1, HijriMinus2, HijriPlus1, HijriPlus2 };
 
     QString zone = QStringLiteral("Kuala Lumpur");
-    bool autoStart = true;
+    // Off until the user turns it on (a file that holds the key keeps it).
+    bool autoStart = false;
     bool showSplashScreen = true;
     bool askBeforeExit = true;
     QString language = QStringLiteral("English");

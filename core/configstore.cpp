@@ -61,11 +61,20 @@ void addCustomPlaceEntries(QVector<Entry> &entries, AppConfig &config)
                                &place.adjustment[slot]);
 }
 
+// The sound of each slot's reminder. Files written before these keys
+// existed load with the chime of PrayerSettings.
+void addReminderEntries(QVector<Entry> &entries, AppConfig &config)
+{
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        entries << numberEntry(prayerSlotName(slot) + QLatin1String("ReminderSound"),
+                               &config.prayer[slot].reminderSound);
+}
+
 // The stored values of config, in the order they are written.
 QVector<Entry> entriesOf(AppConfig &config)
 {
     QVector<Entry> entries;
-    entries.reserve(12 + 7 * PrayerSlotCount);
+    entries.reserve(12 + 8 * PrayerSlotCount + 16);
     entries << textEntry(QStringLiteral("Zone"), &config.zone)
             << flagEntry(QStringLiteral("AutoStart"), &config.autoStart)
             << flagEntry(QStringLiteral("ShowSplashScreen"), &config.showSplashScreen)
@@ -90,6 +99,7 @@ QVector<Entry> entriesOf(AppConfig &config)
                 << numberEntry(name + QLatin1String("AudioVolume"), &p.audioVolume);
     }
     addCustomPlaceEntries(entries, config);
+    addReminderEntries(entries, config);
     return entries;
 }
 

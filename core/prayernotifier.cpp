@@ -94,23 +94,33 @@ QString PrayerNotifier::soundUrl(int soundIndex, int muazinIndex, bool subuh, co
     }
 }
 
-int PrayerNotifier::dueSlot(const QDateTime &minute, const DailyTimes &day) const
+QList<QPair<int, int>> PrayerNotifier::dueSlots(const QDateTime &minute, const DailyTimes &day) const
 {
+    QList<QPair<int, int>> due;
     const QTime time = minute.time();
     const int now = time.hour() * 60 + time.minute();
+    for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+        if (m_config.prayer[slot].enable && now == day.hour(slot) * 60 + day.minute(slot))
+            due.append(qMakePair(slot, 0));
+    }
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         const PrayerSettings &settings = m_config.prayer[slot];
         if (!settings.enable)
             continue;
-        // A target past midnight belongs to tomorrow, whose times are not
-        // today's record: such a slot is not due today.
-        const int target = now + leadMinutes(settings.alarmTime);
-        if (target >= MinutesPerDay)
-            continue;
-        if (target == day.hour(slot) * 60 + day.minute(slot))
-            return slot;
+        // A reminder's target past midnight belongs to tomorrow, whose
+        // times are not today's record: such a reminder is not due today.
+        const int lead = leadMinutes(settings.alarmTime);
+        const int target = now + lead;
+        if (lead > 0 && target < MinutesPerDay && target == day.hour(slot) * 60 + day.minute(slot))
+            due.append(qMakePair(slot, lead));
     }
-    return -1;
+    return due;
+}
+
+int PrayerNotifier::dueSlot(const QDateTime &minute, const DailyTimes &day) const
+{
+    const QList<QPair<int, int>> due = dueSlots(minute, day);
+    return due.isEmpty() ? -1 : due.first().first;
 }
 
 PrayerNotifier::Notice PrayerNotifier::notice(int slot, int leadMinutes, const QDateTime &minute) const
@@ -139,21 +149,39 @@ PrayerNotifier::Notice PrayerNotifier::notice(int slot, int leadMinutes, const Q
     else
         notice.message = message.arg(prayerName).arg(zone).arg(leadMinutes);
     notice.balloonMilliseconds = balloonMilliseconds(settings.messageDuration);
-    notice.soundUrl = soundUrl(settings.notificationSound, settings.muazin, slot == Subuh,
-                               settings.customSoundPath);
+    const int sound = leadMinutes > 0 ? settings.reminderSound : settings.notificationSound;
+    notice.soundUrl = soundUrl(sound, settings.muazin, slot == Subuh, settings.customSoundPath);
     notice.volume = qBound(0, settings.audioVolume, 100);
     return notice;
 }
 
-PrayerNotifier::Notice PrayerNotifier::examine(const QDateTime &minute) const
+QList<PrayerNotifier::Notice> PrayerNotifier::examineAll(const QDateTime &minute) const
 {
+    QList<Notice> notices;
     DailyTimes day;
     if (!m_timesOfDay || !m_timesOfDay(minute.date(), day))
-        return Notice();
-    const int slot = dueSlot(minute, day);
-    if (slot < 0)
-        return Notice();
-    return notice(slot, leadMinutes(m_config.prayer[slot].alarmTime), minuteOf(minute));
+        return notices;
+    const QList<QPair<int, int>> due = dueSlots(minute, day);
+    for (const QPair<int, int> &entry : due)
+        notices.append(notice(entry.first, entry.second, minuteOf(minute)));
+    return notices;
+}
+
+PrayerNotifier::Notice PrayerNotifier::examine(const QDateTime &minute) const
+{
+    const QList<Notice> notices = examineAll(minute);
+    return notices.isEmpty() ? Notice() : notices.first();
+}
+
+qint64 PrayerNotifier::rungKey(const Notice &notice)
+{
+    const qint64 slotKey = qint64(notice.minute.date().toJulianDay()) * PrayerSlotCount + notice.slot;
+    return slotKey * 2 + (notice.isReminder() ? 1 : 0);
+}
+
+qint64 PrayerNotifier::dayOfRungKey(qint64 key)
+{
+    return key / (2 * PrayerSlotCount);
 }
 
 QDateTime PrayerNotifier::inTimeOf(const QDateTime &instant, const QDateTime &reference)
@@ -214,22 +242,23 @@ QList<PrayerNotifier::Notice> PrayerNotifier::tick(const QDateTime &now)
         minute = oldest;
     for (; minute <= current; minute = minute.addSecs(SecondsPerMinute)) {
         // Examined in the local time of `now`, counted in UTC.
-        const Notice notice = examine(inTimeOf(minute, now));
-        if (!notice.isValid())
-            continue;
-        // One notice per prayer of a day: a time that occurs twice in local
-        // time (the night clocks go back, a clock set back) is due once.
-        const qint64 key = qint64(notice.minute.date().toJulianDay()) * PrayerSlotCount + notice.slot;
-        if (m_rung.contains(key))
-            continue;
-        m_rung.insert(key);
-        notices.append(notice);
+        const QList<Notice> due = examineAll(inTimeOf(minute, now));
+        for (const Notice &notice : due) {
+            // One reminder and one notice at the time per prayer of a day:
+            // a time that occurs twice in local time (the night clocks go
+            // back, a clock set back) is due once.
+            const qint64 key = rungKey(notice);
+            if (m_rung.contains(key))
+                continue;
+            m_rung.insert(key);
+            notices.append(notice);
+        }
     }
     m_lastExamined = current.toUTC();
     // Days long past need no memory.
     const qint64 today = current.date().toJulianDay();
     for (auto it = m_rung.begin(); it != m_rung.end();) {
-        if (*it / PrayerSlotCount < today - 2)
+        if (dayOfRungKey(*it) < today - 2)
             it = m_rung.erase(it);
         else
             ++it;

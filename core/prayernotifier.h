@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
 
@@ -23,8 +24,9 @@ class Language;
 // so tick() remembers the last minute it examined and examines each later
 // minute exactly once, catching up at most CatchUpMinutes minutes; older
 // minutes (a night in suspend) are skipped without ringing. The last minute
-// is kept as an absolute instant (UTC), and each prayer of a day is
-// announced at most once, however the local clock moves.
+// is kept as an absolute instant (UTC), and each prayer of a day gives its
+// reminder and its notice at the time at most once each, however the local
+// clock moves.
 class PrayerNotifier
 {
 public:
@@ -32,7 +34,7 @@ public:
     struct Notice
     {
         int slot = -1;
-        int leadMinutes = 0;
+        int leadMinutes = 0;   // 0: the notice at the time; else a reminder
         QDateTime minute;  // the minute in which the slot was found due
         QString title;
         QString message;
@@ -41,6 +43,7 @@ public:
         int balloonMilliseconds = 0;
 
         bool isValid() const { return slot >= 0; }
+        bool isReminder() const { return leadMinutes > 0; }
     };
 
     // The selected zone's times for a date; false when there are none.
@@ -67,15 +70,22 @@ public:
     // or an unknown muazzin. The custom path is returned unchanged.
     static QString soundUrl(int soundIndex, int muazinIndex, bool subuh, const QString &customPath);
 
-    // The first enabled slot, in slot order, that is due in the minute that
-    // holds `minute`, given that day's times; -1 when none is. A slot is due
-    // when the minute plus its lead time, still on the same day, is the
-    // slot's hour and minute.
+    // What is due in the minute that holds `minute`, given that day's
+    // times, as (slot, lead minutes): the notices at the time in slot order,
+    // then the reminders in slot order. An enabled slot is due at its hour and minute,
+    // and, when it has a reminder, when the minute plus the reminder's lead
+    // time, still on the same day, is its hour and minute.
+    QList<QPair<int, int>> dueSlots(const QDateTime &minute, const DailyTimes &day) const;
+    // The first enabled slot due in that minute, or -1.
     int dueSlot(const QDateTime &minute, const DailyTimes &day) const;
-    // The notice for a slot found due with the given lead time.
+    // The notice for a slot found due with the given lead time: a lead of
+    // 0 is the notice at the time with the slot's sound, a larger one the
+    // reminder with its reminder sound.
     Notice notice(int slot, int leadMinutes, const QDateTime &minute = QDateTime()) const;
     // Examines the one minute that holds `minute`: fetches that date's times
-    // and returns the notice of the due slot, or an invalid notice.
+    // and returns every notice due in it, in the order of dueSlots().
+    QList<Notice> examineAll(const QDateTime &minute) const;
+    // The first of examineAll(), or an invalid notice.
     Notice examine(const QDateTime &minute) const;
 
     // Sets the starting point: the minute of `now` counts as examined unless
@@ -99,8 +109,10 @@ private:
     TimesOfDay m_timesOfDay;
     ZoneName m_zoneName;
     QDateTime m_lastExamined;   // UTC
-    // Prayers already announced, as Julian day * PrayerSlotCount + slot.
+    // Notices already given, as rungKey().
     QSet<qint64> m_rung;
+    static qint64 rungKey(const Notice &notice);
+    static qint64 dayOfRungKey(qint64 key);
 };
 
 #endif // PRAYERNOTIFIER_H

@@ -14,7 +14,8 @@ enum MessageDuration {
     Duration30Seconds, Duration1Minute, DurationForever
 };
 
-// "AlarmTime": minutes before the time.
+// "AlarmTime": minutes before the time of a reminder given in addition to
+// the notice at the time; "at the time" (0) gives no reminder.
 enum AlarmTime { AtTheTime = 0, Before5Minutes, Before10Minutes, Before15Minutes, Before30Minutes };
 
 // "NotificationSound".
@@ -38,6 +39,9 @@ struct PrayerSettings
     int muazin = NotifierSetting::MuazinBelunar;
     QString customSoundPath;
     int audioVolume = 80;       // 0-100
+    // "ReminderSound": what the reminder before the time plays (a
+    // NotifierSetting::Sound; "Custom" plays customSoundPath).
+    int reminderSound = NotifierSetting::SoundDing;
 };
 
 #endif // PRAYERSETTINGS_H

@@ -181,6 +181,7 @@ void TestConfigSaver::autoStartFollowsOnlyItsSetting()
 {
     const QString entry = AutoStart::desktopEntryPath();
     AppConfig config;
+    config.autoStart = true;
     ConfigSaver saver(config);
     saver.initialise();
     QVERIFY(QFileInfo(entry).isFile());

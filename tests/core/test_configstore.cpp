@@ -87,6 +87,8 @@ QStringList expectedKeys()
          << "CustomPlaceTimeZone" << "CustomPlaceConvention" << "CustomPlaceAsarSchool" << "CustomPlaceHighLatitude";
     for (const char *slot : slotNames)
         keys << QStringLiteral("CustomPlace") + QString::fromLatin1(slot) + QStringLiteral("Adjustment");
+    for (const char *slot : slotNames)
+        keys << QString::fromLatin1(slot) + QStringLiteral("ReminderSound");
     return keys;
 }
 
@@ -115,6 +117,7 @@ QString difference(const AppConfig &a, const AppConfig &b)
         CHECK_FIELD(prayer[i].muazin);
         CHECK_FIELD(prayer[i].customSoundPath);
         CHECK_FIELD(prayer[i].audioVolume);
+        CHECK_FIELD(prayer[i].reminderSound);
         CHECK_FIELD(customPlace.adjustment[i]);
     }
     CHECK_FIELD(useCustomPlace);
@@ -155,6 +158,7 @@ AppConfig changedConfig()
         p.muazin = i % 3;
         p.customSoundPath = QStringLiteral("/home/aminah/Muzik/slot%1.mp3").arg(i);
         p.audioVolume = 10 + i;
+        p.reminderSound = i + 1;
         c.customPlace.adjustment[i] = i - 4;
     }
     c.useCustomPlace = true;
@@ -416,7 +420,7 @@ void TestConfigStore::documentShape()
     QStringList tags;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         tags << e.tagName();
-    QCOMPARE(tags.size(), 69 + 8 + PrayerSlotCount);
+    QCOMPARE(tags.size(), 69 + 8 + 2 * PrayerSlotCount);
     QCOMPARE(tags, QStringList(QStringLiteral("Timestamp")) + expectedKeys());
 
     const QString stamp = doc.documentElement().firstChildElement().text();
@@ -454,7 +458,8 @@ void TestConfigStore::documentDefaultValues()
     const QDomElement root = doc.documentElement();
     auto value = [&](const char *key) { return root.firstChildElement(QLatin1String(key)).text(); };
     QCOMPARE(value("Zone"), QStringLiteral("Kuala Lumpur"));
-    QCOMPARE(value("AutoStart"), QStringLiteral("1"));
+    // Starting with the desktop is the user's choice: off in a new file.
+    QCOMPARE(value("AutoStart"), QStringLiteral("0"));
     QCOMPARE(value("AskBeforeExit"), QStringLiteral("0"));
     QCOMPARE(value("Language"), QStringLiteral("English"));
     QCOMPARE(value("UpdateInterval"), QStringLiteral("0"));
@@ -719,8 +724,8 @@ void TestConfigStore::firstStartWritesDefaults()
     QCOMPARE(difference(loaded, AppConfig()), QString());
 
 #ifndef Q_OS_WIN
-    // Auto-start is on by default.
-    QVERIFY(QFileInfo(entryPath()).isFile());
+    // Auto-start is off until the user turns it on.
+    QVERIFY(!QFileInfo(entryPath()).exists());
 #endif
 }
 
@@ -966,8 +971,8 @@ void TestConfigStore::saveFailsWhenDirectoryIsAFile()
     config.initialise();   // must cope
     QCOMPARE(difference(config, AppConfig()), QString());
 #ifndef Q_OS_WIN
-    // The auto-start entry still follows the setting (on by default).
-    QVERIFY(QFileInfo(entryPath()).isFile());
+    // The auto-start entry still follows the setting (off by default).
+    QVERIFY(!QFileInfo(entryPath()).exists());
 #endif
 }
 
@@ -989,6 +994,7 @@ void TestConfigStore::saveKeepsOldFileWhenDiskFull()
     // would, and it holds for root too.
     AppConfig old;
     old.zone = QStringLiteral("Old zone");
+    old.autoStart = true;
     QVERIFY(old.save());
     const QString path = ConfigStore::configFilePath(false);
     const QByteArray before = readAll(path);

@@ -4,13 +4,18 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QComboBox>
 #include <QtTest>
 
 #include "app/appmain.h"
 #include "core/dailytimes.h"
+#include "core/almarikmanager.h"
+#include "core/language.h"
+#include "core/appconfig.h"
 #include "ui/main/dialogmain.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
+#include "ui/pages/panelalmarik.h"
 #include "ui/pages/xcalendar.h"
 #include "ui/pages/xtimepanel.h"
 #include "viewsharness.h"
@@ -96,6 +101,9 @@ class TestCalendar : public QObject
     Q_OBJECT
 
 private slots:
+    void pageOpensAtTodaysMonth();
+    void displaySettingsFollowTheChoices_data();
+    void displaySettingsFollowTheChoices();
     void initTestCase();
     void init();
 
@@ -115,7 +123,7 @@ private slots:
     void pageReadsOnlyTheMonthsInView();
     void pageScrollsToTopAndHidesPopUps();
     void zoneChangesDoNotPileUp();
-    void mainWindowShowsTheCalendarFromTheTop();
+    void mainWindowShowsTheCalendarAtToday();
 
 private:
     QList<QPair<int, int>> coveredMonths() const;
@@ -561,7 +569,7 @@ void TestCalendar::zoneChangesDoNotPileUp()
     }
 }
 
-void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
+void TestCalendar::mainWindowShowsTheCalendarAtToday()
 {
     appConfig().showSplashScreen = false;
     DialogMain window(appMain()->uiContext());
@@ -576,10 +584,12 @@ void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
     QCOMPARE(window.currentPage(), page);
     QScrollBar *bar = page->scrollArea()->verticalScrollBar();
     QTRY_VERIFY(bar->maximum() > 0);
-    bar->setValue(bar->maximum());
+    // Each opening comes back to today's month, wherever the page was left.
+    const int todays = bar->value();
+    bar->setValue(todays == bar->maximum() ? 0 : bar->maximum());
     window.slotButtonHome();
     window.slotButtonCalendar();
-    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->value(), todays);
 
     // Moving the window hides a pop-up that would otherwise stay behind.
     XCalendar *calendar = page->calendars().first();
@@ -592,6 +602,142 @@ void TestCalendar::mainWindowShowsTheCalendarFromTheTop()
 int main(int argc, char *argv[])
 {
     return runViewTest<TestCalendar>(argc, argv);
+}
+
+// The calendar button opens the page on today's month, with a scroll bar
+// that says there is more.
+void TestCalendar::pageOpensAtTodaysMonth()
+{
+    appConfig().showSplashScreen = false;
+    DialogMain window(appMain()->uiContext());
+    window.show();
+    window.slotButtonCalendar();
+    auto *page = window.findChild<PageCalendar *>();
+    QVERIFY(page && page->isVisible());
+    const QDate today = QDate::currentDate();
+    XCalendar *current = nullptr;
+    for (XCalendar *calendar : page->calendars()) {
+        if (calendar->year() == today.year() && calendar->month() == today.month())
+            current = calendar;
+    }
+    if (!current || page->calendars().size() < 3)
+        QSKIP("The shipped data does not cover today's month");
+    QScrollBar *bar = page->scrollArea()->verticalScrollBar();
+    QVERIFY(bar->isVisible());
+    QWidget *viewport = page->scrollArea()->viewport();
+    const QRect shown = QRect(current->mapTo(viewport, QPoint(0, 0)), current->size());
+    QVERIFY2(viewport->rect().contains(shown.topLeft()), qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
+    if (page->calendars().first() != current)
+        QVERIFY(bar->value() > 0);
+}
+
+void TestCalendar::displaySettingsFollowTheChoices_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("hourEntry");
+    QTest::addColumn<int>("hijriEntry");
+    QTest::addColumn<int>("shift");
+    QTest::addColumn<QString>("am");
+    QTest::addColumn<QString>("pm");
+    QTest::newRow("English, 12 hours, +1 day") << "English" << 0 << 3 << 1 << "am" << "pm";
+    QTest::newRow("Malay, 12 hours, -2 days") << "Bahasa Malaysia" << 0 << 2 << -2 << "pg" << "ptg";
+    QTest::newRow("Malay, 24 hours, +2 days") << "Bahasa Malaysia" << 1 << 4 << 2 << "" << "";
+    QTest::newRow("English, 24 hours, none") << "English" << 1 << 0 << 0 << "" << "";
+}
+
+// The clock and the Hijri adjustment, chosen on the settings page of the
+// real window, change every time and Hijri date the other pages show; the
+// timetable itself is left as it is.
+void TestCalendar::displaySettingsFollowTheChoices()
+{
+    QFETCH(QString, language);
+    QFETCH(int, hourEntry);
+    QFETCH(int, hijriEntry);
+    QFETCH(int, shift);
+    QFETCH(QString, am);
+    QFETCH(QString, pm);
+    const QDate today = QDate::currentDate();
+    QList<DailyTimes> table;
+    if (!appAlmarikManager()->timesOfMonth(today.month(), today.year(), table)
+            || QDate(today.year(), today.month(), 1).addDays(-2) < QDate(m_firstYear, m_firstMonth, 1)
+            || QDate(today.year(), today.month(), 1).addMonths(1).addDays(2) > QDate(m_lastYear, m_lastMonth, 1).addMonths(1))
+        QSKIP("The shipped data does not cover today's month and its neighbours");
+    appConfig().hourSystem = AppConfig::Hour24;
+    appConfig().hijriAdjustment = AppConfig::HijriNone;
+    appConfig().language = language;
+    QVERIFY(appLanguage()->load(true));
+    appConfig().showSplashScreen = false;
+
+    DialogMain window(appMain()->uiContext());
+    auto *hours = window.findChild<QComboBox *>(QStringLiteral("comboHourSystem"));
+    auto *hijri = window.findChild<QComboBox *>(QStringLiteral("comboHijri"));
+    QVERIFY(hours && hijri);
+    hours->setCurrentIndex(hourEntry);
+    hijri->setCurrentIndex(hijriEntry);
+    QCOMPARE(appConfig().hourSystem, hourEntry);
+    QCOMPARE(appConfig().hijriAdjustment, hijriEntry);
+    window.show();
+
+    auto expectedTime = [&](const DailyTimes &day, int slot) {
+        const int h = day.hour(slot);
+        if (hourEntry != AppConfig::Hour12)
+            return day.timeText(slot);
+        return QStringLiteral("%1:%2 %3").arg(h % 12 == 0 ? 12 : h % 12)
+                .arg(day.minute(slot), 2, 10, QLatin1Char('0')).arg(h < 12 ? am : pm);
+    };
+    // The table's Hijri date of the day `shift` days after `date`.
+    auto tableHijri = [&](const QDate &date) {
+        DailyTimes partner;
+        const QDate shifted = date.addDays(shift);
+        appAlmarikManager()->timesOfDay(shifted.day(), shifted.month(), shifted.year(), partner);
+        return partner;
+    };
+
+    // Home page: the grid's times and the Hijri title.
+    auto *home = window.findChild<PageHome *>();
+    QVERIFY(home);
+    QCOMPARE(home->shownDate().month(), today.month());
+    auto *grid = home->findChild<PanelAlmarik *>();
+    QVERIFY(grid);
+    for (int slot : {int(Subuh), int(Zohor), int(Isyak)})
+        QCOMPARE(grid->cellLabel(0, slot + 1)->text(), expectedTime(table.first(), slot));
+    const QDate first(today.year(), today.month(), 1);
+    const QString homeTitle = home->findChild<QLabel *>(QStringLiteral("labelHijri"))->text();
+    if (shift == 0)
+        QCOMPARE(homeTitle, appAlmarikManager()->hijriMonthTitle(today.year(), today.month()));
+    else
+        QVERIFY2(homeTitle.startsWith(tableHijri(first).hijriMonthName), qPrintable(homeTitle));
+
+    // Calendar page: the Hijri day of each cell, the title and the pop-up.
+    auto *calendars = window.findChild<PageCalendar *>();
+    QVERIFY(calendars);
+    XCalendar *calendar = nullptr;
+    for (XCalendar *candidate : calendars->calendars()) {
+        if (candidate->month() == today.month() && candidate->year() == today.year())
+            calendar = candidate;
+    }
+    QVERIFY(calendar);
+    const int firstCell = first.dayOfWeek() % 7;
+    for (int day = 1; day <= first.daysInMonth(); ++day)
+        QCOMPARE(calendar->hijriDayNumber(firstCell + day - 1), tableHijri(first.addDays(day - 1)).hijriDay);
+    QVERIFY2(calendar->hijriText().startsWith(tableHijri(first).hijriMonthName), qPrintable(calendar->hijriText()));
+    calendar->show();
+    hover(calendar, firstCell + 9);
+    XTimePanel *panel = calendar->timePanel();
+    QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("labelTimeZohor"))->text(), expectedTime(table.at(9), Zohor));
+    QCOMPARE(panel->findChild<QLabel *>(QStringLiteral("labelTimeSubuh"))->text(), expectedTime(table.at(9), Subuh));
+    QVERIFY(panel->findChild<QLabel *>(QStringLiteral("labelHijri"))->text()
+                .contains(QString::number(tableHijri(first.addDays(9)).hijriDay)));
+
+    // The stored timetable is untouched.
+    QList<DailyTimes> again;
+    QVERIFY(appAlmarikManager()->timesOfMonth(today.month(), today.year(), again));
+    QCOMPARE(again.at(9).hijriDay, table.at(9).hijriDay);
+
+    appConfig().hourSystem = AppConfig::Hour24;
+    appConfig().hijriAdjustment = AppConfig::HijriNone;
+    appConfig().language = QStringLiteral("English");
+    QVERIFY(appLanguage()->load(true));
 }
 
 #include "test_calendar.moc"

@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextCodec>
 #include <QTimer>
 #include <QtTest>
 
@@ -65,7 +66,7 @@ bool sameSettings(const PrayerSettings &a, const PrayerSettings &b)
     return a.enable == b.enable && a.messageDuration == b.messageDuration
         && a.alarmTime == b.alarmTime && a.notificationSound == b.notificationSound
         && a.muazin == b.muazin && a.customSoundPath == b.customSoundPath
-        && a.audioVolume == b.audioVolume;
+        && a.audioVolume == b.audioVolume && a.reminderSound == b.reminderSound;
 }
 
 bool sameRecord(const AppConfig &a, const AppConfig &b)
@@ -272,6 +273,7 @@ void TestConfigPage::combosShowStoredValues()
         p.muazin = slot % 3;
         p.audioVolume = 10 + slot * 7;
         p.enable = slot % 2 == 0;
+        p.reminderSound = (slot * 5 + 2) % 13;
     }
     PageConfig *page = makePage();
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
@@ -284,7 +286,10 @@ void TestConfigPage::combosShowStoredValues()
         auto *slider = child<QSlider>(panel, "sliderVolume");
         auto *percent = child<QLabel>(panel, "labelVolumePercent");
         auto *check = child<XCheckBox>(panel, "checkEnable");
-        QVERIFY(duration && time && sound && muazin && slider && percent && check);
+        auto *reminderSound = child<QComboBox>(panel, "comboReminderSound");
+        QVERIFY(duration && time && sound && muazin && slider && percent && check && reminderSound);
+        QCOMPARE(reminderSound->count(), 13);
+        QCOMPARE(reminderSound->currentIndex(), p.reminderSound);
         QCOMPARE(duration->count(), 7);
         QCOMPARE(time->count(), 5);
         QCOMPARE(sound->count(), 13);
@@ -293,9 +298,8 @@ void TestConfigPage::combosShowStoredValues()
         QCOMPARE(time->currentIndex(), p.alarmTime);
         QCOMPARE(sound->currentIndex(), p.notificationSound);
         QCOMPARE(muazin->currentIndex(), p.muazin);
-        // Shown greyed: the user cannot change them here.
-        QVERIFY(!duration->isEnabled());
-        QVERIFY(!time->isEnabled());
+        for (QComboBox *combo : {duration, time, sound, muazin, reminderSound})
+            QVERIFY(combo->isEnabled());
         QVERIFY(sound->isEnabled());
         QVERIFY(muazin->isEnabled());
         QCOMPARE(slider->value(), p.audioVolume);
@@ -316,13 +320,15 @@ void TestConfigPage::outOfRangeValuesKeepFirstEntry()
             p.alarmTime = values[1];
             p.notificationSound = values[2];
             p.muazin = values[3];
+            p.reminderSound = values[2];
         }
         QVERIFY(appConfig().save() && appConfig().flush());
         const AppConfig before = appConfig();
         PageConfig *page = makePage();
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
             QWidget *panel = page->panels().at(4 + slot);
-            for (const char *name : {"comboTextDuration", "comboTime", "comboSound", "comboMuazin"}) {
+            for (const char *name : {"comboTextDuration", "comboTime", "comboSound", "comboMuazin",
+                                     "comboReminderSound"}) {
                 auto *combo = child<QComboBox>(panel, name);
                 QVERIFY(combo);
                 QCOMPARE(combo->currentIndex(), 0);
@@ -352,15 +358,19 @@ void TestConfigPage::changesAreSavedAtOnce()
         QCOMPARE(appConfig().prayer[slot].muazin, newMuazin);
         QCOMPARE(savedRecord().prayer[slot].muazin, newMuazin);
     }
-    // The greyed combos still store what they are set to (by the program).
+    // The duration, the reminder and its sound are chosen here too.
     auto *duration = child<QComboBox>(page->panels().at(4 + Zohor), "comboTextDuration");
     auto *time = child<QComboBox>(page->panels().at(4 + Zohor), "comboTime");
-    QVERIFY(duration && time);
+    auto *reminderSound = child<QComboBox>(page->panels().at(4 + Zohor), "comboReminderSound");
+    QVERIFY(duration && time && reminderSound);
     duration->setCurrentIndex(6);
     time->setCurrentIndex(2);
+    reminderSound->setCurrentIndex(NotifierSetting::SoundBird);
     const AppConfig saved = savedRecord();
     QCOMPARE(saved.prayer[Zohor].messageDuration, 6);
     QCOMPARE(saved.prayer[Zohor].alarmTime, 2);
+    QCOMPARE(saved.prayer[Zohor].reminderSound, int(NotifierSetting::SoundBird));
+    QCOMPARE(saved.prayer[Asar].reminderSound, int(NotifierSetting::SoundDing));
     QVERIFY(sameRecord(saved, appConfig()));
 }
 
@@ -461,7 +471,8 @@ void TestConfigPage::fileDialogFilterAndCancel()
     QCOMPARE(askedParent, panel);
     QCOMPARE(askedCaption, QStringLiteral("Open Audio"));
     QCOMPARE(askedFolder, QDir::homePath());
-    QCOMPARE(askedFilter, QStringLiteral("Audio Files (*.mp3)"));
+    for (const char *pattern : {"*.mp3", "*.ogg", "*.wav", "*.flac"})
+        QVERIFY2(askedFilter.contains(QLatin1String(pattern)), qPrintable(askedFilter));
     // Nothing changed: path, label and file.
     QCOMPARE(appConfig().prayer[Subuh].customSoundPath, QStringLiteral("/music/old.mp3"));
     QCOMPARE(pathLabel->text(), QStringLiteral("/music/old.mp3"));
@@ -478,8 +489,16 @@ void TestConfigPage::customPathRoundTrip()
     QVERIFY(panel);
     auto *pathLabel = child<XPathLabel>(panel, "labelPathValue");
     QVERIFY(pathLabel);
-    const QString path =
-        QStringLiteral("/m/\u00c9t\u00e9 <b>\u0645\u0624\u0630\u0646</b> \U0001F54C \u2013 Azan.mp3");
+    // The file must exist to be accepted; its name needs UTF-8 file names
+    // whatever the test's locale.
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/m-XXXXXX"));
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(
+        QStringLiteral("\u00c9t\u00e9 <b>\u0645\u0624\u0630\u0646<b> \U0001F54C \u2013 Azan.mp3"));
+    QFile sound(path);
+    QVERIFY2(sound.open(QIODevice::WriteOnly), qPrintable(path + sound.errorString()));
+    sound.close();
     panel->fileChooser = [&](QWidget *, const QString &, const QString &, const QString &) {
         return path;
     };
@@ -657,8 +676,8 @@ void TestConfigPage::greyedCombosShowStoredValues()
     QCOMPARE(hours->currentText(), appLanguage()->text("HourSystem.12Hours"));
     QCOMPARE(hijri->currentText(), appLanguage()->text("HijriAdjustment.PlusTwoDays"));
     QVERIFY(!interval->isEnabled());
-    QVERIFY(!hours->isEnabled());
-    QVERIFY(!hijri->isEnabled());
+    QVERIFY(hours->isEnabled());
+    QVERIFY(hijri->isEnabled());
     // Still the stored entries after the texts are refilled in Malay.
     switchLanguage(QStringLiteral("Bahasa Malaysia"));
     QCOMPARE(interval->currentIndex(), 3);

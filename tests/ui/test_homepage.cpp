@@ -176,42 +176,45 @@ void TestHomePage::panelFillsAMonth()
 
 void TestHomePage::panelMarksTodaysDayNumber()
 {
-    const QDate today = QDate::currentDate();
-    // Any month at least as long as today's day number marks that row.
+    // Today's row is marked in today's month, and no row in another month
+    // (the same day number of the month after).
+    const QDate today(m_firstYear, 12, QDate::currentDate().day());
     const QList<DailyTimes> days = monthOf(12, m_firstYear);
     PanelAlmarik panel;
     const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
-    panel.fill(518, centres, 9, days);
-
-    const int todayRow = today.day() - 1;
-    for (int row = 0; row < days.size(); ++row) {
-        for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
-            QLabel *label = panel.cellLabel(row, column);
-            const bool marked = row == todayRow;
-            QCOMPARE(label->font().bold(), marked);
-            QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), marked ? Yellow : White);
+    for (const QDate &markedOn : {today.addMonths(1), today}) {
+        panel.fill(518, centres, 9, days, TimeFormat(), markedOn);
+        const int todayRow = markedOn == today ? today.day() - 1 : -1;
+        for (int row = 0; row < days.size(); ++row) {
+            for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
+                QLabel *label = panel.cellLabel(row, column);
+                const bool marked = row == todayRow;
+                QCOMPARE(label->font().bold(), marked);
+                QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), marked ? Yellow : White);
+            }
         }
+        QCOMPARE(panel.highlightBar()->isHidden(), todayRow < 0);
     }
+    const int todayRow = today.day() - 1;
     QLabel *bar = panel.highlightBar();
-    QVERIFY(!bar->isHidden());
     QCOMPARE(bar->geometry(), QRect(0, panel.cellLabel(todayRow, 0)->y(), 518, panel.cellLabel(todayRow, 0)->height()));
     QCOMPARE(panel.highlightY(), panel.cellLabel(todayRow, 0)->y());
 }
 
 void TestHomePage::panelHidesTheBarWhenTheMonthIsShort()
 {
-    const QDate today = QDate::currentDate();
+    const QDate today(m_firstYear, 12, QDate::currentDate().day());
     if (today.day() == 1)
         QSKIP("Every month has a row for the 1st");
     const QList<DailyTimes> full = monthOf(12, m_firstYear);
     PanelAlmarik panel;
     const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
-    panel.fill(518, centres, 9, full);
+    panel.fill(518, centres, 9, full, TimeFormat(), today);
     QVERIFY(!panel.highlightBar()->isHidden());
 
     // A month that ends before today's day number has no row to mark.
     const QList<DailyTimes> shorter = full.mid(0, today.day() - 1);
-    panel.fill(518, centres, 9, shorter);
+    panel.fill(518, centres, 9, shorter, TimeFormat(), today);
     QVERIFY(panel.highlightBar()->isHidden());
     QCOMPARE(panel.highlightY(), 0);
     QCOMPARE(visibleRows(&panel), shorter.size());

@@ -3,6 +3,10 @@
 // behaviour and the notifier's path to the sound player.
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QAbstractButton>
+#include <QSlider>
+#include <QComboBox>
 #include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDir>
@@ -28,6 +32,8 @@
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/config/pageconfig.h"
+#include "ui/controls/xpathlabel.h"
+#include "ui/config/panelconfnotifier.h"
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
@@ -185,6 +191,8 @@ private slots:
     void zoneChoiceIsSaved();
     void unknownStoredZoneFallsBackToDefault();
     void refusedZoneChangesNothing();
+    void askForPlace_data();
+    void askForPlace();
     void form();
     void pageButtons();
     void pagesAreBuiltWhenFirstShown_data();
@@ -192,6 +200,8 @@ private slots:
     void saveProblemWaitsForTheConfigPage();
     void trayActivation_data();
     void trayActivation();
+    void noticeClickShowsHome_data();
+    void noticeClickShowsHome();
     void trayMenu();
     void exitWithoutPromptQuits();
     void exitPromptCancelKeepsRunning();
@@ -216,6 +226,10 @@ private slots:
     void notifierPlaysTheSlotSound();
     void showNoticeWithFakes_data();
     void showNoticeWithFakes();
+    void playButtonsPreview_data();
+    void playButtonsPreview();
+    void customSoundIsChecked_data();
+    void customSoundIsChecked();
     void notifierCustomSounds_data();
     void notifierCustomSounds();
     void desktopNotificationCall();
@@ -352,6 +366,65 @@ void TestMainWindow::unknownStoredZoneFallsBackToDefault()
     appConfig().zone = stored;
     m_window = new TrayWindow(true);
     QCOMPARE(m_window->zoneChoice(), AlmarikManager::ZoneChoice::Stored);
+}
+
+void TestMainWindow::askForPlace_data()
+{
+    QTest::addColumn<bool>("firstRun");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("first run") << true << "Kuala Lumpur" << true;
+    QTest::newRow("unknown stored zone") << false << "NoSuchZone" << true;
+    QTest::newRow("known zone, later run") << false << "Kuala Lumpur" << false;
+}
+
+// On a first run or with a stored zone the data no longer knows, the window
+// comes up with the place menu open on the place in use, ticked, and a
+// choice there is the new place.
+void TestMainWindow::askForPlace()
+{
+    QFETCH(bool, firstRun);
+    QFETCH(QString, stored);
+    QFETCH(bool, asks);
+    const QString kept = appConfig().zone;
+    appConfig().zone = stored;
+    m_window = new TrayWindow(true);
+    QCOMPARE(m_window->askForPlace(firstRun), asks);
+    appConfig().zone = kept;
+    XButtonMenu *menu = m_window->zoneMenu();
+    if (!asks) {
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!menu || !menu->isVisible());
+        return;
+    }
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->currentPage(), m_window->pages().at(0));
+    QVERIFY(menu && menu->isVisible());
+    QAction *marked = menu->markedItem();
+    QVERIFY(marked);
+    QCOMPARE(marked->text(), appAlmarikManager()->zoneName());
+    QCOMPARE(marked->text(), QStringLiteral("Kuala Lumpur"));
+    menu->close();
+
+    // Choosing another place stores it; the menu then ticks that one.
+    QAction *other = nullptr;
+    QList<QMenu *> menus{menu};
+    while (!other && !menus.isEmpty()) {
+        for (QAction *action : menus.takeFirst()->actions()) {
+            if (action->menu())
+                menus.append(action->menu());
+            else if (!other && !action->isSeparator() && action->text() == QStringLiteral("Ipoh"))
+                other = action;
+        }
+    }
+    QVERIFY(other);
+    other->trigger();
+    QCOMPARE(appConfig().zone, QStringLiteral("Ipoh"));
+    m_window->slotButtonZone();
+    QCOMPARE(menu->markedItem(), other);
+    menu->close();
+    appConfig().zone = kept;
+    QVERIFY(appAlmarikManager()->setZone(kept, false));
 }
 
 void TestMainWindow::refusedZoneChangesNothing()
@@ -561,7 +634,7 @@ void TestMainWindow::trayActivation_data()
     QTest::addColumn<int>("reason");
     QTest::addColumn<bool>("restores");
     QTest::newRow("double click") << int(QSystemTrayIcon::DoubleClick) << true;
-    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << false;
+    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger) << true;
     QTest::newRow("middle click") << int(QSystemTrayIcon::MiddleClick) << false;
     QTest::newRow("context menu") << int(QSystemTrayIcon::Context) << false;
     QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown) << false;
@@ -579,6 +652,50 @@ void TestMainWindow::trayActivation()
     QCOMPARE(m_window->isVisible(), restores);
     if (restores)
         QVERIFY(!m_window->isMinimized());
+    // A single click on a shown window hides it again; other activations
+    // leave a shown window as it is.
+    m_window->show();
+    emit m_window->trayIcon()->activated(QSystemTrayIcon::ActivationReason(reason));
+    QCOMPARE(m_window->isHidden(), reason == QSystemTrayIcon::Trigger);
+}
+
+void TestMainWindow::noticeClickShowsHome_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("tray balloon") << true;
+    QTest::newRow("desktop notification") << false;
+}
+
+// A click on a prayer notice brings the hidden window back on the home
+// page, whichever page was shown last.
+void TestMainWindow::noticeClickShowsHome()
+{
+    QFETCH(bool, tray);
+    FakeSoundPlayer player;
+    FakeDesktopNotifier desktop;
+    UiContext ctx = appMain()->uiContext();
+    ctx.soundPlayer = &player;
+    ctx.desktopNotifier = &desktop;
+    m_window = new TrayWindow(tray, ctx);
+    m_window->show();
+    const QList<QWidget *> pages = m_window->pages();
+    m_window->slotButtonCalendar();
+    QVERIFY(m_window->currentPage() != pages.at(0));
+    m_window->slotButtonHide();
+    if (tray) {
+        QVERIFY(m_window->isHidden());
+        emit m_window->trayIcon()->messageClicked();
+    } else {
+        QVERIFY(desktop.activated);
+        desktop.activated();
+    }
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+    QCOMPARE(m_window->currentPage(), pages.at(0));
+    delete m_window;
+    m_window = nullptr;
+    // The window gone, a click reaches nothing.
+    QVERIFY(!desktop.activated);
 }
 
 void TestMainWindow::trayMenu()
@@ -1083,7 +1200,7 @@ void TestMainWindow::notifierPlaysTheSlotSound()
     const QTime asar(day.hour(Asar), day.minute(Asar));
 
     PrayerSettings saved = appConfig().prayer[Asar];
-    appConfig().prayer[Asar].notificationSound = 5;
+    appConfig().prayer[Asar].reminderSound = 5;
     appConfig().prayer[Asar].audioVolume = 40;
     appConfig().prayer[Asar].alarmTime = 1;
     const QDateTime due(date, asar.addSecs(-5 * 60));
@@ -1152,7 +1269,8 @@ void TestMainWindow::showNoticeWithFakes()
 
     const PrayerSettings saved = appConfig().prayer[Zohor];
     PrayerSettings &zohor = appConfig().prayer[Zohor];
-    zohor.notificationSound = sound;
+    // Five minutes before the time the reminder plays its own sound.
+    (alarmTime == 1 ? zohor.reminderSound : zohor.notificationSound) = sound;
     zohor.messageDuration = duration;
     zohor.alarmTime = alarmTime;
     zohor.audioVolume = 37;
@@ -1243,11 +1361,120 @@ void TestMainWindow::desktopNotificationCall()
     QCOMPARE(args.at(1).toUInt(), 7u);
     QCOMPARE(args.at(3).toString(), QStringLiteral("Waktu Zohor"));
     QCOMPARE(args.at(4).toString(), QStringLiteral("body"));
+    QCOMPARE(args.at(5).toStringList(), (QStringList{QStringLiteral("default"), QString()}));
     QCOMPARE(args.at(7).toInt(), 15000);
     // "Forever" keeps the notification until it is dismissed (0 in the
     // protocol), never the other way round.
     QCOMPARE(DesktopNotifier::notifyCall(QString(), 0, QString(), QString(), 2147483647).arguments().at(7).toInt(), 0);
     QVERIFY(DesktopNotifier::notifyCall(QString(), 0, QString(), QString(), 1).arguments().at(7).toInt() > 0);
+}
+
+void TestMainWindow::playButtonsPreview_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("sound");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("Subuh azan") << int(Subuh) << "buttonPlaySound" << int(NotifierSetting::SoundAzan)
+                                << "qrc:/sounds/AzanBelunarSubuh.mp3";
+    QTest::newRow("Zohor reminder chime") << int(Zohor) << "buttonPlayReminder" << int(NotifierSetting::SoundBird)
+                                          << "qrc:/sounds/NotifyBird.mp3";
+    QTest::newRow("custom file") << int(Asar) << "buttonPlaySound" << int(NotifierSetting::SoundCustom)
+                                 << "/home/aminah/asar.flac";
+    QTest::newRow("turned off") << int(Isyak) << "buttonPlayReminder" << int(NotifierSetting::SoundOff) << "";
+}
+
+// The play button beside a sound choice plays that choice at the chosen
+// volume through the program's sound player; "Turn off" stops playing.
+void TestMainWindow::playButtonsPreview()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, button);
+    QFETCH(int, sound);
+    QFETCH(QString, url);
+    FakeSoundPlayer player;
+    UiContext ctx = appMain()->uiContext();
+    ctx.soundPlayer = &player;
+    const PrayerSettings saved = appConfig().prayer[slot];
+    appConfig().prayer[slot].customSoundPath = QStringLiteral("/home/aminah/asar.flac");
+    {
+        PageConfig page(ctx);
+        page.show();
+        page.showPanel(PageConfig::FirstPrayerPanel + slot);
+        QWidget *panel = page.panels().at(PageConfig::FirstPrayerPanel + slot);
+        const bool reminder = button == QLatin1String("buttonPlayReminder");
+        auto *combo = panel->findChild<QComboBox *>(reminder ? QStringLiteral("comboReminderSound")
+                                                             : QStringLiteral("comboSound"));
+        auto *volume = panel->findChild<QSlider *>(QStringLiteral("sliderVolume"));
+        auto *play = panel->findChild<QAbstractButton *>(button);
+        QVERIFY(combo && volume && play);
+        QVERIFY(play->focusPolicy() & Qt::TabFocus);
+        QVERIFY(!play->toolTip().isEmpty());
+        combo->setCurrentIndex(sound);
+        volume->setValue(63);
+        QTest::mouseClick(play, Qt::LeftButton);
+        // Space on the focused button does the same.
+        play->setFocus();
+        QTest::keyClick(play, Qt::Key_Space);
+    }
+    appConfig().prayer[slot] = saved;
+    if (url.isEmpty()) {
+        QVERIFY(player.played.isEmpty());
+        QCOMPARE(player.stops, 2);
+    } else {
+        QCOMPARE(player.played.size(), 2);
+        QCOMPARE(player.played.at(0), qMakePair(url, 63));
+        QCOMPARE(player.played.at(1), qMakePair(url, 63));
+    }
+}
+
+void TestMainWindow::customSoundIsChecked_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("mp3") << "azan.mp3" << QByteArray("ID3\x03\x00") << true;
+    QTest::newRow("ogg") << "azan.ogg" << QByteArray("OggS\x00\x02") << true;
+    QTest::newRow("wav") << "azan.wav" << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt ") << true;
+    QTest::newRow("flac") << "azan.flac" << QByteArray("fLaC\x00\x00\x00\x22") << true;
+    QTest::newRow("text") << "notes.txt" << QByteArray("not a sound\n") << false;
+    QTest::newRow("missing") << "" << QByteArray() << false;
+}
+
+// A custom sound may be any audio file; anything else is refused when it
+// is chosen, with the reason on the panel, and the old path stays.
+void TestMainWindow::customSoundIsChecked()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, accepted);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(name.isEmpty() ? QStringLiteral("gone.mp3") : name);
+    if (!name.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const PrayerSettings saved = appConfig().prayer[Maghrib];
+    appConfig().prayer[Maghrib].customSoundPath = QStringLiteral("/old/choice.mp3");
+    PageConfig page(appMain()->uiContext());
+    page.show();
+    page.showPanel(PageConfig::FirstPrayerPanel + Maghrib);
+    auto *panel = qobject_cast<PanelConfNotifier *>(page.panels().at(PageConfig::FirstPrayerPanel + Maghrib));
+    QVERIFY(panel);
+    panel->fileChooser = [&](QWidget *, const QString &, const QString &, const QString &) { return path; };
+    auto *pathLabel = panel->findChild<XPathLabel *>(QStringLiteral("labelPathValue"));
+    QVERIFY(pathLabel);
+    QTest::mouseClick(pathLabel, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    const QString stored = appConfig().prayer[Maghrib].customSoundPath;
+    appConfig().prayer[Maghrib] = saved;
+    QCOMPARE(stored, accepted ? path : QStringLiteral("/old/choice.mp3"));
+    auto *problem = panel->findChild<QLabel *>(QStringLiteral("labelPathProblem"));
+    QVERIFY(problem);
+    QCOMPARE(problem->isVisible(), !accepted);
+    if (!accepted)
+        QVERIFY(problem->text().contains(QFileInfo(path).fileName()));
 }
 
 int main(int argc, char *argv[])

@@ -33,6 +33,8 @@ private slots:
     void everyRecordingIsStoredOnce();
 
     void zohorTenMinutesBefore();
+    void reminderAndOnTimeEachOnce_data();
+    void reminderAndOnTimeEachOnce();
     void zohorOnTime();
     void imsakAndSubuhInTheSameMinute();
     void leadTimeCrossingMidnightIsNeverDue();
@@ -300,10 +302,58 @@ void TestNotifier::zohorTenMinutesBefore()
     QCOMPARE(notice.message, BeforeTime.arg(prayer(Zohor), m_zone, QStringLiteral("10")));
     QVERIFY(notice.message.contains(QStringLiteral("in 10 minutes")));
     QCOMPARE(notice.balloonMilliseconds, 15000);
-    QCOMPARE(notice.soundUrl, QStringLiteral("qrc:/sounds/AzanBelunar.mp3"));
+    // The reminder plays its own sound, a chime unless chosen otherwise.
+    QVERIFY(notice.isReminder());
+    QCOMPARE(notice.soundUrl, QStringLiteral("qrc:/sounds/NotifyDing.mp3"));
     QCOMPARE(notice.volume, 80);
     QVERIFY(!notifier.examine(at(Day, 13, 6)).isValid());
-    QVERIFY(!notifier.examine(at(Day, 13, 15)).isValid());
+    // The notice at the time still comes, with the slot's own sound.
+    const PrayerNotifier::Notice onTime = notifier.examine(at(Day, 13, 15));
+    QCOMPARE(onTime.slot, int(Zohor));
+    QVERIFY(!onTime.isReminder());
+    QCOMPARE(onTime.message, OnTime.arg(prayer(Zohor), m_zone));
+    QCOMPARE(onTime.soundUrl, QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3"));
+}
+
+void TestNotifier::reminderAndOnTimeEachOnce_data()
+{
+    QTest::addColumn<int>("reminderSound");
+    QTest::addColumn<QString>("reminderUrl");
+    QTest::newRow("chime") << int(NotifierSetting::SoundDingDong) << QStringLiteral("qrc:/sounds/NotifyDingDong.mp3");
+    QTest::newRow("silent reminder") << int(NotifierSetting::SoundOff) << QString();
+    QTest::newRow("custom") << int(NotifierSetting::SoundCustom) << QStringLiteral("/home/aminah/zohor.ogg");
+}
+
+void TestNotifier::reminderAndOnTimeEachOnce()
+{
+    QFETCH(int, reminderSound);
+    QFETCH(QString, reminderUrl);
+    setTimes(Day, ordinaryDay());
+    PrayerSettings &zohor = m_config.prayer[Zohor];
+    zohor.alarmTime = NotifierSetting::Before15Minutes;
+    zohor.reminderSound = reminderSound;
+    zohor.customSoundPath = QStringLiteral("/home/aminah/zohor.ogg");
+    PrayerNotifier notifier = makeNotifier();
+    notifier.start(at(Day, 12, 50, 30));
+
+    // Ticked every 20 seconds through the hour, with the clock set back ten
+    // minutes after each notice: each of the two rings once.
+    QList<PrayerNotifier::Notice> rung;
+    QDateTime now = at(Day, 12, 50, 40);
+    while (now < at(Day, 13, 30)) {
+        const QList<PrayerNotifier::Notice> notices = notifier.tick(now);
+        rung += notices;
+        now = notices.isEmpty() ? now.addSecs(20) : now.addSecs(-600);
+    }
+    QCOMPARE(rung.size(), 2);
+    QVERIFY(rung.at(0).isReminder());
+    QCOMPARE(rung.at(0).slot, int(Zohor));
+    QCOMPARE(rung.at(0).minute, at(Day, 13, 0));
+    QCOMPARE(rung.at(0).soundUrl, reminderUrl);
+    QVERIFY(!rung.at(1).isReminder());
+    QCOMPARE(rung.at(1).slot, int(Zohor));
+    QCOMPARE(rung.at(1).minute, at(Day, 13, 15));
+    QCOMPARE(rung.at(1).soundUrl, QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3"));
 }
 
 void TestNotifier::zohorOnTime()
@@ -327,6 +377,12 @@ void TestNotifier::imsakAndSubuhInTheSameMinute()
     QCOMPARE(notice.slot, int(Imsak));
     QCOMPARE(notice.title, QStringLiteral("Imsak"));
 
+    // Subuh's reminder shares the minute and comes second.
+    const QList<PrayerNotifier::Notice> both = notifier.examineAll(at(Day, 5, 45));
+    QCOMPARE(both.size(), 2);
+    QCOMPARE(both.at(1).slot, int(Subuh));
+    QVERIFY(both.at(1).isReminder());
+
     // With Imsak off, the same minute belongs to Subuh.
     m_config.prayer[Imsak].enable = false;
     QCOMPARE(notifier.examine(at(Day, 5, 45)).slot, int(Subuh));
@@ -343,8 +399,8 @@ void TestNotifier::leadTimeCrossingMidnightIsNeverDue()
     PrayerNotifier notifier = makeNotifier();
     for (QDateTime minute = at(Day.addDays(-1), 0, 0); minute < at(Day.addDays(1), 0, 0);
          minute = minute.addSecs(60)) {
-        const PrayerNotifier::Notice notice = notifier.examine(minute);
-        QVERIFY2(notice.slot != Isyak, qPrintable(minute.toString()));
+        for (const PrayerNotifier::Notice &notice : notifier.examineAll(minute))
+            QVERIFY2(notice.slot != Isyak || !notice.isReminder(), qPrintable(minute.toString()));
     }
 }
 
@@ -494,18 +550,24 @@ void TestNotifier::everyMinuteOfADay()
         settings.alarmTime = leadIndex;
     PrayerNotifier notifier = makeNotifier();
 
-    // Each slot is due exactly once, `lead` minutes before its time, and the
-    // notices come in slot order through the day.
-    QList<int> dueSlots;
+    // Each slot is due exactly once at its time and, with a lead time, once
+    // `lead` minutes before it; each kind comes in slot order through the day.
+    QList<int> onTimeSlots;
+    QList<int> reminderSlots;
     for (QDateTime minute = at(date, 0, 0); minute.date() == date; minute = minute.addSecs(60)) {
-        const PrayerNotifier::Notice notice = notifier.examine(minute);
-        if (!notice.isValid())
-            continue;
-        QCOMPARE(minute.time().addSecs(lead * 60), times.at(notice.slot));
-        QCOMPARE(notice.leadMinutes, lead);
-        dueSlots.append(notice.slot);
+        for (const PrayerNotifier::Notice &notice : notifier.examineAll(minute)) {
+            QCOMPARE(minute.time().addSecs(notice.leadMinutes * 60), times.at(notice.slot));
+            if (notice.isReminder()) {
+                QCOMPARE(notice.leadMinutes, lead);
+                reminderSlots.append(notice.slot);
+            } else {
+                onTimeSlots.append(notice.slot);
+            }
+        }
     }
-    QCOMPARE(dueSlots, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    const QList<int> all{0, 1, 2, 3, 4, 5, 6, 7};
+    QCOMPARE(onTimeSlots, all);
+    QCOMPARE(reminderSlots, lead > 0 ? all : QList<int>());
 }
 
 void TestNotifier::tickMissingSecondZero()
@@ -785,6 +847,7 @@ void TestNotifier::noticesInTheChosenLanguage()
     QCOMPARE(notice.slot, slot);
     QCOMPARE(notice.title, title);
     QCOMPARE(notice.message, message);
+}
 
 void TestNotifier::clockArmsForTheNextMinute_data()
 {

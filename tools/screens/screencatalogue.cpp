@@ -4,7 +4,9 @@
 
 #include "app/appmain.h"
 
+#include "core/appconfig.h"
 #include "ui/config/pageconfig.h"
+#include "ui/controls/xbuttonmenu.h"
 #include "ui/dialogs/dialogbase.h"
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogplace.h"
@@ -27,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
@@ -105,6 +108,34 @@ void ownPlace()
     appAlmarikManager()->setCustomPlace(place);
 }
 
+// The main window with its own pop-up menu open, both in one picture (a
+// menu is a window of its own).
+QWidget *withMenu(DialogMain *window, QMenu *menu)
+{
+    QPixmap picture = window->grab();
+    if (menu && menu->isVisible())
+        QPainter(&picture).drawPixmap(menu->pos() - window->pos(), menu->grab());
+    auto *shown = new QLabel;
+    shown->setPixmap(picture);
+    shown->resize(picture.size());
+    delete window;
+    return shown;
+}
+
+// A screen made with settings changed for it, restored afterwards.
+std::function<QWidget *(QWidget *)> withSettings(std::function<void(AppConfig &)> change,
+                                                 std::function<QWidget *(QWidget *)> create)
+{
+    return [change, create](QWidget *host) -> QWidget * {
+        AppConfig &config = *appMain()->uiContext().config;
+        const AppConfig kept = config;
+        change(config);
+        QWidget *shown = create(host);
+        config = kept;
+        return shown;
+    };
+}
+
 } // namespace
 
 // One line per screen; add pages and panels here as they land.
@@ -119,6 +150,10 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("splash"), onHost<SplashScreen>},
         {QStringLiteral("home-today"), mainWindow([](DialogMain *) {})},
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
+        {QStringLiteral("first-run-place"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->askForPlace(true); return withMenu(w, w->zoneMenu()); }},
+        {QStringLiteral("home-12-hour"), withSettings([](AppConfig &c) { c.hourSystem = AppConfig::Hour12; c.hijriAdjustment = AppConfig::HijriPlus1; }, mainWindow([](DialogMain *) {}))},
+        {QStringLiteral("config-zohor-reminder"), withSettings([](AppConfig &c) { c.prayer[Zohor].alarmTime = NotifierSetting::Before10Minutes; c.prayer[Zohor].messageDuration = NotifierSetting::Duration1Minute; }, configPanel(8))},
+        {QStringLiteral("config-almarikdata-12-hour"), withSettings([](AppConfig &c) { c.hourSystem = AppConfig::Hour12; c.hijriAdjustment = AppConfig::HijriMinus1; }, configPanel(3))},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
         {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } const QPoint at = c->cellRect(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13).center(); QMouseEvent move(QEvent::MouseMove, at, c->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier); QApplication::sendEvent(c, &move); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
         {QStringLiteral("config-general"), configPanel(0)},

@@ -33,9 +33,6 @@ PanelConfAlmarikData::PanelConfAlmarikData(const UiContext &ctx, QWidget *parent
             this, &PanelConfAlmarikData::slotHourSystemChanged);
     connect(comboHijri, QOverload<int>::of(&QComboBox::currentIndexChanged),
             this, &PanelConfAlmarikData::slotHijriAdjustmentChanged);
-    comboHourSystem->setEnabled(false);
-    comboHijri->setEnabled(false);
-
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PanelConfAlmarikData::slotUpdateLanguage);
 }
@@ -58,16 +55,20 @@ void PanelConfAlmarikData::slotUpdateLanguage()
 
 void PanelConfAlmarikData::slotHourSystemChanged(int index)
 {
-    // Times are always shown in 24-hour form for now; the combo only shows
-    // the stored choice.
-    Q_UNUSED(index)
+    // Refilling the entries (a language change) passes through -1 and back
+    // to the stored entry: only a real choice is stored.
+    if (index < 0 || index == m_ctx.config->hourSystem)
+        return;
+    m_ctx.config->hourSystem = index;
+    m_ctx.config->save();
 }
 
 void PanelConfAlmarikData::slotHijriAdjustmentChanged(int index)
 {
-    // Hijri dates are shown as the timetable data gives them; the combo
-    // only shows the stored choice.
-    Q_UNUSED(index)
+    if (index < 0 || index == m_ctx.config->hijriAdjustment)
+        return;
+    m_ctx.config->hijriAdjustment = index;
+    m_ctx.config->save();
 }
 
 void PanelConfAlmarikData::relayout()

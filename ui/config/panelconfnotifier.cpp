@@ -6,10 +6,16 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QFileInfo>
+#include <QMimeDatabase>
 #include <QSlider>
+#include <QStyle>
+#include <QToolButton>
 
 #include "core/appconfig.h"
 #include "core/language.h"
+#include "core/prayernotifier.h"
+#include "ui/main/abstractsoundplayer.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xpathlabel.h"
 #include "ui/controls/xurllabel.h"
@@ -73,6 +79,13 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     labelSound = makeCaption(QStringLiteral("labelSound"));
     comboSound = makeCombo(QStringLiteral("comboSound"));
     setEntryTexts(comboSound, SoundKeys, *m_ctx.language);
+    labelReminderSound = makeCaption(QStringLiteral("labelReminderSound"));
+    comboReminderSound = makeCombo(QStringLiteral("comboReminderSound"));
+    setEntryTexts(comboReminderSound, SoundKeys, *m_ctx.language);
+    buttonPlaySound = makePlayButton(QStringLiteral("buttonPlaySound"));
+    connect(buttonPlaySound, &QToolButton::clicked, this, &PanelConfNotifier::slotPlaySound);
+    buttonPlayReminder = makePlayButton(QStringLiteral("buttonPlayReminder"));
+    connect(buttonPlayReminder, &QToolButton::clicked, this, &PanelConfNotifier::slotPlayReminderSound);
     labelMuazin = makeCaption(QStringLiteral("labelMuazin"));
     comboMuazin = makeCombo(QStringLiteral("comboMuazin"));
     setEntryTexts(comboMuazin, MuazinKeys, *m_ctx.language);
@@ -82,16 +95,14 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     labelPathValue->setTextFormat(Qt::PlainText);
     labelPathValue->setPalette(labelPath->palette());
     labelPathValue->setCursor(Qt::PointingHandCursor);
+    labelPathProblem = makeCaption(QStringLiteral("labelPathProblem"));
+    labelPathProblem->setTextFormat(Qt::PlainText);
+    labelPathProblem->hide();
     labelVolume = makeCaption(QStringLiteral("labelVolume"));
     sliderVolume = new QSlider(Qt::Horizontal, this);
     sliderVolume->setObjectName(QStringLiteral("sliderVolume"));
     labelVolumeLevel = makeCaption(QStringLiteral("labelVolumeLevel"));
     labelVolumePercent = makeCaption(QStringLiteral("labelVolumePercent"));
-
-    // The duration and the alarm time are kept by the notifier but not
-    // chosen here: shown greyed with the stored value.
-    comboTextDuration->setEnabled(false);
-    comboTime->setEnabled(false);
 
     const PrayerSettings &stored = settings();
     // The stored values are shown without being written back; a value
@@ -99,6 +110,7 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
     showIndex(comboTextDuration, stored.messageDuration);
     showIndex(comboTime, stored.alarmTime);
     showIndex(comboSound, stored.notificationSound);
+    showIndex(comboReminderSound, stored.reminderSound);
     showIndex(comboMuazin, stored.muazin);
     connect(comboTextDuration, QOverload<int>::of(&QComboBox::currentIndexChanged),
             this, &PanelConfNotifier::slotTextDurationChanged);
@@ -108,6 +120,8 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
             this, &PanelConfNotifier::slotNotificationSoundChanged);
     connect(comboMuazin, QOverload<int>::of(&QComboBox::currentIndexChanged),
             this, &PanelConfNotifier::slotMuazinChanged);
+    connect(comboReminderSound, QOverload<int>::of(&QComboBox::currentIndexChanged),
+            this, &PanelConfNotifier::slotReminderSoundChanged);
 
     connect(labelPathValue, &XPathLabel::clicked, this, &PanelConfNotifier::slotPathLabelClicked);
 
@@ -136,6 +150,9 @@ void PanelConfNotifier::slotUpdateLanguage()
     labelTextDuration->setText(language->text(QStringLiteral("ConfNotifier.TextDuration")));
     labelTime->setText(language->text(QStringLiteral("ConfNotifier.Time")));
     labelSound->setText(language->text(QStringLiteral("ConfNotifier.Sound")));
+    labelReminderSound->setText(language->text(QStringLiteral("ConfNotifier.ReminderSound")));
+    buttonPlaySound->setToolTip(language->text(QStringLiteral("ConfNotifier.Play")));
+    buttonPlayReminder->setToolTip(language->text(QStringLiteral("ConfNotifier.Play")));
     labelMuazin->setText(language->text(QStringLiteral("ConfNotifier.Muazin")));
     labelPath->setText(language->text(QStringLiteral("ConfNotifier.Path")));
     labelVolume->setText(language->text(QStringLiteral("ConfNotifier.Volume")));
@@ -143,6 +160,7 @@ void PanelConfNotifier::slotUpdateLanguage()
     setEntryTexts(comboTextDuration, DurationKeys, *language);
     setEntryTexts(comboTime, AlarmTimeKeys, *language);
     setEntryTexts(comboSound, SoundKeys, *language);
+    setEntryTexts(comboReminderSound, SoundKeys, *language);
     setEntryTexts(comboMuazin, MuazinKeys, *language);
     relayout();
 }
@@ -179,6 +197,14 @@ void PanelConfNotifier::slotNotificationSoundChanged(int index)
     m_ctx.config->save();
 }
 
+void PanelConfNotifier::slotReminderSoundChanged(int index)
+{
+    if (index < 0)
+        return;
+    settings().reminderSound = index;
+    m_ctx.config->save();
+}
+
 void PanelConfNotifier::slotMuazinChanged(int index)
 {
     if (index < 0)
@@ -202,12 +228,64 @@ void PanelConfNotifier::slotPathLabelClicked()
     if (!fileChooser)
         return;
     const QString path = fileChooser(this, QStringLiteral("Open Audio"), QDir::homePath(),
-                                     QStringLiteral("Audio Files (*.mp3)"));
+                                     QStringLiteral("Audio Files (*.mp3 *.ogg *.oga *.opus *.wav *.flac *.m4a)"));
     if (path.isEmpty())
         return;   // cancelled: the old path and its label stay
+    // Any file the media back end plays is welcome; one that is not sound
+    // at all (or not there) is refused with the reason.
+    const QFileInfo file(path);
+    const QString type = QMimeDatabase().mimeTypeForFile(file).name();
+    const bool audio = file.isFile() && file.isReadable()
+            && (type.startsWith(QLatin1String("audio/")) || type == QLatin1String("application/ogg"));
+    labelPathProblem->setVisible(!audio);
+    if (!audio) {
+        labelPathProblem->setText(m_ctx.language->text(QStringLiteral("ConfNotifier.NotAudio"))
+                                  .arg(file.fileName()));
+        relayout();
+        return;
+    }
     settings().customSoundPath = path;
     m_ctx.config->save();
     showPath();
+}
+
+QToolButton *PanelConfNotifier::makePlayButton(const QString &objectName)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(objectName);
+    button->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setAutoRaise(false);
+    return button;
+}
+
+void PanelConfNotifier::placePlayButton(QToolButton *button, const QComboBox *combo)
+{
+    button->resize(combo->height(), combo->height());
+    button->move(combo->x() + combo->width() + 6, combo->y());
+}
+
+void PanelConfNotifier::playChoice(int soundIndex)
+{
+    if (!m_ctx.soundPlayer)
+        return;
+    const PrayerSettings &chosen = settings();
+    const QString url = PrayerNotifier::soundUrl(soundIndex, chosen.muazin, m_slot == Subuh,
+                                                 chosen.customSoundPath);
+    if (url.isEmpty())
+        m_ctx.soundPlayer->stop();
+    else
+        m_ctx.soundPlayer->play(url, qBound(0, chosen.audioVolume, 100));
+}
+
+void PanelConfNotifier::slotPlaySound()
+{
+    playChoice(settings().notificationSound);
+}
+
+void PanelConfNotifier::slotPlayReminderSound()
+{
+    playChoice(settings().reminderSound);
 }
 
 void PanelConfNotifier::showPath()
@@ -236,18 +314,28 @@ void PanelConfNotifier::placeVolumePercent()
 
 void PanelConfNotifier::relayout()
 {
-    int y = layoutTitle() + 20;
-    y = placeCheckBox(checkEnable, labelEnable, 30, y) + 15;
-    y = placeRow(labelTextDuration, comboTextDuration, 30, y) + 15;
-    y = placeRow(labelTime, comboTime, 30, y) + 15;
-    y = placeRow(labelSound, comboSound, 30, y) + 15;
-    y = placeRow(labelMuazin, comboMuazin, 30, y) + 15;
+    // Seven rows share the panel's height with the path and the volume.
+    const int RowGap = 9;
+    int y = layoutTitle() + 15;
+    y = placeCheckBox(checkEnable, labelEnable, 30, y) + RowGap;
+    y = placeRow(labelTextDuration, comboTextDuration, 30, y) + RowGap;
+    y = placeRow(labelSound, comboSound, 30, y) + RowGap;
+    placePlayButton(buttonPlaySound, comboSound);
+    y = placeRow(labelTime, comboTime, 30, y) + RowGap;
+    y = placeRow(labelReminderSound, comboReminderSound, 30, y) + RowGap;
+    placePlayButton(buttonPlayReminder, comboReminderSound);
+    y = placeRow(labelMuazin, comboMuazin, 30, y) + RowGap;
 
     labelPath->adjustSize();
     labelPath->move(30, y);
     showPath();
     labelPathValue->move(30, labelPath->y() + labelPath->height() + 5);
-    y = labelPathValue->y() + labelPathValue->height() + 15;
+    y = labelPathValue->y() + labelPathValue->height() + RowGap;
+    if (!labelPathProblem->isHidden()) {
+        labelPathProblem->adjustSize();
+        labelPathProblem->move(30, labelPathValue->y() + labelPathValue->height() + 2);
+        y = labelPathProblem->y() + labelPathProblem->height() + RowGap;
+    }
 
     labelVolume->adjustSize();
     labelVolume->move(30, y);

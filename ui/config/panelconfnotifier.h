@@ -10,14 +10,15 @@
 class QComboBox;
 class QLabel;
 class QSlider;
+class QToolButton;
 struct PrayerSettings;
 class XCheckBox;
 class XPathLabel;
 class XUrlLabel;
 
-// How the notifier treats one prayer slot: on or off, the sound, the
-// muazzin, a sound file of the user's own and the volume; the message
-// duration and the alarm time are shown greyed with their stored values.
+// How the notifier treats one prayer slot: on or off, how long the notice
+// stays up, the sound, a reminder before the time and its own sound, the
+// muazzin, a sound file of the user's own and the volume.
 // Every change is stored and saved at once. The eight panels of the
 // configuration page are this one panel, each made for its own slot.
 class PanelConfNotifier : public PanelConfBase
@@ -44,9 +45,13 @@ public slots:
     void slotTextDurationChanged(int index);
     void slotAlarmTimeChanged(int index);
     void slotNotificationSoundChanged(int index);
+    void slotReminderSoundChanged(int index);
     void slotMuazinChanged(int index);
     void slotVolumeChanged(int value);
     void slotPathLabelClicked();
+    // Plays the chosen sound (or the reminder's) at the chosen volume.
+    void slotPlaySound();
+    void slotPlayReminderSound();
 
 private:
     PrayerSettings &settings() const;
@@ -55,6 +60,9 @@ private:
     // always holds the whole path.
     void showPath();
     void placeVolumePercent();
+    QToolButton *makePlayButton(const QString &objectName);
+    void placePlayButton(QToolButton *button, const QComboBox *combo);
+    void playChoice(int soundIndex);
 
     const PrayerSlot m_slot;
 
@@ -66,6 +74,11 @@ private:
     QComboBox *comboTime;
     QLabel *labelSound;
     QComboBox *comboSound;
+    QLabel *labelReminderSound;
+    QComboBox *comboReminderSound;
+    QToolButton *buttonPlaySound;
+    QToolButton *buttonPlayReminder;
+    QLabel *labelPathProblem;
     QLabel *labelMuazin;
     QComboBox *comboMuazin;
     QLabel *labelPath;

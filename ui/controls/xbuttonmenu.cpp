@@ -26,9 +26,54 @@ void XButtonMenu::load(const QDomElement &element, QMenu *target)
             load(child, subMenu);
         } else if (child.tagName() == QLatin1String("item")) {
             auto *action = new QAction(child.text(), owner);
+            action->setCheckable(true);
             target->addAction(action);
             connect(action, &QAction::triggered, this,
                     [this, action] { emit itemTriggered(action->text()); });
         }
     }
+}
+
+bool XButtonMenu::markIn(QMenu *menu, const QString &name, QAction **found)
+{
+    bool here = false;
+    const QList<QAction *> actions = menu->actions();
+    for (QAction *action : actions) {
+        if (QMenu *subMenu = action->menu()) {
+            if (markIn(subMenu, name, found)) {
+                menu->setActiveAction(action);
+                here = true;
+            }
+        } else if (!action->isSeparator()) {
+            const bool match = !*found && action->text() == name;
+            action->setChecked(match);
+            if (match) {
+                *found = action;
+                menu->setActiveAction(action);
+                here = true;
+            }
+        }
+    }
+    return here;
+}
+
+bool XButtonMenu::markItem(const QString &name)
+{
+    QAction *found = nullptr;
+    return markIn(this, name, &found);
+}
+
+QAction *XButtonMenu::markedItem() const
+{
+    QList<QMenu *> menus{const_cast<XButtonMenu *>(this)};
+    while (!menus.isEmpty()) {
+        const QList<QAction *> actions = menus.takeFirst()->actions();
+        for (QAction *action : actions) {
+            if (action->menu())
+                menus.append(action->menu());
+            else if (action->isChecked())
+                return action;
+        }
+    }
+    return nullptr;
 }

@@ -20,6 +20,12 @@ public:
     // itemTriggered() carries.
     void setGroupLabels(const QHash<QString, QString> &labels) { m_groupLabels = labels; }
     void load(const QDomElement &element);
+    // Ticks the entry named `name` (and no other) and makes it, and the
+    // sub-menus that lead to it, the active entries, so that the keyboard
+    // starts there; false when no entry has that name.
+    bool markItem(const QString &name);
+    // The ticked entry, or null.
+    QAction *markedItem() const;
 
 signals:
     void itemTriggered(QString name);
@@ -28,6 +34,7 @@ private:
     void load(const QDomElement &element, QMenu *target);
 
     QHash<QString, QString> m_groupLabels;
+    static bool markIn(QMenu *menu, const QString &name, QAction **found);
 };
 
 #endif // XBUTTONMENU_H

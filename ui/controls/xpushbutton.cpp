@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -18,7 +19,9 @@ XPushButton::XPushButton(QWidget *parent)
     m_captionFont.setPixelSize(12);
     m_captionFont.setWeight(QFont::Bold);
     setFlat(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Reachable by Tab like any button; the focus is drawn as a dotted
+    // frame, since the pictures have no focused look.
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_MouseTracking);
     // Scoped to the button: a rule without a selector would also reach the
     // button's tool tip, which takes its style from the widget it explains,
@@ -213,12 +216,34 @@ void XPushButton::checkStateSet()
         applyImage(m_normalIcon, LookNormal);
 }
 
+void XPushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+            || event->key() == Qt::Key_Space;
+    // A button shown disabled keeps Qt's enabled state for its tool tip:
+    // the keys must not press it either.
+    if (press && !m_enabled) {
+        event->accept();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
 void XPushButton::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
+    QPainter painter(this);
+    if (hasFocus()) {
+        painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
     if (!m_captionShown)
         return;
-    QPainter painter(this);
     painter.setFont(m_captionFont);
     painter.setPen(m_captionColour);
     painter.drawText(m_captionX, m_captionY, m_captionText);

@@ -46,6 +46,8 @@ public:
     void setLogicallyEnabled(bool enabled);
 
 protected:
+    // Enter and Return press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

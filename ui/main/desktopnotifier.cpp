@@ -28,8 +28,10 @@ QDBusMessage DesktopNotifier::notifyCall(const QString &appName, uint replacesId
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(Service), QLatin1String(Path),
                                                        QLatin1String(Interface), QStringLiteral("Notify"));
     const int timeout = milliseconds >= Forever ? NeverExpires : qMax(1, milliseconds);
-    call << appName << replacesId << QString() << title << body << QStringList() << QVariantMap()
-         << timeout;
+    // The default action makes a click on the message itself come back as
+    // ActionInvoked("default").
+    call << appName << replacesId << QString() << title << body
+         << QStringList{QStringLiteral("default"), QString()} << QVariantMap() << timeout;
     return call;
 }
 
@@ -38,6 +40,11 @@ bool DesktopNotifier::show(const QString &title, const QString &body, int millis
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
+    if (!m_listening) {
+        m_listening = bus.connect(QLatin1String(Service), QLatin1String(Path), QLatin1String(Interface),
+                                  QStringLiteral("ActionInvoked"), this,
+                                  SLOT(slotActionInvoked(uint, QString)));
+    }
     const QDBusMessage call = notifyCall(ApplicationInformation::shortName(), m_lastId, title, body,
                                          milliseconds);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
@@ -48,4 +55,13 @@ bool DesktopNotifier::show(const QString &title, const QString &body, int millis
         w->deleteLater();
     });
     return true;
+}
+
+void DesktopNotifier::slotActionInvoked(uint id, const QString &actionKey)
+{
+    // The service tells every listener about every program's messages.
+    if (id == 0 || id != m_lastId || actionKey != QLatin1String("default"))
+        return;
+    if (activated)
+        activated();
 }

@@ -27,7 +27,13 @@ public:
     // The service's id of the last message shown, 0 before the first reply.
     uint lastId() const { return m_lastId; }
 
+private slots:
+    // The service's ActionInvoked signal: a click on one of our messages
+    // calls activated.
+    void slotActionInvoked(uint id, const QString &actionKey);
+
 private:
+    bool m_listening = false;
     uint m_lastId = 0;
 };
 

@@ -102,6 +102,8 @@ DialogMain::~DialogMain()
     m_trayIcon->hide();
     if (m_ctx.soundPlayer)
         m_ctx.soundPlayer->clearFailureHandler(this);
+    if (m_ctx.desktopNotifier)
+        m_ctx.desktopNotifier->activated = nullptr;
 }
 
 void DialogMain::selectStartPlace()
@@ -201,6 +203,9 @@ void DialogMain::createTrayIcon()
                                               ? QStringLiteral("TrayIconWin7.png")
                                               : QStringLiteral("TrayIcon.png"))));
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
+    connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::showHomeFromNotice);
+    if (m_ctx.desktopNotifier)
+        m_ctx.desktopNotifier->activated = [this] { showHomeFromNotice(); };
     m_trayIcon->show();
 
     // Due times change once a minute: the clock wakes the program at each
@@ -292,7 +297,9 @@ void DialogMain::createPages()
 {
     addPage(&PageHome::staticMetaObject, [this] { return m_pageHome = new PageHome(m_ctx, this); });
     addPage(&PageCalendar::staticMetaObject, [this] {
-        return m_pageCalendar = new PageCalendar(m_ctx.almarikManager, m_ctx.language, this);
+        m_pageCalendar = new PageCalendar(m_ctx.almarikManager, m_ctx.language, this);
+        m_pageCalendar->setDisplaySettings(m_ctx.config);
+        return m_pageCalendar;
     });
     addPage(&PageMap::staticMetaObject, [this] { return m_pageMap = new PageMap(*m_ctx.language, this); });
     addPage(&PageUpdate::staticMetaObject, [this] { return m_pageUpdate = new PageUpdate(m_ctx, this); });
@@ -503,8 +510,18 @@ void DialogMain::showStatusNotice(const QString &title, const QString &text)
 
 void DialogMain::trayIconActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::DoubleClick)
+    // A single click shows or hides the window; a double click always
+    // shows it (its first click may have hidden it).
+    if (reason == QSystemTrayIcon::Trigger && isVisible() && !isMinimized())
+        slotButtonHide();
+    else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
         restoreWindow();
+}
+
+void DialogMain::showHomeFromNotice()
+{
+    restoreWindow();
+    slotButtonHome();
 }
 
 void DialogMain::slotActionRestore()
@@ -560,7 +577,7 @@ void DialogMain::slotButtonHome()
 
 void DialogMain::slotButtonCalendar()
 {
-    page<PageCalendar>()->slotScrollToTop();
+    page<PageCalendar>()->slotScrollToToday();
     showPage(m_pageCalendar);
 }
 
@@ -578,7 +595,19 @@ void DialogMain::slotButtonZone()
         connect(m_zoneMenu, &XButtonMenu::itemTriggered, this, &DialogMain::slotZoneTriggered);
         addOtherPlaceEntry(m_zoneMenu);
     }
+    // The place in use is ticked (none for a place of one's own).
+    m_zoneMenu->markItem(m_ctx.config->useCustomPlace ? QString() : m_ctx.almarikManager->zoneName());
     m_zoneMenu->popup(m_buttonZone->mapToGlobal(QPoint(0, -20)));
+}
+
+bool DialogMain::askForPlace(bool firstRun)
+{
+    if (!firstRun && m_zoneChoice != AlmarikManager::ZoneChoice::DefaultForUnknown)
+        return false;
+    restoreWindow();
+    slotButtonHome();
+    slotButtonZone();
+    return true;
 }
 
 void DialogMain::slotButtonMap()

@@ -62,6 +62,11 @@ public:
     // Whether the settings chose the user's own place and it could not be
     // computed at start (the stored zone is shown instead).
     bool ownPlaceRefused() const { return m_ownPlaceRefused; }
+    // On a first run (no settings file), or when the stored zone is unknown
+    // to the timetable, shows the window with the place menu open on the
+    // place in use (Kuala Lumpur by default) so that the user confirms or
+    // chooses where they are; false (nothing done) otherwise.
+    bool askForPlace(bool firstRun);
     // Called on every timer tick with the current date. When the day has
     // The configuration page, built on first use.
     PageConfig *configPage();
@@ -139,6 +144,9 @@ protected:
     // Whether the desktop shows a system tray now. It can appear or go away
     // while the program runs, so it is asked each time it matters.
     virtual bool hasSystemTray() const;
+    // A click on a notice (tray balloon or desktop notification): the
+    // window on the home page.
+    void showHomeFromNotice();
 
 private:
     void createForm();

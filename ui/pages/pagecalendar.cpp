@@ -5,6 +5,8 @@
 #include <QScrollBar>
 
 #include "core/almarikmanager.h"
+#include "core/appconfig.h"
+#include "core/configsaver.h"
 #include "ui/pages/xcalendar.h"
 #include "ui/pages/xtimepanel.h"
 
@@ -18,7 +20,8 @@ PageCalendar::PageCalendar(const AlmarikManager *manager, const Language *langua
     m_scrollArea->setObjectName(QStringLiteral("scrollArea"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A visible bar says that there is more than two months to see.
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     QPalette palette = m_scrollArea->palette();
     palette.setColor(QPalette::Window, QColor(60, 137, 165, 0));
     m_scrollArea->setPalette(palette);
@@ -68,6 +71,26 @@ PageCalendar::PageCalendar(const AlmarikManager *manager, const Language *langua
     m_scrollArea->setWidget(m_content);
 }
 
+void PageCalendar::setDisplaySettings(const AppConfig *config)
+{
+    m_config = config;
+    m_timePanel->setDisplaySettings(config);
+    for (XCalendar *calendar : qAsConst(m_calendars))
+        calendar->setDisplaySettings(config);
+    if (!config || !config->saver())
+        return;
+    m_shownAdjustment = config->hijriAdjustment;
+    // The pop-up reads the clock each time it is filled; the Hijri days
+    // are read when a calendar fills.
+    connect(config->saver(), &ConfigSaver::changed, this, [this] {
+        if (m_config->hijriAdjustment == m_shownAdjustment)
+            return;
+        m_shownAdjustment = m_config->hijriAdjustment;
+        for (XCalendar *calendar : qAsConst(m_calendars))
+            calendar->slotUpdateAlmarik();
+    });
+}
+
 void PageCalendar::slotScrollToTop()
 {
     // The page is about to be shown: a day that has passed since the
@@ -75,6 +98,27 @@ void PageCalendar::slotScrollToTop()
     slotRefreshToday();
     m_scrollArea->verticalScrollBar()->setSliderPosition(0);
     m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageCalendar::slotScrollToToday()
+{
+    slotRefreshToday();
+    scrollToMonth(QDate::currentDate());
+    m_scrollArea->setFocus(Qt::OtherFocusReason);
+}
+
+void PageCalendar::scrollToMonth(const QDate &date)
+{
+    // The bar's range follows the content only once a hidden page is
+    // shown, so it is set here from the sizes already laid out.
+    QScrollBar *bar = m_scrollArea->verticalScrollBar();
+    bar->setRange(0, qMax(0, m_content->height() - m_scrollArea->viewport()->height()));
+    int top = 0;
+    for (XCalendar *calendar : qAsConst(m_calendars)) {
+        if (calendar->year() == date.year() && calendar->month() == date.month())
+            top = qMax(0, calendar->y() - 10);
+    }
+    bar->setValue(top);
 }
 
 void PageCalendar::slotRefreshToday()

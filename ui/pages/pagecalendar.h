@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class AlmarikManager;
+class QDate;
+class AppConfig;
 class Language;
 class QScrollArea;
 class XCalendar;
@@ -23,9 +25,14 @@ public:
     QScrollArea *scrollArea() const { return m_scrollArea; }
     QWidget *contentWidget() const { return m_content; }
     XTimePanel *timePanel() const { return m_timePanel; }
+    // The settings whose clock and Hijri adjustment the calendars and their
+    // pop-up follow; a change of either refills the calendars.
+    void setDisplaySettings(const AppConfig *config);
 
 public slots:
     void slotScrollToTop();
+    // The page is about to be shown: today's month at the top.
+    void slotScrollToToday();
     // Moves the green cell to today in every calendar filled on another day.
     void slotRefreshToday();
     // Hides the day pop-up.
@@ -35,9 +42,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void scrollToMonth(const QDate &date);
     QScrollArea *m_scrollArea = nullptr;
     QWidget *m_content = nullptr;
     XTimePanel *m_timePanel = nullptr;
+    const AppConfig *m_config = nullptr;
+    int m_shownAdjustment = 0;
     QList<XCalendar *> m_calendars;
 };
 

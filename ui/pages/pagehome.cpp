@@ -7,6 +7,9 @@
 #include <QScrollBar>
 
 #include "core/almarikmanager.h"
+#include "core/configsaver.h"
+#include "core/hijriadjustment.h"
+#include "core/timeformat.h"
 #include "core/appconfig.h"
 #include "core/coveragenotice.h"
 #include "core/dataprovenance.h"
@@ -44,6 +47,7 @@ PageHome::PageHome(const UiContext &ctx, QWidget *parent)
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PageHome::slotUpdateLanguage);
     connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
+    followDisplaySettings();
     slotGoToToday();
     m_initialised = true;
 }
@@ -155,6 +159,23 @@ void PageHome::slotUpdateLanguage()
     layoutPage();
 }
 
+void PageHome::followDisplaySettings()
+{
+    // The clock and the Hijri adjustment are read when the month is shown:
+    // a change of either shows it again.
+    ConfigSaver *saver = m_ctx.config->saver();
+    if (!saver)
+        return;
+    m_shownDisplay = qMakePair(m_ctx.config->hourSystem, m_ctx.config->hijriAdjustment);
+    connect(saver, &ConfigSaver::changed, this, [this] {
+        const QPair<int, int> now(m_ctx.config->hourSystem, m_ctx.config->hijriAdjustment);
+        if (now == m_shownDisplay)
+            return;
+        m_shownDisplay = now;
+        slotUpdateAlmarik();
+    });
+}
+
 void PageHome::slotShowGpsMap()
 {
     qCDebug(lcUi) << "Map of the zone asked for";
@@ -165,6 +186,7 @@ bool PageHome::loadMonth(int month, int year, QList<DailyTimes> &days) const
     QList<DailyTimes> found;
     if (!m_ctx.almarikManager->timesOfMonth(month, year, found))
         return false;
+    HijriAdjustment::apply(*m_ctx.almarikManager, found, HijriAdjustment::days(*m_ctx.config));
     days = found;
     return true;
 }
@@ -328,7 +350,8 @@ void PageHome::refreshHeader()
     labelGps->setUrl(known ? mapUrl(manager->latitude(), manager->longitude()) : QString());
 
     labelDate->setText(QStringLiteral("%1 %2").arg(m_ctx.language->monthName(m_date.month())).arg(m_date.year()));
-    labelHijri->setText(manager->hijriMonthTitle(m_date.year(), m_date.month()));
+    labelHijri->setText(HijriAdjustment::monthTitle(*manager, m_date.year(), m_date.month(),
+                                                    HijriAdjustment::days(*m_ctx.config)));
 
     labelSource->setText(sourceLine());
     labelSource->setUrl(manager->zoneSourceUrl());
@@ -425,7 +448,7 @@ void PageHome::layoutPage()
         caption->raise();
     }
 
-    m_panel->fill(w - 80, centres, 9, m_days);
+    m_panel->fill(w - 80, centres, 9, m_days, TimeFormat::fromConfig(*m_ctx.config, *m_ctx.language));
     labelNoTimes->setGeometry(m_scrollArea->geometry().adjusted(20, 0, -20, 0));
     labelNoTimes->raise();
 }

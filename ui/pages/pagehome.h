@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QPair>
 #include <QWidget>
 
 #include "core/dailytimes.h"
@@ -64,6 +65,8 @@ protected:
 private:
     void buildForm();
     bool loadMonth(int month, int year, QList<DailyTimes> &days) const;
+    // Shows the month again when the clock or the Hijri adjustment changes.
+    void followDisplaySettings();
     // The month's name was clicked: shows that month of this year.
     void showMonthOfThisYear(int month);
     void showNoDataPrompt();
@@ -102,6 +105,7 @@ private:
     QDate m_today;   // invalid: the clock's date
     QList<DailyTimes> m_days;
     bool m_initialised = false;
+    QPair<int, int> m_shownDisplay;   // hour system, Hijri adjustment
     UiContext m_ctx;
 };
 

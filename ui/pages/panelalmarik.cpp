@@ -68,15 +68,15 @@ int PanelAlmarik::highlightY() const
     return labelHighlight->isHidden() ? 0 : labelHighlight->y();
 }
 
-void PanelAlmarik::fill(int width, const int *centres, int count, const QList<DailyTimes> &days)
+void PanelAlmarik::fill(int width, const int *centres, int count, const QList<DailyTimes> &days,
+                        const TimeFormat &format, const QDate &today)
 {
-    const int todayIndex = QDate::currentDate().day() - 1;
     const QFont normalFont(QStringLiteral("Arial"), 10, QFont::Normal);
     const QFont todayFont(QStringLiteral("Arial"), 10, QFont::Bold);
     const int columns = qBound(0, count, int(ColumnCount));
 
-    // A month shorter than today's day number has no row to mark; a bar
-    // left over from another month would sit over the wrong day.
+    // Another month than today's has no row to mark; a bar left over from
+    // another month would sit over the wrong day.
     labelHighlight->hide();
 
     int height = 0;
@@ -87,10 +87,11 @@ void PanelAlmarik::fill(int width, const int *centres, int count, const QList<Da
             continue;
         }
         const DailyTimes *day = &days.at(row);
-        const bool isToday = row == todayIndex;
+        const bool isToday = day->year == today.year() && day->month == today.month()
+                && day->day == today.day();
         m_labels[0][row]->setText(QString::number(row + 1));
         for (int slot = 0; slot < PrayerSlotCount; ++slot)
-            m_labels[slot + 1][row]->setText(day->timeText(slot));
+            m_labels[slot + 1][row]->setText(format.text(*day, slot));
         for (int column = 0; column < ColumnCount; ++column) {
             QLabel *label = m_labels[column][row];
             label->setFont(isToday ? todayFont : normalFont);

@@ -2,7 +2,10 @@
 #define PANELALMARIK_H
 
 #include <QList>
+#include <QDate>
 #include <QWidget>
+
+#include "core/timeformat.h"
 
 class QLabel;
 struct DailyTimes;
@@ -21,8 +24,11 @@ public:
 
     // Fills and lays out the grid from the month's records; centres holds
     // the horizontal centre of each of the count columns (day number first).
-    // The panel becomes width wide and as tall as its shown rows.
-    void fill(int width, const int *centres, int count, const QList<DailyTimes> &days);
+    // The panel becomes width wide and as tall as its shown rows. Times are
+    // written by `format`; today's row is marked only when the records are
+    // today's month.
+    void fill(int width, const int *centres, int count, const QList<DailyTimes> &days,
+              const TimeFormat &format = TimeFormat(), const QDate &today = QDate::currentDate());
     // y of the highlight bar; 0 when no row is highlighted.
     int highlightY() const;
 

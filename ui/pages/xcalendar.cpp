@@ -7,6 +7,7 @@
 #include <qdrawutil.h>
 
 #include "core/almarikmanager.h"
+#include "core/hijriadjustment.h"
 #include "core/dailytimes.h"
 #include "core/language.h"
 #include "ui/pages/xtimepanel.h"
@@ -131,8 +132,10 @@ XCalendar::XCalendar(int month, int year, const AlmarikManager *manager, const L
     , m_today(QDate::currentDate())
     , m_numberTexts(XCalendarNumberTexts::shared())
 {
-    if (!m_timePanel)
+    if (!m_timePanel) {
         m_timePanel = new XTimePanel(manager, language, this);
+        m_ownsTimePanel = true;
+    }
     setMouseTracking(true);
     layoutGrid();
     connect(m_manager, &AlmarikManager::updated, this, &XCalendar::slotUpdateAlmarik);
@@ -238,6 +241,13 @@ void XCalendar::refreshIfStale(const QDate &today)
     }
 }
 
+void XCalendar::setDisplaySettings(const AppConfig *config)
+{
+    m_config = config;
+    if (m_ownsTimePanel)
+        m_timePanel->setDisplaySettings(config);
+}
+
 void XCalendar::slotUpdateLanguage()
 {
     update();
@@ -285,6 +295,8 @@ void XCalendar::fill()
     // The cells point into the calendar's own copy of the month, which
     // stays as it is until the next fill.
     m_days = days;
+    if (m_config)
+        HijriAdjustment::apply(*m_manager, m_days, HijriAdjustment::days(*m_config));
     const int first = m_days.first().dayOfWeek;
     for (int i = 0; i < m_days.size(); ++i) {
         const int index = first + i;
@@ -293,14 +305,7 @@ void XCalendar::fill()
         const DailyTimes *record = &m_days.at(i);
         m_cells[index] = Cell{record, record->day, record->hijriDay};
     }
-    const DailyTimes *firstDay = &m_days.first();
-    const DailyTimes *lastDay = &m_days.last();
-    if (firstDay->hijriMonthName == lastDay->hijriMonthName)
-        m_hijriText = QStringLiteral("%1 %2").arg(lastDay->hijriMonthName).arg(lastDay->hijriYear);
-    else
-        m_hijriText = QStringLiteral("%1 - %2 %3")
-                              .arg(firstDay->hijriMonthName, lastDay->hijriMonthName)
-                              .arg(lastDay->hijriYear);
+    m_hijriText = HijriAdjustment::monthTitle(m_days);
 }
 
 void XCalendar::paintEvent(QPaintEvent *event)

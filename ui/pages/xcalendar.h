@@ -10,6 +10,7 @@
 #include "core/dailytimes.h"
 
 class AlmarikManager;
+class AppConfig;
 class Language;
 class XTimePanel;
 struct XCalendarNumberTexts;
@@ -34,6 +35,10 @@ public:
     int month() const { return m_month; }
     int year() const { return m_year; }
     XTimePanel *timePanel() const { return m_timePanel; }
+    // The settings whose Hijri adjustment the Hijri days and title follow
+    // (and whose clock a pop-up of the calendar's own follows); none: the
+    // table as it stands. Takes effect at the next fill.
+    void setDisplaySettings(const AppConfig *config);
 
     // The day record of a cell (the manager's, not owned), null for a cell
     // without a day or while the zone has no table for the month.
@@ -90,6 +95,8 @@ private:
     void hover(int index);
 
     const AlmarikManager *m_manager = nullptr;
+    const AppConfig *m_config = nullptr;
+    bool m_ownsTimePanel = false;
     const Language *m_language = nullptr;
     XTimePanel *m_timePanel = nullptr;
     int m_month = 0;

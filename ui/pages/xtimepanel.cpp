@@ -5,6 +5,7 @@
 #include "core/almarikmanager.h"
 #include "core/dailytimes.h"
 #include "core/language.h"
+#include "core/timeformat.h"
 
 namespace {
 const int HideDelay = 50;
@@ -81,10 +82,11 @@ void XTimePanel::setDay(const DailyTimes &day)
     labelZone->setText(m_manager->zoneDisplayName());
     labelDate->setText(m_language->dateText(m_language->monthName(day.month), day.day, day.year));
     labelHijri->setText(m_language->dateText(day.hijriMonthName, day.hijriDay, day.hijriYear));
+    const TimeFormat format = m_config ? TimeFormat::fromConfig(*m_config, *m_language) : TimeFormat();
     // The panel lives as long as its page: the names follow the language.
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         labelName[slot]->setText(m_language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
-        labelTime[slot]->setText(day.timeText(slot));
+        labelTime[slot]->setText(format.text(day, slot));
     }
 
     for (QLabel *heading : {labelZone, labelDate, labelHijri})

@@ -7,6 +7,7 @@
 #include "core/prayerslot.h"
 
 class AlmarikManager;
+class AppConfig;
 class Language;
 class QLabel;
 struct DailyTimes;
@@ -22,6 +23,8 @@ public:
 
     // Fills every label from the record and lays the panel out.
     void setDay(const DailyTimes &day);
+    // The settings whose clock the times follow; none: the 24-hour clock.
+    void setDisplaySettings(const AppConfig *config) { m_config = config; }
     // Hides the panel 50 ms from now unless showKept() comes first.
     void startHiding();
     bool isHidePending() const { return m_timer.isActive(); }
@@ -37,6 +40,7 @@ private:
 
     const AlmarikManager *m_manager = nullptr;
     const Language *m_language = nullptr;
+    const AppConfig *m_config = nullptr;
     QTimer m_timer;
     bool m_keepVisible = false;
     QLabel *labelZone = nullptr;
