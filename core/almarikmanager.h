@@ -43,6 +43,8 @@ public:
     // with the selection unchanged, when the place cannot be computed.
     bool setCustomPlace(const CustomPlace &place);
     QString zoneName() const;
+    // The selected zone's code (WLY01, SBH07, ...); empty without a zone.
+    QString zoneCode() const;
     QString zoneDisplayName() const;
     QString zoneSource() const;
     QString zoneSourceUrl() const;

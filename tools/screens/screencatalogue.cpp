@@ -8,6 +8,7 @@
 #include "ui/dialogs/dialogbase.h"
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogwhatsapp.h"
+#include "ui/dialogs/exportoptionsdialog.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/dialogs/promptnodata.h"
 #include "ui/dialogs/promptnolanguage.h"
@@ -15,6 +16,7 @@
 #include "ui/main/dialogmain.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehome.h"
+#include "ui/pages/pageqibla.h"
 #include "ui/pages/pageupdate.h"
 #include "ui/pages/xcalendar.h"
 #include "ui/pages/xtimepanel.h"
@@ -24,6 +26,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace {
@@ -87,6 +90,36 @@ std::function<QWidget *(QWidget *)> dialog(std::function<void(Dialog *)> step = 
     };
 }
 
+// The calendar page with the day pop-up of the first day the Islamic year
+// keeps, drawn over the window's picture.
+QWidget *keptDayPopup(QWidget *)
+{
+    auto *window = make<DialogMain>(nullptr);
+    window->show();
+    window->slotButtonCalendar();
+    auto *shot = new QLabel;
+    for (XCalendar *calendar : window->findChild<PageCalendar *>()->calendars()) {
+        for (int cell = 0; cell < XCalendar::CellCount; ++cell) {
+            if (!calendar->isMarked(cell))
+                continue;
+            window->findChild<PageCalendar *>()->scrollArea()->ensureWidgetVisible(calendar);
+            const QPoint at = calendar->cellRect(cell).center();
+            QMouseEvent move(QEvent::MouseMove, at, calendar->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(calendar, &move);
+            QPixmap picture = window->grab();
+            QPainter(&picture).drawPixmap(calendar->timePanel()->pos() - window->pos(), calendar->timePanel()->grab());
+            shot->setPixmap(picture);
+            shot->resize(picture.size());
+            delete window;
+            return shot;
+        }
+    }
+    shot->setPixmap(window->grab());
+    shot->resize(window->size());
+    delete window;
+    return shot;
+}
+
 } // namespace
 
 // One line per screen; add pages and panels here as they land.
@@ -103,6 +136,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
         {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } const QPoint at = c->cellRect(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13).center(); QMouseEvent move(QEvent::MouseMove, at, c->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier); QApplication::sendEvent(c, &move); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
+        {QStringLiteral("calendar-popup-kept"), keptDayPopup},
         {QStringLiteral("config-general"), configPanel(0)},
         {QStringLiteral("config-theme"), configPanel(1)},
         {QStringLiteral("config-update"), configPanel(2)},
@@ -116,7 +150,9 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("config-maghrib"), configPanel(10)},
         {QStringLiteral("config-isyak"), configPanel(11)},
         {QStringLiteral("config-developer"), configPanel(12)},
-        {QStringLiteral("map"), mainWindow([](DialogMain *w) { w->slotButtonMap(); })},
+        {QStringLiteral("qibla"), mainWindow([](DialogMain *w) { w->slotButtonMap(); })},
+        {QStringLiteral("qibla-june"), mainWindow([](DialogMain *w) { w->slotButtonMap(); auto *q = w->findChild<PageQibla *>(); for (int d = 1; d <= 30; ++d) { q->setDay(QDate(QDate::currentDate().year(), 6, d)); if (q->shadowLabel()->text().contains(QLatin1Char(':'))) break; } })},
+        {QStringLiteral("export-options"), [](QWidget *) -> QWidget * { auto *d = new ExportOptionsDialog(*appMain()->uiContext().language, QDate::currentDate().year(), QDate::currentDate().month(), true); d->show(); return d; }},
         {QStringLiteral("update"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); })},
         {QStringLiteral("update-running"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); auto *page = w->findChild<PageUpdate *>(); page->slotUpdateNow(); for (int tick = 0; tick < 8; ++tick) page->slotTimer(); })},
         {QStringLiteral("update-result"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); auto *page = w->findChild<PageUpdate *>(); page->slotUpdateNow(); for (int tick = 0; tick < 21; ++tick) page->slotTimer(); })},

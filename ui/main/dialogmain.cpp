@@ -35,8 +35,10 @@
 #include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehelp.h"
+#include "core/islamicdays.h"
+#include "ui/pages/nextprayerwatch.h"
 #include "ui/pages/pagehome.h"
-#include "ui/pages/pagemap.h"
+#include "ui/pages/pageqibla.h"
 #include "ui/pages/pageupdate.h"
 
 namespace {
@@ -80,6 +82,9 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     createUrlLabel();
     createButtons();
     createPages();
+    connect(m_pageHome->nextPrayerWatch(), &NextPrayerWatch::changed, this, &DialogMain::updateTrayText);
+    updateTrayText();
+    updateIslamicDays();
     m_today = QDate::currentDate();
     createBorders();
     placeBackgroundPanel();
@@ -155,7 +160,12 @@ void DialogMain::createTrayIcon()
     connect(m_actionAbout, &QAction::triggered, this, &DialogMain::slotActionAbout);
     connect(m_actionExit, &QAction::triggered, this, &DialogMain::slotActionExit);
 
+    m_actionCountdown = new QAction(this);
+    m_actionCountdown->setEnabled(false);
+
     m_trayMenu = new QMenu(this);
+    m_trayMenu->addAction(m_actionCountdown);
+    m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_actionRestore);
     m_trayMenu->addAction(m_actionStopAlarm);
     m_trayMenu->addAction(m_actionAbout);
@@ -249,7 +259,7 @@ void DialogMain::createPages()
 {
     m_pageHome = addPage(new PageHome(m_ctx, this));
     m_pageCalendar = addPage(new PageCalendar(m_ctx.almarikManager, m_ctx.language, this));
-    m_pageMap = addPage(new PageMap(this));
+    m_pageMap = addPage(new PageQibla(m_ctx, this));
     m_pageUpdate = addPage(new PageUpdate(m_ctx, this));
     m_pageConfig = addPage(new PageConfig(m_ctx, this));
     m_pageHelp = addPage(new PageHelp(this));
@@ -417,8 +427,37 @@ void DialogMain::slotSingleApp(const QString &message)
 
 void DialogMain::slotUpdateAlmarik()
 {
-    m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
-                           + m_ctx.almarikManager->zoneName());
+    updateTrayText();
+    updateIslamicDays();
+}
+
+void DialogMain::updateIslamicDays()
+{
+    const QList<IslamicDays::Day> days = IslamicDays::resolve(
+            *m_ctx.almarikManager, IslamicDays::adjustmentFromSetting(m_ctx.config->hijriAdjustment));
+    m_pageCalendar->setIslamicDays(days);
+    m_pageHome->setIslamicDays(days);
+}
+
+void DialogMain::updateTrayText()
+{
+    QStringList lines{ApplicationInformation::shortName(), m_ctx.almarikManager->zoneName()};
+    QString countdown;
+    QString coverage;
+    if (m_pageHome) {
+        countdown = m_pageHome->nextPrayerWatch()->summary();
+        coverage = m_pageHome->nextPrayerWatch()->coverageLine();
+    }
+    for (const QString &line : {countdown, coverage}) {
+        if (!line.isEmpty())
+            lines << line;
+    }
+    m_trayIcon->setToolTip(lines.join(QLatin1Char('\n')));
+    QString first = countdown.isEmpty() ? m_ctx.almarikManager->zoneName() : countdown;
+    if (!coverage.isEmpty())
+        first += QStringLiteral(" - ") + coverage;
+    m_actionCountdown->setText(first);
+    m_actionCountdown->setVisible(!first.isEmpty());
 }
 
 void DialogMain::slotButtonMinimize()

@@ -21,7 +21,7 @@ class PageCalendar;
 class PageConfig;
 class PageHelp;
 class PageHome;
-class PageMap;
+class PageQibla;
 class PageUpdate;
 class XButtonMenu;
 class XPushButton;
@@ -64,6 +64,7 @@ public:
     PrayerNotifier &notifier() { return m_notifier; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     QMenu *trayMenu() const { return m_trayMenu; }
+    QAction *countdownAction() const { return m_actionCountdown; }
     QTimer *timer() const { return m_timer; }
     XButtonMenu *zoneMenu() const { return m_zoneMenu; }
     QMenu *contactMenu() const { return m_contactMenu; }
@@ -113,6 +114,12 @@ private:
     void createForm();
     void createBackground();
     void createTrayIcon();
+    // The tray's tooltip and its menu's first line: the zone, the period
+    // now with the next prayer's countdown, and the timetable's end when near.
+    void updateTrayText();
+    // The kept days of the Islamic year for the selected zone, marked on
+    // the calendar and the home page.
+    void updateIslamicDays();
     void createUrlLabel();
     void createButtons();
     void createPages();
@@ -157,7 +164,7 @@ private:
     // Pages.
     PageHome *m_pageHome = nullptr;
     PageCalendar *m_pageCalendar = nullptr;
-    PageMap *m_pageMap = nullptr;
+    PageQibla *m_pageMap = nullptr;
     PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
     AlmarikManager::ZoneChoice m_zoneChoice = AlmarikManager::ZoneChoice::None;
@@ -168,6 +175,7 @@ private:
     // Tray, timer and notifier.
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
+    QAction *m_actionCountdown = nullptr;
     QAction *m_actionRestore = nullptr;
     QAction *m_actionStopAlarm = nullptr;
     QAction *m_actionAbout = nullptr;

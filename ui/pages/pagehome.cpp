@@ -1,6 +1,8 @@
 #include "ui/pages/pagehome.h"
 
+#include <QAction>
 #include <QFrame>
+#include <QMenu>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
@@ -12,7 +14,9 @@
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/promptnodata.h"
+#include "ui/pages/nextprayerwatch.h"
 #include "ui/pages/panelalmarik.h"
+#include "ui/pages/timetableexport.h"
 #include "core/logcategories.h"
 
 namespace {
@@ -38,6 +42,8 @@ PageHome::PageHome(const UiContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("PageHome"));
     buildForm();
+    createCountdown();
+    createExportMenu();
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PageHome::slotUpdateLanguage);
     connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
@@ -128,6 +134,92 @@ void PageHome::buildForm()
     m_scrollArea->setWidget(m_panel);
 }
 
+void PageHome::createCountdown()
+{
+    labelCountdown = LabelFactory::label(this, QStringLiteral("labelCountdown"), 10, QColor(247, 255, 37), QFont::Bold);
+    m_watch = new NextPrayerWatch(m_ctx, this);
+    connect(m_watch, &NextPrayerWatch::changed, this, &PageHome::showCountdown);
+    showCountdown();
+}
+
+void PageHome::showCountdown()
+{
+    labelCountdown->setText(m_watch->summary());
+    labelCountdown->setToolTip(m_watch->coverageLine());
+    layoutCountdown();
+}
+
+void PageHome::createExportMenu()
+{
+    m_export = new TimetableExport(m_ctx, this);
+    labelExport = LabelFactory::link(this, QStringLiteral("labelExport"), 9);
+    m_exportMenu = new QMenu(this);
+    m_exportMenu->setObjectName(QStringLiteral("menuExport"));
+    const struct {
+        const char *name;
+        TimetableExport::Format format;
+    } files[] = {
+        {"actionExportCalendar", TimetableExport::Calendar},
+        {"actionExportSpreadsheet", TimetableExport::Spreadsheet},
+        {"actionExportPdf", TimetableExport::Pdf},
+    };
+    for (const auto &file : files) {
+        QAction *action = m_exportMenu->addAction(QString());
+        action->setObjectName(QLatin1String(file.name));
+        const TimetableExport::Format format = file.format;
+        connect(action, &QAction::triggered, this, [this, format] {
+            const QDate shown = m_date.isValid() ? m_date : QDate::currentDate();
+            m_export->run(format, shown.year(), shown.month());
+        });
+    }
+    QAction *print = m_exportMenu->addAction(QString());
+    print->setObjectName(QStringLiteral("actionExportPrint"));
+    connect(print, &QAction::triggered, this, [this] {
+        const QDate shown = m_date.isValid() ? m_date : QDate::currentDate();
+        m_export->print(shown.year(), shown.month());
+    });
+    connect(labelExport, &XUrlLabel::clicked, this, [this] {
+        m_exportMenu->popup(labelExport->mapToGlobal(QPoint(0, labelExport->height())));
+    });
+}
+
+void PageHome::relabelExportMenu()
+{
+    const char *const keys[] = {"Export.Calendar", "Export.Spreadsheet", "Export.Pdf", "Export.Print"};
+    const QList<QAction *> actions = m_exportMenu->actions();
+    for (int k = 0; k < actions.size() && k < 4; ++k)
+        actions.at(k)->setText(m_ctx.language->text(QLatin1String(keys[k])));
+    labelExport->setText(m_ctx.language->text(QStringLiteral("Export.Menu")) + QStringLiteral(" \u25be"));
+    labelExport->adjustSize();
+}
+
+void PageHome::setIslamicDays(const QList<IslamicDays::Day> &days)
+{
+    m_islamicDays = days;
+    layoutPage();
+}
+
+void PageHome::markIslamicDays()
+{
+    for (int row = 0; row < m_days.size(); ++row) {
+        const DailyTimes &day = m_days.at(row);
+        QStringList names;
+        for (const IslamicDays::Day &kept : IslamicDays::on(m_islamicDays, QDate(day.year, day.month, day.day)))
+            names << m_ctx.language->text(kept.nameKey);
+        if (!names.isEmpty())
+            m_panel->markRow(row, names.join(QLatin1Char('\n')));
+    }
+}
+
+// The countdown sits right-aligned just above the first rule, under the
+// verse's meaning.
+void PageHome::layoutCountdown()
+{
+    labelCountdown->adjustSize();
+    labelCountdown->move(width() - 25 - labelCountdown->width(), 108 - labelCountdown->height());
+    labelCountdown->raise();
+}
+
 void PageHome::slotUpdateLanguage()
 {
     if (m_initialised)
@@ -136,6 +228,7 @@ void PageHome::slotUpdateLanguage()
         labelMonth[k]->setText(m_ctx.language->monthName(k + 1));
         labelMonth[k]->adjustSize();
     }
+    relabelExportMenu();
     labelPrevious->setText(m_ctx.language->text(QStringLiteral("Almarik.Previous")));
     labelNow->setText(m_ctx.language->text(QStringLiteral("Almarik.Now")));
     labelNext->setText(m_ctx.language->text(QStringLiteral("Almarik.Next")));
@@ -322,6 +415,7 @@ void PageHome::layoutPage()
     labelSeparator2->move(labelNow->x() + labelNow->width() + gap, linkY);
     placeLink(labelPrevious, labelSeparator1->x() - gap - labelPrevious->width(), linkY);
     placeLink(labelNext, labelSeparator2->x() + labelSeparator2->width() + gap, linkY);
+    placeLink(labelExport, ruleX, frameNavigate->y() + linkY);
 
     // Column captions midway between the first two rules.
     const int w = labelLine1->width();
@@ -340,4 +434,7 @@ void PageHome::layoutPage()
     }
 
     m_panel->fill(w - 80, centres, 9, m_days);
+    markIslamicDays();
+    if (labelCountdown)
+        layoutCountdown();
 }

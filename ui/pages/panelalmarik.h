@@ -23,6 +23,10 @@ public:
     // the horizontal centre of each of the count columns (day number first).
     // The panel becomes width wide and as tall as its shown rows.
     void fill(int width, const int *centres, int count, const QList<DailyTimes> &days);
+    // Marks a filled row as a kept day of the Islamic year: its day number
+    // underlined, the names as the row's tooltip. fill() clears the marks.
+    void markRow(int row, const QString &names);
+    bool isRowMarked(int row) const;
     // y of the highlight bar; 0 when no row is highlighted.
     int highlightY() const;
 
