@@ -136,7 +136,7 @@ void PageHome::buildForm()
 
 void PageHome::createCountdown()
 {
-    labelCountdown = LabelFactory::label(this, QStringLiteral("labelCountdown"), 10, QColor(247, 255, 37), QFont::Bold);
+    labelCountdown = LabelFactory::label(this, QStringLiteral("labelCountdown"), 9, QColor(247, 255, 37), QFont::Bold);
     m_watch = new NextPrayerWatch(m_ctx, this);
     connect(m_watch, &NextPrayerWatch::changed, this, &PageHome::showCountdown);
     showCountdown();
@@ -211,12 +211,13 @@ void PageHome::markIslamicDays()
     }
 }
 
-// The countdown sits right-aligned just above the first rule, under the
-// verse's meaning.
+// The countdown sits right-aligned under the verse's meaning, above the
+// first rule.
 void PageHome::layoutCountdown()
 {
     labelCountdown->adjustSize();
-    labelCountdown->move(width() - 25 - labelCountdown->width(), 108 - labelCountdown->height());
+    const int y = qMin(labelTafsirQuran->y() + labelTafsirQuran->height(), 109 - labelCountdown->height());
+    labelCountdown->move(width() - 25 - labelCountdown->width(), y);
     labelCountdown->raise();
 }
 
@@ -369,12 +370,13 @@ void PageHome::layoutPage()
         below = above;
     }
 
-    // Verse picture and its meaning at the top right.
+    // Verse picture and its meaning at the top right, the meaning as tall
+    // as its text so that the countdown fits under it.
     labelAyatQuran->adjustSize();
-    labelAyatQuran->move(p - 25 - labelAyatQuran->width(), 10);
-    labelTafsirQuran->setGeometry(p - 25 - labelAyatQuran->width(),
-                                  labelAyatQuran->y() + labelAyatQuran->height() - 5,
-                                  labelAyatQuran->width(), 40);
+    labelAyatQuran->move(p - 25 - labelAyatQuran->width(), 0);
+    const int tafsirWidth = labelAyatQuran->width();
+    labelTafsirQuran->setGeometry(p - 25 - tafsirWidth, labelAyatQuran->y() + labelAyatQuran->height() - 5,
+                                  tafsirWidth, qMax(0, labelTafsirQuran->heightForWidth(tafsirWidth)));
 
     // Rules and the dark band behind the column captions.
     const int ruleWidth = p - 50;
