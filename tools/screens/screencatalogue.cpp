@@ -15,6 +15,7 @@
 #include "ui/dialogs/splashscreen.h"
 #include "ui/main/dialogmain.h"
 #include "ui/pages/pagecalendar.h"
+#include "ui/controls/xurllabel.h"
 #include "ui/pages/pagehome.h"
 #include "ui/pages/pageqibla.h"
 #include "ui/pages/pageupdate.h"
@@ -24,6 +25,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -120,6 +122,25 @@ QWidget *keptDayPopup(QWidget *)
     return shot;
 }
 
+// The home page with its export menu open, drawn over the window's picture.
+QWidget *exportMenu(QWidget *)
+{
+    auto *window = make<DialogMain>(nullptr);
+    window->show();
+    PageHome *home = window->findChild<PageHome *>();
+    QMenu *menu = home->exportMenu();
+    const QPoint below = home->exportLink()->mapTo(window, QPoint(0, home->exportLink()->height()));
+    menu->popup(window->mapToGlobal(below));
+    QPixmap picture = window->grab();
+    QPainter(&picture).drawPixmap(below - QPoint(0, menu->sizeHint().height() + home->exportLink()->height()), menu->grab());
+    menu->hide();
+    auto *shot = new QLabel;
+    shot->setPixmap(picture);
+    shot->resize(picture.size());
+    delete window;
+    return shot;
+}
+
 } // namespace
 
 // One line per screen; add pages and panels here as they land.
@@ -133,6 +154,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("prompt-nolanguage"), topLevel<PromptNoLanguage>},
         {QStringLiteral("splash"), onHost<SplashScreen>},
         {QStringLiteral("home-today"), mainWindow([](DialogMain *) {})},
+        {QStringLiteral("home-export-menu"), exportMenu},
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
         {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } const QPoint at = c->cellRect(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13).center(); QMouseEvent move(QEvent::MouseMove, at, c->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier); QApplication::sendEvent(c, &move); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
