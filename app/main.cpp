@@ -58,6 +58,9 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
     if (window.zoneChoice() == AlmarikManager::ZoneChoice::DefaultForUnknown)
         lines << language.text(QStringLiteral("Status.ZoneUnknown"))
                      .arg(app.config.zone, app.almarikManager.zoneDisplayName());
+    if (window.ownPlaceRefused())
+        lines << language.text(QStringLiteral("Status.OwnPlaceRefused"))
+                     .arg(app.config.customPlace.name, app.almarikManager.zoneDisplayName());
 
     auto showSaveProblem = [&app, &window](const QString &reason, bool notice) {
         const Language &language = app.language;

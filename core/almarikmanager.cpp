@@ -64,6 +64,7 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
 
     delete m_zone;
     m_zone = location;
+    m_customConvention.clear();
 
     QList<AlmarikDay *> delivered;
     m_api->dayTimes(m_zone->zoneCode, delivered);
@@ -129,12 +130,14 @@ bool AlmarikManager::setCustomPlace(const CustomPlace &place)
 
     auto *location = new AlmarikLocation;
     location->name = place.name;
+    location->displayName = place.name;
     location->latitude = place.latitude;
     location->longitude = place.longitude;
     location->source = times.conventionName();
     delete m_zone;
     m_zone = location;
     m_days = days;
+    m_customConvention = times.place().convention.toUpper();
     emit updated();
     return true;
 }
@@ -248,6 +251,12 @@ DataProvenance::Source AlmarikManager::sourceOf(const QDate &date) const
     const QDate firstDay(first.year, first.month, first.day);
     if (date < firstDay || date > lastCoveredDay())
         return DataProvenance::Source();
+    if (isCustomPlace()) {
+        DataProvenance::Source source;
+        source.kind = DataProvenance::Convention;
+        source.convention = m_customConvention;
+        return source;
+    }
     return m_provenance.sourceOf(m_zone->zoneCode, date);
 }
 

@@ -42,6 +42,9 @@ public:
     // plug-in's takwim, and then answer every query like a zone's. False,
     // with the selection unchanged, when the place cannot be computed.
     bool setCustomPlace(const CustomPlace &place);
+    // Whether the user's own place is selected, and its convention's code.
+    bool isCustomPlace() const { return !m_customConvention.isEmpty(); }
+    QString customConvention() const { return m_customConvention; }
     QString zoneName() const;
     // The selected zone's code (WLY01, SBH07, ...); empty without a zone.
     QString zoneCode() const;
@@ -76,6 +79,7 @@ private:
     AlmarikLocation *m_zone = nullptr;
     QList<DailyTimes> m_days;
     DataProvenance m_provenance;
+    QString m_customConvention;   // empty while a zone is selected
 };
 
 #endif // ALMARIKMANAGER_H

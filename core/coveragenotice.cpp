@@ -43,7 +43,12 @@ QString CoverageNotice::noticeKey() const
 QString CoverageNotice::fill(const QString &text, const Language &language) const
 {
     // One multi-argument call: the date's text is never substituted again.
-    return text.arg(language.shortDate(m_lastDay), QString::number(qMax(m_daysLeft, 0)));
+    // A text without the days left takes the date alone (QString::arg()
+    // warns about an argument with no place).
+    const QString date = language.shortDate(m_lastDay);
+    if (!text.contains(QLatin1String("%2")))
+        return text.arg(date);
+    return text.arg(date, QString::number(qMax(m_daysLeft, 0)));
 }
 
 QString CoverageNotice::line(const Language &language) const

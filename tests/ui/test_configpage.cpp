@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <iterator>
+
 #include "app/appmain.h"
 #include "support/privatehome.h"
 #include "support/apptest.h"
@@ -37,15 +39,15 @@ namespace {
 const char *const MenuLabels[] = {
     "labelGeneral", "labelTheme", "labelUpdate", "labelAlmarikData", "labelImsak",
     "labelSubuh", "labelSyuruk", "labelDuha", "labelZohor", "labelAsar", "labelMaghrib",
-    "labelIsyak", "labelDeveloper"};
+    "labelIsyak", "labelAdjust", "labelDeveloper"};
 const char *const MenuKeys[] = {
     "ConfMain.General", "ConfMain.Theme", "ConfMain.Update", "ConfMain.AlmarikData",
     "ConfMain.Imsak", "ConfMain.Subuh", "ConfMain.Syuruk", "ConfMain.Duha", "ConfMain.Zohor",
-    "ConfMain.Asar", "ConfMain.Maghrib", "ConfMain.Isyak", "ConfMain.Developer"};
+    "ConfMain.Asar", "ConfMain.Maghrib", "ConfMain.Isyak", "ConfMain.Adjust", "ConfMain.Developer"};
 const char *const PanelNames[] = {
     "panelGeneral", "panelTheme", "panelUpdate", "panelAlmarikData", "panelImsak",
     "panelSubuh", "panelSyuruk", "panelDuha", "panelZohor", "panelAsar", "panelMaghrib",
-    "panelIsyak", "panelDeveloper"};
+    "panelIsyak", "panelAdjust", "panelDeveloper"};
 
 // The record as it is on disk now.
 AppConfig savedRecord()
@@ -136,7 +138,7 @@ private slots:
     void cleanup();
 
     // Page and menu.
-    void pageHasThirteenEntriesInMenuOrder();
+    void pageHasItsEntriesInMenuOrder();
     void menuEntriesShowTheirPanels();
 
     // Notifier panels.
@@ -206,12 +208,12 @@ void TestConfigPage::switchLanguage(const QString &name)
     QVERIFY(appLanguage()->load(true));
 }
 
-void TestConfigPage::pageHasThirteenEntriesInMenuOrder()
+void TestConfigPage::pageHasItsEntriesInMenuOrder()
 {
     PageConfig *page = makePage();
-    QCOMPARE(page->panels().size(), 13);
+    QCOMPARE(page->panels().size(), int(std::size(MenuLabels)));
     int previousBottom = 0;
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < int(std::size(MenuLabels)); ++i) {
         auto *label = child<XUrlLabel>(page, MenuLabels[i]);
         QVERIFY(label);
         QCOMPARE(label->text(), appLanguage()->text(QString::fromLatin1(MenuKeys[i])));
@@ -244,7 +246,7 @@ void TestConfigPage::pageHasThirteenEntriesInMenuOrder()
 void TestConfigPage::menuEntriesShowTheirPanels()
 {
     PageConfig *page = makePage();
-    for (int i = 12; i >= 0; --i) {
+    for (int i = int(std::size(MenuLabels)) - 1; i >= 0; --i) {
         auto *label = child<XUrlLabel>(page, MenuLabels[i]);
         QVERIFY(label);
         QTest::mouseClick(label, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
@@ -791,7 +793,7 @@ void TestConfigPage::languageSwitchRelabelsAtOnce()
     // The main window's tool tips, the menu, the panels, at once.
     QCOMPARE(button->toolTip(), appLanguage()->text("ToolTip.Config"));
     QVERIFY(button->toolTip() != englishTip);
-    for (int i = 0; i < 13; ++i)
+    for (int i = 0; i < int(std::size(MenuLabels)); ++i)
         QCOMPARE(child<QLabel>(page, MenuLabels[i])->text(), appLanguage()->text(MenuKeys[i]));
     QCOMPARE(child<QLabel>(page->panels().first(), "labelTitle")->text(),
              appLanguage()->text("ConfGeneral.Title"));

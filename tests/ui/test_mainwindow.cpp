@@ -251,10 +251,12 @@ void TestMainWindow::zoneMenuIsBuiltOnce()
     QCOMPARE(m_window->findChildren<XButtonMenu *>().size(), 1);
     menu->hide();
 
-    // The entries are the places of the timetable's location tree.
+    // The entries are the places of the timetable's location tree and,
+    // last, "Other place...".
     QDomElement root;
     QVERIFY(appAlmarikManager()->locationTree(root));
-    QCOMPARE(entries, root.elementsByTagName(QStringLiteral("item")).size());
+    QCOMPARE(entries, root.elementsByTagName(QStringLiteral("item")).size() + 1);
+    QCOMPARE(leafActions(menu).last()->text(), appLanguage()->text(QStringLiteral("Place.Other")));
 }
 
 void TestMainWindow::zoneChoiceIsSaved()

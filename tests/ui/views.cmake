@@ -18,6 +18,10 @@ if(TARGET AlmarikData)
     add_dependencies(test_homepage AlmarikData)
     add_dependencies(test_calendar AlmarikData)
 endif()
+almarik_add_test(NAME test_ownplace SOURCES test_ownplace.cpp viewsharness.h LIBS almarik_gui)
+if(TARGET AlmarikData)
+    add_dependencies(test_ownplace AlmarikData)
+endif()
 
 # The countdown, the Qibla page and the timetable export.
 almarik_add_test(NAME test_prayerextras SOURCES test_prayerextras.cpp viewsharness.h LIBS almarik_gui)

@@ -7,6 +7,7 @@
 #include "ui/config/pageconfig.h"
 #include "ui/dialogs/dialogbase.h"
 #include "ui/dialogs/dialogonlinesupport.h"
+#include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/exportoptionsdialog.h"
 #include "ui/dialogs/promptexit.h"
@@ -26,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
@@ -141,6 +143,19 @@ QWidget *exportMenu(QWidget *)
     return shot;
 }
 
+// Selects an own place abroad for the screens that show one (the zone
+// comes back with the next main window built by a screen that needs it).
+void ownPlace()
+{
+    CustomPlace place;
+    place.name = QStringLiteral("Bonn");
+    place.latitude = 50.7374;
+    place.longitude = 7.0982;
+    place.timeZone = QStringLiteral("Europe/Berlin");
+    place.convention = QStringLiteral("MWL");
+    appAlmarikManager()->setCustomPlace(place);
+}
+
 } // namespace
 
 // One line per screen; add pages and panels here as they land.
@@ -171,7 +186,14 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("config-asar"), configPanel(9)},
         {QStringLiteral("config-maghrib"), configPanel(10)},
         {QStringLiteral("config-isyak"), configPanel(11)},
-        {QStringLiteral("config-developer"), configPanel(12)},
+        {QStringLiteral("config-adjust"), configPanel(12)},
+        {QStringLiteral("config-developer"), configPanel(13)},
+        {QStringLiteral("config-adjust-own-place"), mainWindow([](DialogMain *w) { ownPlace(); w->slotButtonConfig(); w->findChild<PageConfig *>()->showPanel(12); })},
+        {QStringLiteral("place-chooser"), dialog<DialogPlace>()},
+        {QStringLiteral("place-chooser-search"), dialog<DialogPlace>([](DialogPlace *d) { d->searchEdit()->setText(QStringLiteral("London")); d->cityList()->setCurrentRow(0); })},
+        {QStringLiteral("home-own-place"), mainWindow([](DialogMain *) { ownPlace(); })},
+        {QStringLiteral("home-ends-soon"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->setToday(appAlmarikManager()->lastCoveredDay().addDays(-20)); w->findChild<PageHome *>()->slotGoToToday(); })},
+        {QStringLiteral("home-ended"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->setToday(appAlmarikManager()->lastCoveredDay().addDays(1)); w->findChild<PageHome *>()->slotGoToToday(); })},
         {QStringLiteral("qibla"), mainWindow([](DialogMain *w) { w->slotButtonMap(); })},
         {QStringLiteral("qibla-june"), mainWindow([](DialogMain *w) { w->slotButtonMap(); auto *q = w->findChild<PageQibla *>(); for (int d = 1; d <= 30; ++d) { q->setDay(QDate(QDate::currentDate().year(), 6, d)); if (q->shadowLabel()->text().contains(QLatin1Char(':'))) break; } })},
         {QStringLiteral("export-options"), [](QWidget *) -> QWidget * { auto *d = new ExportOptionsDialog(*appMain()->uiContext().language, QDate::currentDate().year(), QDate::currentDate().month(), true); d->show(); return d; }},

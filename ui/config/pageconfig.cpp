@@ -4,6 +4,7 @@
 
 #include "core/language.h"
 #include "core/prayerslot.h"
+#include "ui/config/panelconfadjust.h"
 #include "ui/config/panelconfalmarikdata.h"
 #include "ui/config/panelconfbase.h"
 #include "ui/config/panelconfdeveloper.h"
@@ -51,6 +52,7 @@ const MenuEntry Menu[] = {
     {"Asar", "ConfMain.Asar", makeNotifierPanel<Asar>},
     {"Maghrib", "ConfMain.Maghrib", makeNotifierPanel<Maghrib>},
     {"Isyak", "ConfMain.Isyak", makeNotifierPanel<Isyak>},
+    {"Adjust", "ConfMain.Adjust", makePanel<PanelConfAdjust>},
     {"Developer", "ConfMain.Developer", makePanel<PanelConfDeveloper>},
 };
 
@@ -142,7 +144,7 @@ void PageConfig::relayout()
     for (XUrlLabel *label : qAsConst(m_menu)) {
         label->adjustSize();
         label->setAnchorPosition(20, y);
-        y += label->height() + 6;
+        y += label->height() + 3;
     }
     labelLine->setGeometry(RuleX, RuleY, 1, qMax(0, height() - 30));
     // Under the menu, left of the rule.

@@ -20,6 +20,7 @@
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/applicationinformation.h"
+#include "core/coveragenotice.h"
 #include "core/language.h"
 #include "core/logcategories.h"
 #include "ui/config/pageconfig.h"
@@ -29,6 +30,7 @@
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/dialogonlinesupport.h"
+#include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/dialogwhatsapp.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/main/abstractdesktopnotifier.h"
@@ -73,9 +75,7 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     setWindowIcon(QIcon(picture(QStringLiteral("AppIcon.png"))));
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
 
-    // An empty zone setting selects the timetable's default zone, and so
-    // does one the timetable does not know (the user is told).
-    m_zoneChoice = m_ctx.almarikManager->selectStoredZone(m_ctx.config->zone);
+    selectStartPlace();
 
     createBackground();
     createTrayIcon();
@@ -101,6 +101,20 @@ DialogMain::~DialogMain()
     // No notification may start while the window is taken apart.
     m_timer->stop();
     m_trayIcon->hide();
+}
+
+void DialogMain::selectStartPlace()
+{
+    if (m_ctx.config->useCustomPlace && m_ctx.almarikManager->setCustomPlace(m_ctx.config->customPlace)) {
+        m_zoneChoice = AlmarikManager::ZoneChoice::Stored;
+        return;
+    }
+    m_ownPlaceRefused = m_ctx.config->useCustomPlace;
+    if (m_ownPlaceRefused)
+        qCWarning(lcUi).noquote() << "own place" << m_ctx.config->customPlace.name << "cannot be computed";
+    // An empty zone setting selects the timetable's default zone, and so
+    // does one the timetable does not know (the user is told).
+    m_zoneChoice = m_ctx.almarikManager->selectStoredZone(m_ctx.config->zone);
 }
 
 // Creates every widget of the form with its object name; the steps below
@@ -349,6 +363,8 @@ void DialogMain::followDate(const QDate &today)
 {
     const QDate previous = m_today;
     m_today = today;
+    m_pageHome->setToday(today);
+    noteCoverage(today);
     if (!previous.isValid() || previous == today || !isVisible())
         return;
     // A window left open over midnight would go on marking yesterday. The
@@ -361,6 +377,15 @@ void DialogMain::followDate(const QDate &today)
     else
         m_pageHome->slotUpdateAlmarik();
     m_pageCalendar->slotRefreshToday();
+}
+
+void DialogMain::noteCoverage(const QDate &today)
+{
+    const CoverageNotice coverage(today, m_ctx.almarikManager->lastCoveredDay());
+    if (!coverage.noticeDue(m_coverageShown))
+        return;
+    m_coverageShown = today;
+    showStatusNotice(ApplicationInformation::shortName(), coverage.notice(*m_ctx.language));
 }
 
 void DialogMain::notifyDue(const QDateTime &now)
@@ -497,6 +522,7 @@ void DialogMain::slotButtonZone()
         m_zoneMenu = new XButtonMenu(this);
         m_zoneMenu->load(root);
         connect(m_zoneMenu, &XButtonMenu::itemTriggered, this, &DialogMain::slotZoneTriggered);
+        addOtherPlaceEntry(m_zoneMenu);
     }
     m_zoneMenu->popup(m_buttonZone->mapToGlobal(QPoint(0, -20)));
 }
@@ -555,7 +581,22 @@ void DialogMain::slotZoneTriggered(QString name)
     if (!m_ctx.almarikManager->setZone(name, false))
         return;
     m_ctx.config->zone = name;
+    m_ctx.config->useCustomPlace = false;
     m_ctx.config->save();
+}
+
+void DialogMain::addOtherPlaceEntry(XButtonMenu *menu)
+{
+    menu->addSeparator();
+    QAction *other = menu->addAction(m_ctx.language->text(QStringLiteral("Place.Other")));
+    other->setObjectName(QStringLiteral("actionOtherPlace"));
+    connect(other, &QAction::triggered, this, &DialogMain::slotOtherPlace);
+}
+
+void DialogMain::slotOtherPlace()
+{
+    DialogPlace dialog(m_ctx, this);
+    dialog.exec();
 }
 
 // The entry texts are read once: the menu keeps the language in force when

@@ -54,12 +54,18 @@ public:
     void showStatusNotice(const QString &title, const QString &text);
     // How the stored zone was found at start.
     AlmarikManager::ZoneChoice zoneChoice() const { return m_zoneChoice; }
+    // Whether the settings chose the user's own place and it could not be
+    // computed at start (the stored zone is shown instead).
+    bool ownPlaceRefused() const { return m_ownPlaceRefused; }
     PageConfig *configPage() const { return m_pageConfig; }
     // Called on every timer tick with the current date. When the day has
     // changed while the window is shown, the home page and the calendars
     // move their mark to the new day (a hidden window catches up when it
     // is shown again).
     void followDate(const QDate &today);
+    // Tells the user once a day, from the warning window on, when the
+    // tables end, and once after they have ended (CoverageNotice).
+    void noteCoverage(const QDate &today);
 
     PrayerNotifier &notifier() { return m_notifier; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
@@ -94,6 +100,8 @@ public slots:
     void slotButtonAbout();
     void slotActionExit();
     void slotZoneTriggered(QString name);
+    // "Other place..." of the zone menu: the own-place dialog.
+    void slotOtherPlace();
     void slotUpdateLanguage();
 
 protected:
@@ -112,6 +120,10 @@ protected:
 
 private:
     void createForm();
+    // Start-up's place: the user's own place when the settings choose it
+    // and it can be computed, otherwise the stored zone.
+    void selectStartPlace();
+    void addOtherPlaceEntry(XButtonMenu *menu);
     void createBackground();
     void createTrayIcon();
     // The tray's tooltip and its menu's first line: the zone, the period
@@ -168,6 +180,7 @@ private:
     PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
     AlmarikManager::ZoneChoice m_zoneChoice = AlmarikManager::ZoneChoice::None;
+    bool m_ownPlaceRefused = false;
     PageHelp *m_pageHelp = nullptr;
     PageAbout *m_pageAbout = nullptr;
     QList<QWidget *> m_pages;
@@ -183,6 +196,7 @@ private:
     QTimer *m_timer = nullptr;
     PrayerNotifier m_notifier;
     QDate m_today;  // the date of the last tick
+    QDate m_coverageShown;  // when the notice about the tables' end was last shown
 
     // Menus, built on first use.
     XButtonMenu *m_zoneMenu = nullptr;

@@ -73,6 +73,12 @@ void PageAbout::buildForm()
     m_labelWarning->setWordWrap(true);
     m_labelWarning->setAlignment(Qt::AlignJustify | Qt::AlignTop);
 
+    // Where the prayer times come from, said once.
+    m_labelProvenance = LabelFactory::label(this, QStringLiteral("labelProvenance"), 9);
+    m_labelProvenance->setTextFormat(Qt::PlainText);
+    m_labelProvenance->setWordWrap(true);
+    m_labelProvenance->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+
     m_labelCompanyUrl = LabelFactory::link(this, QStringLiteral("labelCompanyUrl"), 9);
     m_labelCompanyUrl->setAnchorAlignment(Qt::AlignRight);
 
@@ -121,6 +127,7 @@ void PageAbout::slotUpdateLanguage()
     m_labelCompanyUrl->setText(details->website());
     m_labelCompanyUrl->setUrl(details->website());
     m_labelWarning->setText(language->text(QStringLiteral("About.Warning")));
+    m_labelProvenance->setText(language->text(QStringLiteral("Data.Provenance")));
 
     // The licence terms are the warning above; there is no separate terms
     // document or end-user agreement, so these captions stay empty.
@@ -179,16 +186,20 @@ void PageAbout::layoutPage()
 
     m_labelLine->setGeometry(Margin, y + BlockGap - RowGap, textWidth, 1);
     placeWrapped(m_labelWarning, Margin, bottomOf(m_labelLine) + BlockGap, textWidth);
-    placeWrapped(m_labelThirdParty, Margin, bottomOf(m_labelWarning) + BlockGap, textWidth);
+    placeWrapped(m_labelProvenance, Margin, bottomOf(m_labelWarning) + BlockGap, textWidth);
+    placeWrapped(m_labelThirdParty, Margin, bottomOf(m_labelProvenance) + BlockGap, textWidth);
 
-    y = bottomOf(m_labelThirdParty) + BlockGap;
+    // The terms and the user agreement at the right, under the maker's
+    // link, where the short version rows leave room.
+    y = bottomOf(m_labelCompanyUrl) + 4;
     m_labelTermName->adjustSize();
-    m_labelTermName->move(Margin, y);
     m_labelTermLink->adjustSize();
     const int gap = m_labelTermName->text().isEmpty() ? 0 : 6;
-    m_labelTermLink->setAnchorPosition(Margin + m_labelTermName->width() + gap,
+    const int termX = width() - Margin - m_labelTermName->width() - gap - m_labelTermLink->width();
+    m_labelTermName->move(termX, y);
+    m_labelTermLink->setAnchorPosition(termX + m_labelTermName->width() + gap,
                                        y + (m_labelTermName->height() - m_labelTermLink->height()) / 2);
     y += qMax(m_labelTermName->height(), m_labelTermLink->height()) + RowGap;
     m_labelUserAgreement->adjustSize();
-    m_labelUserAgreement->move(Margin, y);
+    m_labelUserAgreement->move(width() - Margin - m_labelUserAgreement->width(), y);
 }

@@ -27,6 +27,7 @@ public:
     QLabel *labelDataVersion() const { return m_labelDataVersion; }
     QLabel *labelLine() const { return m_labelLine; }
     QLabel *labelWarning() const { return m_labelWarning; }
+    QLabel *labelProvenance() const { return m_labelProvenance; }
     XUrlLabel *labelCompanyUrl() const { return m_labelCompanyUrl; }
     QLabel *labelTermName() const { return m_labelTermName; }
     XUrlLabel *labelTermLink() const { return m_labelTermLink; }
@@ -63,6 +64,7 @@ private:
     QLabel *m_labelDataVersion = nullptr;
     QLabel *m_labelLine = nullptr;
     QLabel *m_labelWarning = nullptr;
+    QLabel *m_labelProvenance = nullptr;
     XUrlLabel *m_labelCompanyUrl = nullptr;
     QLabel *m_labelTermName = nullptr;
     XUrlLabel *m_labelTermLink = nullptr;

@@ -10,9 +10,12 @@
 
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
+#include "core/coveragenotice.h"
+#include "core/dataprovenance.h"
 #include "core/language.h"
 #include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
+#include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/promptnodata.h"
 #include "ui/pages/nextprayerwatch.h"
 #include "ui/pages/panelalmarik.h"
@@ -68,6 +71,14 @@ void PageHome::buildForm()
     labelDate = LabelFactory::label(this, QStringLiteral("labelDate"), 10);
     labelHijri = LabelFactory::label(this, QStringLiteral("labelHijri"), 10);
     labelSource = LabelFactory::link(this, QStringLiteral("labelSource"), 9);
+    labelCoverage = LabelFactory::label(this, QStringLiteral("labelCoverage"), 9, QColor(247, 255, 37), QFont::Bold);
+    labelCoverage->setWordWrap(true);
+    labelCoverage->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    labelCoverage->hide();
+    labelNoTimes = LabelFactory::label(this, QStringLiteral("labelNoTimes"), 12, Qt::white, QFont::Bold);
+    labelNoTimes->setWordWrap(true);
+    labelNoTimes->setAlignment(Qt::AlignCenter);
+    labelNoTimes->hide();
 
     labelLine1 = LabelFactory::label(this, QStringLiteral("labelLine1"), 10);
     labelLine2 = LabelFactory::label(this, QStringLiteral("labelLine2"), 10);
@@ -280,12 +291,26 @@ void PageHome::slotShowNext()
 
 void PageHome::slotShowNow()
 {
-    showMonth(QDate::currentDate());
+    showMonth(today());
+}
+
+QDate PageHome::today() const
+{
+    return m_today.isValid() ? m_today : QDate::currentDate();
+}
+
+void PageHome::setToday(const QDate &today)
+{
+    if (today == m_today)
+        return;
+    m_today = today;
+    refreshCoverage();
+    layoutPage();
 }
 
 void PageHome::showMonthOfThisYear(int month)
 {
-    const int year = QDate::currentDate().year();
+    const int year = today().year();
     // The shown day is carried over, but never past the chosen month's end
     // (the 31st in a 30-day month would make the date invalid).
     const int day = qMin(m_date.isValid() ? m_date.day() : 1, QDate(year, month, 1).daysInMonth());
@@ -304,7 +329,7 @@ void PageHome::slotUpdateAlmarik()
 
 void PageHome::slotGoToToday()
 {
-    m_date = QDate::currentDate();
+    m_date = today();
     QList<DailyTimes> days;
     loadMonth(m_date.month(), m_date.year(), days);
     m_days = days;
@@ -325,10 +350,68 @@ void PageHome::showNoDataPrompt()
     prompt.exec();
 }
 
+QString PageHome::placeHeading() const
+{
+    const AlmarikManager *manager = m_ctx.almarikManager;
+    if (!manager->isCustomPlace())
+        return manager->zoneDisplayName();
+    return m_ctx.language->text(QStringLiteral("Place.Heading"))
+        .arg(manager->zoneDisplayName(), DialogPlace::conventionTitle(*m_ctx.language, manager->customConvention()));
+}
+
+// Where the times of the shown day come from; the timetable's own source
+// line when the data does not say.
+QString PageHome::sourceLine() const
+{
+    if (m_days.isEmpty())
+        return QString();
+    const QString line = DataProvenance::text(m_ctx.almarikManager->sourceOf(m_date), *m_ctx.language);
+    if (!line.isEmpty())
+        return line;
+    return m_ctx.language->text(QStringLiteral("Almarik.Source")) + QStringLiteral(": ")
+        + m_ctx.almarikManager->zoneSource();
+}
+
+// From the warning window on, a line under the verse says when the times
+// end; once they have ended and the month shown has none, the page says so
+// where the grid would be.
+void PageHome::refreshCoverage()
+{
+    const CoverageNotice notice(today(), m_ctx.almarikManager->lastCoveredDay());
+    const QString line = notice.line(*m_ctx.language);
+    const bool noTimes = notice.state() == CoverageNotice::Ended && m_days.isEmpty();
+    // Said once: in the grid's place when there is no grid.
+    labelCoverage->setText(line);
+    labelCoverage->setVisible(!line.isEmpty() && !noTimes);
+    labelTafsirQuran->setVisible(!labelCoverage->isVisible());
+    labelNoTimes->setText(noTimes ? line : QString());
+    labelNoTimes->setVisible(noTimes);
+}
+
+QString PageHome::headingText() const
+{
+    return labelZone->text();
+}
+
+QString PageHome::sourceText() const
+{
+    return labelSource->text();
+}
+
+QString PageHome::coverageText() const
+{
+    return labelCoverage->isHidden() ? QString() : labelCoverage->text();
+}
+
+QString PageHome::noTimesText() const
+{
+    return labelNoTimes->isHidden() ? QString() : labelNoTimes->text();
+}
+
 void PageHome::refreshHeader()
 {
     AlmarikManager *manager = m_ctx.almarikManager;
-    const QString zone = manager->zoneDisplayName();
+    const QString zone = placeHeading();
     labelZone->setFont(QFont(QStringLiteral("Arial"), zone.contains(QLatin1Char('\n')) ? 10 : 12, QFont::Bold));
     labelZone->setText(zone);
 
@@ -341,10 +424,11 @@ void PageHome::refreshHeader()
     labelDate->setText(QStringLiteral("%1 %2").arg(m_ctx.language->monthName(m_date.month())).arg(m_date.year()));
     labelHijri->setText(manager->hijriMonthTitle(m_date.year(), m_date.month()));
 
-    labelSource->setText(m_ctx.language->text(QStringLiteral("Almarik.Source")) + QStringLiteral(": ") + manager->zoneSource());
+    labelSource->setText(sourceLine());
     labelSource->setUrl(manager->zoneSourceUrl());
 
     labelTafsirQuran->setText(m_ctx.language->text(QStringLiteral("Almarik.Tafsir")));
+    refreshCoverage();
 }
 
 void PageHome::resizeEvent(QResizeEvent *event)
@@ -377,6 +461,8 @@ void PageHome::layoutPage()
     const int tafsirWidth = labelAyatQuran->width();
     labelTafsirQuran->setGeometry(p - 25 - tafsirWidth, labelAyatQuran->y() + labelAyatQuran->height() - 5,
                                   tafsirWidth, qMax(0, labelTafsirQuran->heightForWidth(tafsirWidth)));
+    labelCoverage->setGeometry(labelTafsirQuran->x() - 30, labelTafsirQuran->y(), labelTafsirQuran->width() + 30,
+                               qMax(40, labelCoverage->heightForWidth(labelTafsirQuran->width() + 30)));
 
     // Rules and the dark band behind the column captions.
     const int ruleWidth = p - 50;
@@ -436,6 +522,8 @@ void PageHome::layoutPage()
     }
 
     m_panel->fill(w - 80, centres, 9, m_days);
+    labelNoTimes->setGeometry(m_scrollArea->geometry().adjusted(20, 0, -20, 0));
+    labelNoTimes->raise();
     markIslamicDays();
     if (labelCountdown)
         layoutCountdown();

@@ -48,6 +48,18 @@ public:
     bool showMonth(const QDate &date);
     // The kept days of the Islamic year, marked on the month's rows.
     void setIslamicDays(const QList<IslamicDays::Day> &days);
+    // The day the page counts as today (the clock's date unless the main
+    // window's tick or a test has set one).
+    QDate today() const;
+    void setToday(const QDate &today);
+    // The heading, the source line of the shown day and the line about
+    // the end of the tables, as shown.
+    QString headingText() const;
+    QString sourceText() const;
+    QString coverageText() const;
+    // The plain statement shown instead of the grid when there are no
+    // times for today; empty when the grid is shown.
+    QString noTimesText() const;
 
 public slots:
     void slotUpdateLanguage();
@@ -75,6 +87,9 @@ private:
     void showMonthOfThisYear(int month);
     void showNoDataPrompt();
     void refreshHeader();
+    QString placeHeading() const;
+    QString sourceLine() const;
+    void refreshCoverage();
     void layoutPage();
 
     // Form widgets, all children of the page.
@@ -83,6 +98,8 @@ private:
     QLabel *labelDate = nullptr;
     QLabel *labelHijri = nullptr;
     XUrlLabel *labelSource = nullptr;
+    QLabel *labelCoverage = nullptr;
+    QLabel *labelNoTimes = nullptr;
     QFrame *frameNavigate = nullptr;
     XUrlLabel *labelPrevious = nullptr;
     XUrlLabel *labelNow = nullptr;
@@ -106,6 +123,7 @@ private:
     PanelAlmarik *m_panel = nullptr;
 
     QDate m_date;
+    QDate m_today;   // invalid: the clock's date
     QList<DailyTimes> m_days;
     QList<IslamicDays::Day> m_islamicDays;
     bool m_initialised = false;
