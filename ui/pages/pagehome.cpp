@@ -227,8 +227,14 @@ void PageHome::markIslamicDays()
 void PageHome::layoutCountdown()
 {
     labelCountdown->adjustSize();
-    const int y = qMin(labelTafsirQuran->y() + labelTafsirQuran->height(), 109 - labelCountdown->height());
-    labelCountdown->move(width() - 25 - labelCountdown->width(), y);
+    // The line about the tables' end takes the meaning's place and may be
+    // three lines long: the countdown then moves under the source line.
+    if (labelCoverage && !labelCoverage->isHidden()) {
+        labelCountdown->move(40, 109 - labelCountdown->height());
+    } else {
+        const int y = qMin(labelTafsirQuran->y() + labelTafsirQuran->height(), 109 - labelCountdown->height());
+        labelCountdown->move(width() - 25 - labelCountdown->width(), y);
+    }
     labelCountdown->raise();
 }
 
