@@ -147,6 +147,11 @@ QString AlmarikManager::zoneName() const
     return m_zone ? m_zone->name : QString();
 }
 
+QString AlmarikManager::zoneCode() const
+{
+    return m_zone ? m_zone->zoneCode : QString();
+}
+
 QString AlmarikManager::zoneDisplayName() const
 {
     return m_zone ? m_zone->displayName : QString();

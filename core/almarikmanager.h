@@ -46,6 +46,8 @@ public:
     bool isCustomPlace() const { return !m_customConvention.isEmpty(); }
     QString customConvention() const { return m_customConvention; }
     QString zoneName() const;
+    // The selected zone's code (WLY01, SBH07, ...); empty without a zone.
+    QString zoneCode() const;
     QString zoneDisplayName() const;
     QString zoneSource() const;
     QString zoneSourceUrl() const;

@@ -7,6 +7,7 @@
 
 #include "core/appconfig.h"
 #include "core/language.h"
+#include "core/nextprayer.h"
 #include "core/prayerslot.h"
 
 namespace {
@@ -130,13 +131,15 @@ PrayerNotifier::Notice PrayerNotifier::notice(int slot, int leadMinutes, const Q
         return notice;
     const PrayerSettings &settings = m_config.prayer[slot];
     const QString slotName = prayerSlotName(slot);
-    const QString prayerName = m_language.text(QStringLiteral("Prayer.") + slotName);
+    // A Friday's Zohor is Jumaat, in the title as in the message.
+    const bool jumaat = slot == Zohor && minute.date().dayOfWeek() == Qt::Friday;
+    const QString prayerName = m_language.text(NextPrayer::nameKey(slot, minute.date()));
     const QString zone = m_zoneName ? m_zoneName() : QString();
 
     notice.slot = slot;
     notice.leadMinutes = leadMinutes;
     notice.minute = minute;
-    notice.title = m_language.text(QStringLiteral("Notification.") + slotName);
+    notice.title = m_language.text(QStringLiteral("Notification.") + (jumaat ? QStringLiteral("Jumaat") : slotName));
     // Imsak, Syuruk and Duha are not prayers: their notices say what the
     // time is. A catalogue without such a text uses the general one.
     const QString messageKey = leadMinutes == 0 ? QStringLiteral("Notification.MsgOnTime")

@@ -88,7 +88,8 @@ const QStringList FullKeys = {
     QStringLiteral("WhatsApp.Description"), QStringLiteral("WhatsApp.RunWhatsApp"),
     QStringLiteral("Notification.Imsak"), QStringLiteral("Notification.Subuh"),
     QStringLiteral("Notification.Syuruk"), QStringLiteral("Notification.Duha"),
-    QStringLiteral("Notification.Zohor"), QStringLiteral("Notification.Asar"),
+    QStringLiteral("Notification.Zohor"), QStringLiteral("Notification.Jumaat"),
+    QStringLiteral("Notification.Asar"),
     QStringLiteral("Notification.Maghrib"), QStringLiteral("Notification.Isyak"),
     QStringLiteral("Notification.MsgOnTime"), QStringLiteral("Notification.MsgBeforeTime"),
     QStringLiteral("Notification.MsgOnTime.Imsak"),
@@ -133,6 +134,7 @@ const QStringList FullKeys = {
     QStringLiteral("ConfDeveloper.Title"), QStringLiteral("ConfDeveloper.Description"),
     QStringLiteral("Prayer.Jumaat"),
     QStringLiteral("Countdown.In"),
+    QStringLiteral("Countdown.Now"),
     QStringLiteral("Countdown.Minutes"),
     QStringLiteral("Countdown.Hours"),
     QStringLiteral("Countdown.HoursMinutes"),
@@ -154,6 +156,18 @@ const QStringList FullKeys = {
     QStringLiteral("Export.Written"),
     QStringLiteral("Export.Failed"),
     QStringLiteral("Export.EventDescription"),
+    QStringLiteral("Export.Menu"),
+    QStringLiteral("Export.Pdf"),
+    QStringLiteral("Export.Print"),
+    QStringLiteral("Export.Month"),
+    QStringLiteral("Export.Year"),
+    QStringLiteral("Export.WholeYear"),
+    QStringLiteral("Export.Prayers"),
+    QStringLiteral("Export.AlarmMinutes"),
+    QStringLiteral("Export.Ok"),
+    QStringLiteral("Export.Cancel"),
+    QStringLiteral("Export.Replace"),
+    QStringLiteral("Export.NoData"),
     QStringLiteral("Event.AwalMuharram"),
     QStringLiteral("Event.MaulidurRasul"),
     QStringLiteral("Event.IsrakMikraj"),
@@ -549,7 +563,7 @@ void TestLanguage::fullKeySets_data()
 void TestLanguage::fullKeySets()
 {
     QFETCH(QString, path);
-    QCOMPARE(FullKeys.size(), 352);
+    QCOMPARE(FullKeys.size(), 366);
     QCOMPARE(catalogueFor(path).keys, FullKeys);
 }
 

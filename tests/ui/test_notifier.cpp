@@ -36,6 +36,7 @@ private slots:
     void reminderAndOnTimeEachOnce_data();
     void reminderAndOnTimeEachOnce();
     void zohorOnTime();
+    void fridaysZohorIsJumaat();
     void imsakAndSubuhInTheSameMinute();
     void leadTimeCrossingMidnightIsNeverDue();
     void subuhAzanVariants_data();
@@ -365,6 +366,18 @@ void TestNotifier::zohorOnTime()
     QCOMPARE(notice.slot, int(Zohor));
     QCOMPARE(notice.leadMinutes, 0);
     QCOMPARE(notice.message, OnTime.arg(prayer(Zohor), m_zone));
+}
+
+void TestNotifier::fridaysZohorIsJumaat()
+{
+    const QDate friday = Day.addDays(1);
+    QCOMPARE(friday.dayOfWeek(), int(Qt::Friday));
+    setTimes(friday, ordinaryDay());
+    PrayerNotifier notifier = makeNotifier();
+    const PrayerNotifier::Notice notice = notifier.examine(at(friday, 13, 15, 0));
+    QCOMPARE(notice.slot, int(Zohor));
+    QCOMPARE(notice.title, QStringLiteral("Waktu Jumaat"));
+    QCOMPARE(notice.message, OnTime.arg(QStringLiteral("Jumaat"), m_zone));
 }
 
 void TestNotifier::imsakAndSubuhInTheSameMinute()

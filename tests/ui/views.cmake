@@ -22,3 +22,9 @@ almarik_add_test(NAME test_ownplace SOURCES test_ownplace.cpp viewsharness.h LIB
 if(TARGET AlmarikData)
     add_dependencies(test_ownplace AlmarikData)
 endif()
+
+# The countdown, the Qibla page and the timetable export.
+almarik_add_test(NAME test_prayerextras SOURCES test_prayerextras.cpp viewsharness.h LIBS almarik_gui)
+if(TARGET AlmarikData)
+    add_dependencies(test_prayerextras AlmarikData)
+endif()

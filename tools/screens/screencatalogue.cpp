@@ -11,13 +11,16 @@
 #include "ui/dialogs/dialogonlinesupport.h"
 #include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/dialogwhatsapp.h"
+#include "ui/dialogs/exportoptionsdialog.h"
 #include "ui/dialogs/promptexit.h"
 #include "ui/dialogs/promptnodata.h"
 #include "ui/dialogs/promptnolanguage.h"
 #include "ui/dialogs/splashscreen.h"
 #include "ui/main/dialogmain.h"
 #include "ui/pages/pagecalendar.h"
+#include "ui/controls/xurllabel.h"
 #include "ui/pages/pagehome.h"
+#include "ui/pages/pageqibla.h"
 #include "ui/pages/pageupdate.h"
 #include "ui/pages/xcalendar.h"
 #include "ui/pages/xtimepanel.h"
@@ -28,10 +31,12 @@
 #include <QTextEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QWidget>
 
 namespace {
@@ -95,6 +100,55 @@ std::function<QWidget *(QWidget *)> dialog(std::function<void(Dialog *)> step = 
     };
 }
 
+// The calendar page with the day pop-up of the first day the Islamic year
+// keeps, drawn over the window's picture.
+QWidget *keptDayPopup(QWidget *)
+{
+    auto *window = make<DialogMain>(nullptr);
+    window->show();
+    window->slotButtonCalendar();
+    auto *shot = new QLabel;
+    for (XCalendar *calendar : window->findChild<PageCalendar *>()->calendars()) {
+        for (int cell = 0; cell < XCalendar::CellCount; ++cell) {
+            if (!calendar->isMarked(cell))
+                continue;
+            window->findChild<PageCalendar *>()->scrollArea()->ensureWidgetVisible(calendar);
+            const QPoint at = calendar->cellRect(cell).center();
+            QMouseEvent move(QEvent::MouseMove, at, calendar->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(calendar, &move);
+            QPixmap picture = window->grab();
+            QPainter(&picture).drawPixmap(calendar->timePanel()->pos() - window->pos(), calendar->timePanel()->grab());
+            shot->setPixmap(picture);
+            shot->resize(picture.size());
+            delete window;
+            return shot;
+        }
+    }
+    shot->setPixmap(window->grab());
+    shot->resize(window->size());
+    delete window;
+    return shot;
+}
+
+// The home page with its export menu open, drawn over the window's picture.
+QWidget *exportMenu(QWidget *)
+{
+    auto *window = make<DialogMain>(nullptr);
+    window->show();
+    PageHome *home = window->findChild<PageHome *>();
+    QMenu *menu = home->exportMenu();
+    const QPoint below = home->exportLink()->mapTo(window, QPoint(0, home->exportLink()->height()));
+    menu->popup(window->mapToGlobal(below));
+    QPixmap picture = window->grab();
+    QPainter(&picture).drawPixmap(below - QPoint(0, menu->sizeHint().height() + home->exportLink()->height()), menu->grab());
+    menu->hide();
+    auto *shot = new QLabel;
+    shot->setPixmap(picture);
+    shot->resize(picture.size());
+    delete window;
+    return shot;
+}
+
 // Selects an own place abroad for the screens that show one (the zone
 // comes back with the next main window built by a screen that needs it).
 void ownPlace()
@@ -149,6 +203,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("prompt-nolanguage"), topLevel<PromptNoLanguage>},
         {QStringLiteral("splash"), onHost<SplashScreen>},
         {QStringLiteral("home-today"), mainWindow([](DialogMain *) {})},
+        {QStringLiteral("home-export-menu"), exportMenu},
         {QStringLiteral("home-february"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->showMonth(QDate(2027, 2, 1)); })},
         {QStringLiteral("first-run-place"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->askForPlace(true); return withMenu(w, w->zoneMenu()); }},
         {QStringLiteral("home-12-hour"), withSettings([](AppConfig &c) { c.hourSystem = AppConfig::Hour12; c.hijriAdjustment = AppConfig::HijriPlus1; }, mainWindow([](DialogMain *) {}))},
@@ -156,6 +211,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("config-almarikdata-12-hour"), withSettings([](AppConfig &c) { c.hourSystem = AppConfig::Hour12; c.hijriAdjustment = AppConfig::HijriMinus1; }, configPanel(3))},
         {QStringLiteral("calendar"), mainWindow([](DialogMain *w) { w->slotButtonCalendar(); })},
         {QStringLiteral("calendar-popup"), [](QWidget *) -> QWidget * { auto *w = make<DialogMain>(nullptr); w->show(); w->slotButtonCalendar(); XCalendar *c = w->findChild<PageCalendar *>()->calendars().value(0); auto *l = new QLabel; if (!c) { l->setPixmap(w->grab()); l->resize(w->size()); delete w; return l; } const QPoint at = c->cellRect(QDate(c->year(), c->month(), 1).dayOfWeek() % 7 + 13).center(); QMouseEvent move(QEvent::MouseMove, at, c->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier); QApplication::sendEvent(c, &move); QPixmap p = w->grab(); QPainter(&p).drawPixmap(c->timePanel()->pos() - w->pos(), c->timePanel()->grab()); l->setPixmap(p); l->resize(p.size()); delete w; return l; }},
+        {QStringLiteral("calendar-popup-kept"), keptDayPopup},
         {QStringLiteral("config-general"), configPanel(0)},
         {QStringLiteral("config-theme"), configPanel(1)},
         {QStringLiteral("config-update"), configPanel(2)},
@@ -176,7 +232,9 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("home-own-place"), mainWindow([](DialogMain *) { ownPlace(); })},
         {QStringLiteral("home-ends-soon"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->setToday(appAlmarikManager()->lastCoveredDay().addDays(-20)); w->findChild<PageHome *>()->slotGoToToday(); })},
         {QStringLiteral("home-ended"), mainWindow([](DialogMain *w) { w->findChild<PageHome *>()->setToday(appAlmarikManager()->lastCoveredDay().addDays(1)); w->findChild<PageHome *>()->slotGoToToday(); })},
-        {QStringLiteral("map"), mainWindow([](DialogMain *w) { w->slotButtonMap(); })},
+        {QStringLiteral("qibla"), mainWindow([](DialogMain *w) { w->slotButtonMap(); })},
+        {QStringLiteral("qibla-june"), mainWindow([](DialogMain *w) { w->slotButtonMap(); auto *q = w->findChild<PageQibla *>(); for (int d = 1; d <= 30; ++d) { q->setDay(QDate(QDate::currentDate().year(), 6, d)); if (q->shadowLabel()->text().contains(QLatin1Char(':'))) break; } })},
+        {QStringLiteral("export-options"), [](QWidget *) -> QWidget * { auto *d = new ExportOptionsDialog(*appMain()->uiContext().language, QDate::currentDate().year(), QDate::currentDate().month(), true); d->show(); return d; }},
         {QStringLiteral("update"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); })},
         {QStringLiteral("update-running"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); auto *page = w->findChild<PageUpdate *>(); page->slotUpdateNow(); for (int tick = 0; tick < 8; ++tick) page->slotTimer(); })},
         {QStringLiteral("update-result"), mainWindow([](DialogMain *w) { w->slotButtonUpdate(); auto *page = w->findChild<PageUpdate *>(); page->slotUpdateNow(); for (int tick = 0; tick < 21; ++tick) page->slotTimer(); })},

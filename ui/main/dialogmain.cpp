@@ -39,8 +39,10 @@
 #include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehelp.h"
+#include "core/islamicdays.h"
+#include "ui/pages/nextprayerwatch.h"
 #include "ui/pages/pagehome.h"
-#include "ui/pages/pagemap.h"
+#include "ui/pages/pageqibla.h"
 #include "ui/pages/pageupdate.h"
 
 namespace {
@@ -80,7 +82,13 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     createTrayIcon();
     createUrlLabel();
     createButtons();
+    // The countdown runs for the tray from the start; the home page, built
+    // when first shown, shows the same watch.
+    m_watch = new NextPrayerWatch(m_ctx, this);
     createPages();
+    connect(m_watch, &NextPrayerWatch::changed, this, &DialogMain::updateTrayText);
+    updateTrayText();
+    updateIslamicDays();
     m_today = QDate::currentDate();
     createBorders();
     placeBackgroundPanel();
@@ -187,7 +195,12 @@ void DialogMain::createTrayIcon()
     connect(m_actionAbout, &QAction::triggered, this, &DialogMain::slotActionAbout);
     connect(m_actionExit, &QAction::triggered, this, &DialogMain::slotActionExit);
 
+    m_actionCountdown = new QAction(this);
+    m_actionCountdown->setEnabled(false);
+
     m_trayMenu = new QMenu(this);
+    m_trayMenu->addAction(m_actionCountdown);
+    m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_actionRestore);
     m_trayMenu->addAction(m_actionStopAlarm);
     m_trayMenu->addAction(m_actionAbout);
@@ -295,13 +308,19 @@ void DialogMain::createButtons()
 // when first shown (see page()), which keeps a start to the tray light.
 void DialogMain::createPages()
 {
-    addPage(&PageHome::staticMetaObject, [this] { return m_pageHome = new PageHome(m_ctx, this); });
+    addPage(&PageHome::staticMetaObject, [this] {
+        m_pageHome = new PageHome(m_ctx, m_watch, this);
+        m_pageHome->setToday(m_today);
+        m_pageHome->setIslamicDays(m_islamicDays);
+        return m_pageHome;
+    });
     addPage(&PageCalendar::staticMetaObject, [this] {
         m_pageCalendar = new PageCalendar(m_ctx.almarikManager, m_ctx.language, this);
         m_pageCalendar->setDisplaySettings(m_ctx.config);
+        m_pageCalendar->setIslamicDays(m_islamicDays);
         return m_pageCalendar;
     });
-    addPage(&PageMap::staticMetaObject, [this] { return m_pageMap = new PageMap(*m_ctx.language, this); });
+    addPage(&PageQibla::staticMetaObject, [this] { return m_pageMap = new PageQibla(m_ctx, this); });
     addPage(&PageUpdate::staticMetaObject, [this] { return m_pageUpdate = new PageUpdate(m_ctx, this); });
     addPage(&PageConfig::staticMetaObject, [this] {
         m_pageConfig = new PageConfig(m_ctx, this);
@@ -448,9 +467,10 @@ void DialogMain::followDate(const QDate &today)
 {
     const QDate previous = m_today;
     m_today = today;
-    m_pageHome->setToday(today);
+    if (m_pageHome)
+        m_pageHome->setToday(today);
     noteCoverage(today);
-    if (!previous.isValid() || previous == today || !isVisible())
+    if (!previous.isValid() || previous == today || !isVisible() || !m_pageHome)
         return;
     // A window left open over midnight would go on marking yesterday. The
     // home page on the month of the day that ended moves on to today (at a
@@ -549,8 +569,40 @@ void DialogMain::slotSingleApp(const QString &message)
 
 void DialogMain::slotUpdateAlmarik()
 {
-    m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
-                           + m_ctx.almarikManager->zoneName());
+    updateTrayText();
+    updateIslamicDays();
+}
+
+void DialogMain::updateIslamicDays()
+{
+    m_islamicDays = IslamicDays::resolve(
+            *m_ctx.almarikManager, IslamicDays::adjustmentFromSetting(m_ctx.config->hijriAdjustment));
+    // Pages not built yet take the days when they are built.
+    if (m_pageCalendar)
+        m_pageCalendar->setIslamicDays(m_islamicDays);
+    if (m_pageHome)
+        m_pageHome->setIslamicDays(m_islamicDays);
+}
+
+void DialogMain::updateTrayText()
+{
+    QStringList lines{ApplicationInformation::shortName(), m_ctx.almarikManager->zoneName()};
+    QString countdown;
+    QString coverage;
+    if (m_watch) {
+        countdown = m_watch->summary();
+        coverage = m_watch->coverageLine();
+    }
+    for (const QString &line : {countdown, coverage}) {
+        if (!line.isEmpty())
+            lines << line;
+    }
+    m_trayIcon->setToolTip(lines.join(QLatin1Char('\n')));
+    QString first = countdown.isEmpty() ? m_ctx.almarikManager->zoneName() : countdown;
+    if (!coverage.isEmpty())
+        first += QStringLiteral(" - ") + coverage;
+    m_actionCountdown->setText(first);
+    m_actionCountdown->setVisible(!first.isEmpty());
 }
 
 void DialogMain::slotButtonMinimize()
@@ -612,7 +664,7 @@ bool DialogMain::askForPlace(bool firstRun)
 
 void DialogMain::slotButtonMap()
 {
-    showPage(page<PageMap>());
+    showPage(page<PageQibla>());
 }
 
 void DialogMain::slotButtonUpdate()

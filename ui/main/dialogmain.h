@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "core/almarikmanager.h"
+#include "core/islamicdays.h"
 #include "core/prayernotifier.h"
 #include "ui/uicontext.h"
 
 class QAction;
+class NextPrayerWatch;
 class QDateTime;
 class QLabel;
 class QMenu;
@@ -26,7 +28,7 @@ class PageCalendar;
 class PageConfig;
 class PageHelp;
 class PageHome;
-class PageMap;
+class PageQibla;
 class PageUpdate;
 class XButtonMenu;
 class XPushButton;
@@ -89,6 +91,7 @@ public:
     // The minute clock and its single-shot timer.
     MinuteClock *clock() const { return m_clock; }
     QTimer *timer() const;
+    QAction *countdownAction() const { return m_actionCountdown; }
     XButtonMenu *zoneMenu() const { return m_zoneMenu; }
     QMenu *contactMenu() const { return m_contactMenu; }
     // The page of type Page (PageHome, PageCalendar, ...), built, placed
@@ -157,6 +160,12 @@ private:
     void createBackground();
     void loadBackground();
     void createTrayIcon();
+    // The tray's tooltip and its menu's first line: the zone, the period
+    // now with the next prayer's countdown, and the timetable's end when near.
+    void updateTrayText();
+    // The kept days of the Islamic year for the selected zone, marked on
+    // the calendar and the home page.
+    void updateIslamicDays();
     void createUrlLabel();
     void createButtons();
     void createPages();
@@ -210,7 +219,9 @@ private:
     // Pages.
     PageHome *m_pageHome = nullptr;
     PageCalendar *m_pageCalendar = nullptr;
-    PageMap *m_pageMap = nullptr;
+    PageQibla *m_pageMap = nullptr;
+    NextPrayerWatch *m_watch = nullptr;
+    QList<IslamicDays::Day> m_islamicDays;
     PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
     AlmarikManager::ZoneChoice m_zoneChoice = AlmarikManager::ZoneChoice::None;
@@ -229,6 +240,7 @@ private:
     // Tray, timer and notifier.
     QSystemTrayIcon *m_trayIcon = nullptr;
     QMenu *m_trayMenu = nullptr;
+    QAction *m_actionCountdown = nullptr;
     QAction *m_actionRestore = nullptr;
     QAction *m_actionStopAlarm = nullptr;
     QAction *m_actionAbout = nullptr;

@@ -141,3 +141,10 @@ void PageCalendar::resizeEvent(QResizeEvent *event)
     m_scrollArea->setGeometry(0, 0, width(), height());
     m_content->resize(width() - 10, m_content->height());
 }
+
+void PageCalendar::setIslamicDays(const QList<IslamicDays::Day> &days)
+{
+    m_timePanel->setIslamicDays(days);
+    for (XCalendar *calendar : qAsConst(m_calendars))
+        calendar->update();
+}

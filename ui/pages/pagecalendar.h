@@ -4,6 +4,8 @@
 #include <QList>
 #include <QWidget>
 
+#include "core/islamicdays.h"
+
 class AlmarikManager;
 class QDate;
 class AppConfig;
@@ -35,6 +37,8 @@ public slots:
     void slotScrollToToday();
     // Moves the green cell to today in every calendar filled on another day.
     void slotRefreshToday();
+    // Marks the kept days of the Islamic year on every calendar.
+    void setIslamicDays(const QList<IslamicDays::Day> &days);
     // Hides the day pop-up.
     void slotHideTimePanel();
 

@@ -1,6 +1,8 @@
 #include "ui/pages/pagehome.h"
 
+#include <QAction>
 #include <QFrame>
+#include <QMenu>
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
@@ -18,7 +20,9 @@
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/promptnodata.h"
+#include "ui/pages/nextprayerwatch.h"
 #include "ui/pages/panelalmarik.h"
+#include "ui/pages/timetableexport.h"
 #include "core/logcategories.h"
 
 namespace {
@@ -38,12 +42,15 @@ void placeLink(XUrlLabel *label, int x, int y)
 }
 }
 
-PageHome::PageHome(const UiContext &ctx, QWidget *parent)
+PageHome::PageHome(const UiContext &ctx, NextPrayerWatch *watch, QWidget *parent)
     : QWidget(parent)
     , m_ctx(ctx)
 {
     setObjectName(QStringLiteral("PageHome"));
+    m_watch = watch;
     buildForm();
+    createCountdown();
+    createExportMenu();
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PageHome::slotUpdateLanguage);
     connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
@@ -143,6 +150,100 @@ void PageHome::buildForm()
     m_scrollArea->setWidget(m_panel);
 }
 
+void PageHome::createCountdown()
+{
+    labelCountdown = LabelFactory::label(this, QStringLiteral("labelCountdown"), 9, QColor(247, 255, 37), QFont::Bold);
+    if (!m_watch)
+        m_watch = new NextPrayerWatch(m_ctx, this);
+    connect(m_watch, &NextPrayerWatch::changed, this, &PageHome::showCountdown);
+    showCountdown();
+}
+
+void PageHome::showCountdown()
+{
+    labelCountdown->setText(m_watch->summary());
+    labelCountdown->setToolTip(m_watch->coverageLine());
+    layoutCountdown();
+}
+
+void PageHome::createExportMenu()
+{
+    m_export = new TimetableExport(m_ctx, this);
+    labelExport = LabelFactory::link(this, QStringLiteral("labelExport"), 9);
+    m_exportMenu = new QMenu(this);
+    m_exportMenu->setObjectName(QStringLiteral("menuExport"));
+    const struct {
+        const char *name;
+        TimetableExport::Format format;
+    } files[] = {
+        {"actionExportCalendar", TimetableExport::Calendar},
+        {"actionExportSpreadsheet", TimetableExport::Spreadsheet},
+        {"actionExportPdf", TimetableExport::Pdf},
+    };
+    for (const auto &file : files) {
+        QAction *action = m_exportMenu->addAction(QString());
+        action->setObjectName(QLatin1String(file.name));
+        const TimetableExport::Format format = file.format;
+        connect(action, &QAction::triggered, this, [this, format] {
+            const QDate shown = m_date.isValid() ? m_date : QDate::currentDate();
+            m_export->run(format, shown.year(), shown.month());
+        });
+    }
+    QAction *print = m_exportMenu->addAction(QString());
+    print->setObjectName(QStringLiteral("actionExportPrint"));
+    connect(print, &QAction::triggered, this, [this] {
+        const QDate shown = m_date.isValid() ? m_date : QDate::currentDate();
+        m_export->print(shown.year(), shown.month());
+    });
+    connect(labelExport, &XUrlLabel::clicked, this, [this] {
+        m_exportMenu->popup(labelExport->mapToGlobal(QPoint(0, labelExport->height())));
+    });
+}
+
+void PageHome::relabelExportMenu()
+{
+    const char *const keys[] = {"Export.Calendar", "Export.Spreadsheet", "Export.Pdf", "Export.Print"};
+    const QList<QAction *> actions = m_exportMenu->actions();
+    for (int k = 0; k < actions.size() && k < 4; ++k)
+        actions.at(k)->setText(m_ctx.language->text(QLatin1String(keys[k])));
+    labelExport->setText(m_ctx.language->text(QStringLiteral("Export.Menu")) + QStringLiteral(" \u25be"));
+    labelExport->adjustSize();
+}
+
+void PageHome::setIslamicDays(const QList<IslamicDays::Day> &days)
+{
+    m_islamicDays = days;
+    layoutPage();
+}
+
+void PageHome::markIslamicDays()
+{
+    for (int row = 0; row < m_days.size(); ++row) {
+        const DailyTimes &day = m_days.at(row);
+        QStringList names;
+        for (const IslamicDays::Day &kept : IslamicDays::on(m_islamicDays, QDate(day.year, day.month, day.day)))
+            names << m_ctx.language->text(kept.nameKey);
+        if (!names.isEmpty())
+            m_panel->markRow(row, names.join(QLatin1Char('\n')));
+    }
+}
+
+// The countdown sits right-aligned under the verse's meaning, above the
+// first rule.
+void PageHome::layoutCountdown()
+{
+    labelCountdown->adjustSize();
+    // The line about the tables' end takes the meaning's place and may be
+    // three lines long: the countdown then moves under the source line.
+    if (labelCoverage && !labelCoverage->isHidden()) {
+        labelCountdown->move(40, 109 - labelCountdown->height());
+    } else {
+        const int y = qMin(labelTafsirQuran->y() + labelTafsirQuran->height(), 109 - labelCountdown->height());
+        labelCountdown->move(width() - 25 - labelCountdown->width(), y);
+    }
+    labelCountdown->raise();
+}
+
 void PageHome::slotUpdateLanguage()
 {
     if (m_initialised)
@@ -151,6 +252,7 @@ void PageHome::slotUpdateLanguage()
         labelMonth[k]->setText(m_ctx.language->monthName(k + 1));
         labelMonth[k]->adjustSize();
     }
+    relabelExportMenu();
     labelPrevious->setText(m_ctx.language->text(QStringLiteral("Almarik.Previous")));
     labelNow->setText(m_ctx.language->text(QStringLiteral("Almarik.Now")));
     labelNext->setText(m_ctx.language->text(QStringLiteral("Almarik.Next")));
@@ -383,12 +485,13 @@ void PageHome::layoutPage()
         below = above;
     }
 
-    // Verse picture and its meaning at the top right.
+    // Verse picture and its meaning at the top right, the meaning as tall
+    // as its text so that the countdown fits under it.
     labelAyatQuran->adjustSize();
-    labelAyatQuran->move(p - 25 - labelAyatQuran->width(), 10);
-    labelTafsirQuran->setGeometry(p - 25 - labelAyatQuran->width(),
-                                  labelAyatQuran->y() + labelAyatQuran->height() - 5,
-                                  labelAyatQuran->width(), 40);
+    labelAyatQuran->move(p - 25 - labelAyatQuran->width(), 0);
+    const int tafsirWidth = labelAyatQuran->width();
+    labelTafsirQuran->setGeometry(p - 25 - tafsirWidth, labelAyatQuran->y() + labelAyatQuran->height() - 5,
+                                  tafsirWidth, qMax(0, labelTafsirQuran->heightForWidth(tafsirWidth)));
     labelCoverage->setGeometry(labelTafsirQuran->x() - 30, labelTafsirQuran->y(), labelTafsirQuran->width() + 30,
                                qMax(40, labelCoverage->heightForWidth(labelTafsirQuran->width() + 30)));
 
@@ -431,6 +534,7 @@ void PageHome::layoutPage()
     labelSeparator2->move(labelNow->x() + labelNow->width() + gap, linkY);
     placeLink(labelPrevious, labelSeparator1->x() - gap - labelPrevious->width(), linkY);
     placeLink(labelNext, labelSeparator2->x() + labelSeparator2->width() + gap, linkY);
+    placeLink(labelExport, ruleX, frameNavigate->y() + linkY);
 
     // Column captions midway between the first two rules.
     const int w = labelLine1->width();
@@ -451,4 +555,7 @@ void PageHome::layoutPage()
     m_panel->fill(w - 80, centres, 9, m_days, TimeFormat::fromConfig(*m_ctx.config, *m_ctx.language));
     labelNoTimes->setGeometry(m_scrollArea->geometry().adjusted(20, 0, -20, 0));
     labelNoTimes->raise();
+    markIslamicDays();
+    if (labelCountdown)
+        layoutCountdown();
 }

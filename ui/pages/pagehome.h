@@ -7,12 +7,16 @@
 #include <QWidget>
 
 #include "core/dailytimes.h"
+#include "core/islamicdays.h"
 #include "ui/uicontext.h"
 
 class QFrame;
 class QLabel;
 class QScrollArea;
 class PanelAlmarik;
+class NextPrayerWatch;
+class QMenu;
+class TimetableExport;
 class XUrlLabel;
 
 // The main window's first page: zone, position and source of the selected
@@ -22,7 +26,8 @@ class PageHome : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PageHome(const UiContext &ctx, QWidget *parent = nullptr);
+    // The page shows `watch`'s countdown; without one it keeps its own.
+    explicit PageHome(const UiContext &ctx, NextPrayerWatch *watch = nullptr, QWidget *parent = nullptr);
     ~PageHome() override;
 
     QDate shownDate() const { return m_date; }
@@ -30,12 +35,21 @@ public:
     // page holding records that the manager has already freed.
     const QList<DailyTimes> &days() const { return m_days; }
     PanelAlmarik *panel() const { return m_panel; }
+    // The period now and the next prayer's countdown, shared with the tray.
+    NextPrayerWatch *nextPrayerWatch() const { return m_watch; }
+    QLabel *countdownLabel() const { return labelCountdown; }
+    // Writes the timetable to a calendar file, a spreadsheet or a PDF.
+    TimetableExport *timetableExport() const { return m_export; }
+    XUrlLabel *exportLink() const { return labelExport; }
+    QMenu *exportMenu() const { return m_exportMenu; }
     QScrollArea *scrollArea() const { return m_scrollArea; }
     // Map link for a position, as labelGps carries it.
     static QString mapUrl(double latitude, double longitude);
     // Shows the month of date (keeping date as the shown date); when the
     // month has no data, shows the no-data prompt and changes nothing.
     bool showMonth(const QDate &date);
+    // The kept days of the Islamic year, marked on the month's rows.
+    void setIslamicDays(const QList<IslamicDays::Day> &days);
     // The day the page counts as today (the clock's date unless the main
     // window's tick or a test has set one).
     QDate today() const;
@@ -64,6 +78,12 @@ protected:
 
 private:
     void buildForm();
+    void createCountdown();
+    void showCountdown();
+    void layoutCountdown();
+    void markIslamicDays();
+    void createExportMenu();
+    void relabelExportMenu();
     bool loadMonth(int month, int year, QList<DailyTimes> &days) const;
     // Shows the month again when the clock or the Hijri adjustment changes.
     void followDisplaySettings();
@@ -97,6 +117,11 @@ private:
     QLabel *labelColumn[9] = {};
     QLabel *labelAyatQuran = nullptr;
     QLabel *labelTafsirQuran = nullptr;
+    QLabel *labelCountdown = nullptr;
+    NextPrayerWatch *m_watch = nullptr;
+    XUrlLabel *labelExport = nullptr;
+    QMenu *m_exportMenu = nullptr;
+    TimetableExport *m_export = nullptr;
     XUrlLabel *labelMonth[12] = {};
     QScrollArea *m_scrollArea = nullptr;
     PanelAlmarik *m_panel = nullptr;
@@ -104,6 +129,7 @@ private:
     QDate m_date;
     QDate m_today;   // invalid: the clock's date
     QList<DailyTimes> m_days;
+    QList<IslamicDays::Day> m_islamicDays;
     bool m_initialised = false;
     QPair<int, int> m_shownDisplay;   // hour system, Hijri adjustment
     UiContext m_ctx;

@@ -95,6 +95,7 @@ void PanelAlmarik::fill(int width, const int *centres, int count, const QList<Da
         for (int column = 0; column < ColumnCount; ++column) {
             QLabel *label = m_labels[column][row];
             label->setFont(isToday ? todayFont : normalFont);
+            label->setToolTip(QString());
             setTextColour(label, isToday ? TodayText : NormalText);
             label->adjustSize();
             if (column < columns)
@@ -112,4 +113,20 @@ void PanelAlmarik::fill(int width, const int *centres, int count, const QList<Da
         height += dayLabel->height() + 1;
     }
     resize(width, height);
+}
+
+void PanelAlmarik::markRow(int row, const QString &names)
+{
+    if (row < 0 || row >= RowCount)
+        return;
+    QFont marked = m_labels[0][row]->font();
+    marked.setUnderline(true);
+    m_labels[0][row]->setFont(marked);
+    for (int column = 0; column < ColumnCount; ++column)
+        m_labels[column][row]->setToolTip(names);
+}
+
+bool PanelAlmarik::isRowMarked(int row) const
+{
+    return row >= 0 && row < RowCount && m_labels[0][row]->font().underline();
 }

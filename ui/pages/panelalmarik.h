@@ -29,6 +29,10 @@ public:
     // today's month.
     void fill(int width, const int *centres, int count, const QList<DailyTimes> &days,
               const TimeFormat &format = TimeFormat(), const QDate &today = QDate::currentDate());
+    // Marks a filled row as a kept day of the Islamic year: its day number
+    // underlined, the names as the row's tooltip. fill() clears the marks.
+    void markRow(int row, const QString &names);
+    bool isRowMarked(int row) const;
     // y of the highlight bar; 0 when no row is highlighted.
     int highlightY() const;
 

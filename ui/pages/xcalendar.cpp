@@ -1,5 +1,7 @@
 #include "ui/pages/xcalendar.h"
 
+#include "core/islamicdays.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +27,7 @@ const QColor DayColour(17, 17, 17, 100);
 const QColor HeaderColour(17, 17, 17, 150);
 const QColor CellTextColour(97, 96, 95);
 const QColor HijriColour(247, 255, 37);
+const QColor KeptDayColour(247, 255, 37);
 
 const char *const WeekdayKeys[7] = {
     "DateTime.ShortSunday", "DateTime.ShortMonday", "DateTime.ShortTuesday", "DateTime.ShortWednesday",
@@ -347,7 +350,27 @@ void XCalendar::paintEvent(QPaintEvent *event)
         painter.setPen(isToday ? QColor(Qt::black) : HijriColour);
         painter.drawStaticText(QPoint(rect.right() + 1 - hijriMetrics.widths[cell.hijriDay] - 3, rect.y() + 3),
                                m_numberTexts->text(true, isToday, cell.hijriDay));
+        if (isMarked(index)) {
+            // A corner in the lower right: the day is one the Islamic
+            // year keeps; its name is in the pop-up.
+            const int side = qMax(5, rect.height() / 4);
+            const QPoint corner(rect.right(), rect.bottom());
+            const QPolygon mark({corner, corner - QPoint(side, 0), corner - QPoint(0, side)});
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(isToday ? QColor(Qt::black) : KeptDayColour);
+            painter.drawPolygon(mark);
+            painter.setBrush(Qt::NoBrush);
+        }
     }
+}
+
+bool XCalendar::isMarked(int index) const
+{
+    ensureFilled();
+    if (index < 0 || index >= CellCount || m_cells[index].day <= 0 || !m_timePanel)
+        return false;
+    const QDate date(m_year, m_month, m_cells[index].day);
+    return !IslamicDays::on(m_timePanel->islamicDays(), date).isEmpty();
 }
 
 void XCalendar::mouseMoveEvent(QMouseEvent *event)

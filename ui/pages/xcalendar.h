@@ -47,6 +47,9 @@ public:
     // stay as they were when a new zone has no table for the month.
     int dayNumber(int index) const;
     int hijriDayNumber(int index) const;
+    // Whether a cell carries the mark of a kept day of the Islamic year
+    // (the time panel holds the days).
+    bool isMarked(int index) const;
     // The cell that is green: today's, or -1.
     int todayCell() const;
     // Where a cell lies in the calendar, and the cell under a point (-1

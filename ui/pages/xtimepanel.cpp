@@ -6,6 +6,7 @@
 #include "core/dailytimes.h"
 #include "core/language.h"
 #include "core/timeformat.h"
+#include "core/nextprayer.h"
 
 namespace {
 const int HideDelay = 50;
@@ -63,6 +64,11 @@ XTimePanel::XTimePanel(const AlmarikManager *manager, const Language *language, 
         heading->setText(QString());
         heading->adjustSize();
     }
+    labelEvent = makeLabel(this, "labelEvent", 9);
+    labelEvent->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+    labelEvent->setStyleSheet(QStringLiteral("QLabel { color : #f7ff25; }"));
+    labelEvent->setAlignment(Qt::AlignCenter);
+    labelEvent->hide();
 
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         labelName[slot] = makeLabel(this, "labelName", 10);
@@ -82,10 +88,14 @@ void XTimePanel::setDay(const DailyTimes &day)
     labelZone->setText(m_manager->zoneDisplayName());
     labelDate->setText(m_language->dateText(m_language->monthName(day.month), day.day, day.year));
     labelHijri->setText(m_language->dateText(day.hijriMonthName, day.hijriDay, day.hijriYear));
+    const QStringList events = islamicDayNames(QDate(day.year, day.month, day.day));
+    labelEvent->setText(events.join(QLatin1Char('\n')));
+    labelEvent->setVisible(!events.isEmpty());
+    labelEvent->adjustSize();
     const TimeFormat format = m_config ? TimeFormat::fromConfig(*m_config, *m_language) : TimeFormat();
     // The panel lives as long as its page: the names follow the language.
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-        labelName[slot]->setText(m_language->text(QStringLiteral("Prayer.") + prayerSlotName(slot)));
+        labelName[slot]->setText(m_language->text(NextPrayer::nameKey(slot, QDate(day.year, day.month, day.day))));
         labelTime[slot]->setText(format.text(day, slot));
     }
 
@@ -96,6 +106,14 @@ void XTimePanel::setDay(const DailyTimes &day)
         labelTime[slot]->adjustSize();
     }
     layoutPanel();
+}
+
+QStringList XTimePanel::islamicDayNames(const QDate &date) const
+{
+    QStringList names;
+    for (const IslamicDays::Day &kept : IslamicDays::on(m_islamicDays, date))
+        names << m_language->text(kept.nameKey);
+    return names;
 }
 
 void XTimePanel::startHiding()
@@ -124,6 +142,8 @@ void XTimePanel::layoutPanel()
     int needed = 150;
     for (const QLabel *heading : {labelZone, labelDate, labelHijri})
         needed = qMax(needed, heading->width() + 20);
+    if (!labelEvent->isHidden())
+        needed = qMax(needed, labelEvent->width() + 20);
     for (int slot = 0; slot < PrayerSlotCount; ++slot)
         needed = qMax(needed, 25 + labelName[slot]->width() + 10 + labelTime[slot]->width() + 25);
     const int w = needed;
@@ -132,6 +152,10 @@ void XTimePanel::layoutPanel()
     labelHijri->move(w / 2 - labelHijri->width() / 2, labelDate->y() + labelDate->height() + 1);
 
     int y = labelHijri->y() + labelHijri->height() + 5;
+    if (!labelEvent->isHidden()) {
+        labelEvent->move(w / 2 - labelEvent->width() / 2, labelHijri->y() + labelHijri->height() + 2);
+        y = labelEvent->y() + labelEvent->height() + 5;
+    }
     int lastBottom = y;
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         labelName[slot]->move(25, y);

@@ -1,9 +1,11 @@
 #ifndef XTIMEPANEL_H
 #define XTIMEPANEL_H
 
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
+#include "core/islamicdays.h"
 #include "core/prayerslot.h"
 
 class AlmarikManager;
@@ -25,6 +27,13 @@ public:
     void setDay(const DailyTimes &day);
     // The settings whose clock the times follow; none: the 24-hour clock.
     void setDisplaySettings(const AppConfig *config) { m_config = config; }
+    // The kept days of the Islamic year that the calendars mark; their
+    // names show under the Hijri date of their day.
+    void setIslamicDays(const QList<IslamicDays::Day> &days) { m_islamicDays = days; }
+    const QList<IslamicDays::Day> &islamicDays() const { return m_islamicDays; }
+    // The names of the kept days on a date, in the catalogue's language.
+    QStringList islamicDayNames(const QDate &date) const;
+    QLabel *eventLabel() const { return labelEvent; }
     // Hides the panel 50 ms from now unless showKept() comes first.
     void startHiding();
     bool isHidePending() const { return m_timer.isActive(); }
@@ -46,6 +55,8 @@ private:
     QLabel *labelZone = nullptr;
     QLabel *labelDate = nullptr;
     QLabel *labelHijri = nullptr;
+    QLabel *labelEvent = nullptr;
+    QList<IslamicDays::Day> m_islamicDays;
     QLabel *labelName[PrayerSlotCount] = {};
     QLabel *labelTime[PrayerSlotCount] = {};
     QLabel *labelBorderTop = nullptr;
