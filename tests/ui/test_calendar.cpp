@@ -669,6 +669,7 @@ void TestCalendar::displaySettingsFollowTheChoices()
     appConfig().showSplashScreen = false;
 
     DialogMain window(appMain()->uiContext());
+    window.pages();
     auto *hours = window.findChild<QComboBox *>(QStringLiteral("comboHourSystem"));
     auto *hijri = window.findChild<QComboBox *>(QStringLiteral("comboHijri"));
     QVERIFY(hours && hijri);

@@ -313,7 +313,7 @@ void TestNotifier::zohorTenMinutesBefore()
     QCOMPARE(onTime.slot, int(Zohor));
     QVERIFY(!onTime.isReminder());
     QCOMPARE(onTime.message, OnTime.arg(prayer(Zohor), m_zone));
-    QCOMPARE(onTime.soundUrl, QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3"));
+    QCOMPARE(onTime.soundUrl, QStringLiteral("qrc:/sounds/AzanBelunar.mp3"));
 }
 
 void TestNotifier::reminderAndOnTimeEachOnce_data()
@@ -354,7 +354,7 @@ void TestNotifier::reminderAndOnTimeEachOnce()
     QVERIFY(!rung.at(1).isReminder());
     QCOMPARE(rung.at(1).slot, int(Zohor));
     QCOMPARE(rung.at(1).minute, at(Day, 13, 15));
-    QCOMPARE(rung.at(1).soundUrl, QStringLiteral("qrc:/sounds/ShortAzanBelunar.mp3"));
+    QCOMPARE(rung.at(1).soundUrl, QStringLiteral("qrc:/sounds/AzanBelunar.mp3"));
 }
 
 void TestNotifier::zohorOnTime()
@@ -376,7 +376,7 @@ void TestNotifier::fridaysZohorIsJumaat()
     PrayerNotifier notifier = makeNotifier();
     const PrayerNotifier::Notice notice = notifier.examine(at(friday, 13, 15, 0));
     QCOMPARE(notice.slot, int(Zohor));
-    QCOMPARE(notice.title, QStringLiteral("Waktu Jumaat"));
+    QCOMPARE(notice.title, QStringLiteral("Jumaat prayer time"));
     QCOMPARE(notice.message, OnTime.arg(QStringLiteral("Jumaat"), m_zone));
 }
 

@@ -159,7 +159,7 @@ void TestOwnPlace::chooserSavesAndStartUpServesThePlace()
     DialogMain window(appMain()->uiContext());
     QVERIFY(appAlmarikManager()->isCustomPlace());
     QCOMPARE(window.zoneChoice(), AlmarikManager::ZoneChoice::Stored);
-    auto *home = window.findChild<PageHome *>();
+    auto *home = window.page<PageHome>();
     QCOMPARE(home->headingText(), QStringLiteral("Rumah London (Muslim World League)"));
     // London's midsummer: Maghrib after nine in the evening, on the
     // British clock.
@@ -369,7 +369,7 @@ void TestOwnPlace::warningWindow()
     ctx.desktopNotifier = &notifier;
     TraylessWindow window(ctx);
     window.show();
-    auto *home = window.findChild<PageHome *>();
+    auto *home = window.page<PageHome>();
     window.followDate(today);
     home->slotGoToToday();
 

@@ -214,7 +214,7 @@ void TestPrayerExtras::homeAndTrayShowTheCountdown()
     const QDateTime now = at(date, slot, minutesBefore).addSecs(30);
 
     DialogMain window(appMain()->uiContext());
-    PageHome *home = window.findChild<PageHome *>();
+    PageHome *home = window.page<PageHome>();
     QVERIFY(home);
     NextPrayerWatch *watch = home->nextPrayerWatch();
     watch->setClock([now] { return now; });
@@ -233,7 +233,7 @@ void TestPrayerExtras::trayTellsTheTimetablesEnd()
     QVERIFY(last.isValid());
     const QDateTime now(last.addDays(-10), QTime(12, 0));
     DialogMain window(appMain()->uiContext());
-    window.findChild<PageHome *>()->nextPrayerWatch()->setClock([now] { return now; });
+    window.page<PageHome>()->nextPrayerWatch()->setClock([now] { return now; });
 
     const QString line = CoverageNotice(now.date(), last).line(*appLanguage());
     QVERIFY(!line.isEmpty());
@@ -243,7 +243,7 @@ void TestPrayerExtras::trayTellsTheTimetablesEnd()
 
     // Far from the end nothing is said.
     const QDateTime early(m_today, QTime(12, 0));
-    window.findChild<PageHome *>()->nextPrayerWatch()->setClock([early] { return early; });
+    window.page<PageHome>()->nextPrayerWatch()->setClock([early] { return early; });
     if (CoverageNotice(m_today, last).state() == CoverageNotice::None)
         QVERIFY(!window.trayIcon()->toolTip().contains(line));
 }
@@ -290,7 +290,7 @@ void TestPrayerExtras::keptDaysAreMarked()
     QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Kuala Lumpur"), false));
 
     XCalendar *calendar = nullptr;
-    for (XCalendar *each : window.findChild<PageCalendar *>()->calendars()) {
+    for (XCalendar *each : window.page<PageCalendar>()->calendars()) {
         if (each->year() == aidilfitri.year() && each->month() == aidilfitri.month())
             calendar = each;
     }
@@ -309,7 +309,7 @@ void TestPrayerExtras::keptDaysAreMarked()
     QCOMPARE(calendar->timePanel()->eventLabel()->text(), QStringLiteral("Hari Raya Aidilfitri"));
     QVERIFY(!calendar->timePanel()->eventLabel()->isHidden());
 
-    PageHome *home = window.findChild<PageHome *>();
+    PageHome *home = window.page<PageHome>();
     QVERIFY(home->showMonth(aidilfitri));
     QVERIFY(home->panel()->isRowMarked(aidilfitri.day() - 1));
     QCOMPARE(home->panel()->cellLabel(aidilfitri.day() - 1, 0)->toolTip(), QStringLiteral("Hari Raya Aidilfitri"));
