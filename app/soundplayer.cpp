@@ -1,62 +1,75 @@
 #include "app/soundplayer.h"
 
-#include <QMediaPlayer>
+#include <QCoreApplication>
+#include <QDir>
 
 #include "core/logcategories.h"
-#include "core/soundrecordings.h"
+
+namespace {
+const char ModuleName[] = "AlmarikSound";
+using CreatePlayer = AbstractSoundPlayer *(*)();
+}
+
+SoundPlayer::SoundPlayer(const QString &modulePath)
+{
+    // Relative to the program, not to the library search path: the module
+    // is the program's own, installed beside it.
+    m_module.setFileName(modulePath.isEmpty()
+                                 ? QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(ModuleName))
+                                 : modulePath);
+}
 
 SoundPlayer::~SoundPlayer()
 {
-    delete m_player;
+    // The player's code lives in the module: it goes first. The module
+    // stays mapped until the process ends, as Qt's own plug-ins do.
+    m_backEnd.reset();
 }
 
-QUrl SoundPlayer::urlFor(const QString &path)
+AbstractSoundPlayer *SoundPlayer::backEnd()
 {
-    if (path.left(5).compare(QLatin1String("qrc:/"), Qt::CaseInsensitive) == 0) {
-        // A sound name stands for a recording that other names may share.
-        const QString recording = SoundRecordings::recordingUrl(path);
-        return QUrl(recording.isEmpty() ? path : recording);
+    if (m_tried)
+        return m_backEnd.get();
+    m_tried = true;
+    auto create = reinterpret_cast<CreatePlayer>(m_module.resolve("almarikCreateSoundPlayer"));
+    if (!create) {
+        m_loadError = m_module.errorString();
+        qCWarning(lcSound).noquote() << "The sound module could not be loaded:" << m_loadError;
+        return nullptr;
     }
-    return QUrl::fromLocalFile(path);
-}
-
-QMediaPlayer *SoundPlayer::player()
-{
-    if (!m_player) {
-        m_player = new QMediaPlayer;
-        // Errors arrive later than play() returns: a missing file, a format
-        // the back end cannot decode, no audio device.
-        QObject::connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), m_player,
-                         [this, player = m_player](QMediaPlayer::Error error) {
-                             qCWarning(lcSound).noquote()
-                                     << "Cannot play" << player->media().request().url().toString()
-                                     << "- error" << int(error) << player->errorString();
-                             reportFailure(player->errorString());
-                         });
-    }
-    return m_player;
+    m_backEnd.reset(create());
+    m_backEnd->setFailureHandler(this, [this](const QString &reason) { reportFailure(reason); });
+    return m_backEnd.get();
 }
 
 bool SoundPlayer::play(const QString &path, int volume)
 {
-    QMediaPlayer *mediaPlayer = player();
-    mediaPlayer->stop();
-    mediaPlayer->setMedia(urlFor(path));
-    mediaPlayer->setVolume(volume);
-    mediaPlayer->play();
-    if (mediaPlayer->error() != QMediaPlayer::NoError) {
-        qCWarning(lcSound).noquote() << "Cannot play" << path << '-' << mediaPlayer->errorString();
-        reportFailure(mediaPlayer->errorString());
+    AbstractSoundPlayer *player = backEnd();
+    if (!player) {
+        qCWarning(lcSound).noquote() << "Cannot play" << path << "- no sound module";
+        reportFailure(m_loadError);
         return false;
     }
-    qCDebug(lcSound).noquote() << "Playing" << path << "at volume" << volume;
-    return true;
+    return player->play(path, volume);
 }
 
 bool SoundPlayer::stop()
 {
     // Nothing can be playing before the first sound.
-    if (m_player)
-        m_player->stop();
-    return true;
+    return m_backEnd ? m_backEnd->stop() : true;
+}
+
+QString SoundPlayer::source() const
+{
+    return m_backEnd ? m_backEnd->source() : QString();
+}
+
+int SoundPlayer::volume() const
+{
+    return m_backEnd ? m_backEnd->volume() : 0;
+}
+
+bool SoundPlayer::isPlaying() const
+{
+    return m_backEnd && m_backEnd->isPlaying();
 }
