@@ -116,6 +116,7 @@ DialogMain::~DialogMain()
 
 void DialogMain::selectStartPlace()
 {
+    m_ctx.almarikManager->setAbroadAdjustments(m_ctx.config->abroadAdjustments);
     if (m_ctx.config->useCustomPlace && m_ctx.almarikManager->setCustomPlace(m_ctx.config->customPlace)) {
         m_zoneChoice = AlmarikManager::ZoneChoice::Stored;
         return;
