@@ -95,6 +95,7 @@ private:
     QString sourceLine() const;
     void refreshCoverage();
     void layoutPage();
+    void fitGridToWholeRows();
 
     // Form widgets, all children of the page.
     QLabel *labelZone = nullptr;
