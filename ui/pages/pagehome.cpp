@@ -17,6 +17,7 @@
 #include "core/dataprovenance.h"
 #include "core/language.h"
 #include "ui/controls/labelfactory.h"
+#include "ui/controls/taborder.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/promptnodata.h"
@@ -51,6 +52,7 @@ PageHome::PageHome(const UiContext &ctx, NextPrayerWatch *watch, QWidget *parent
     buildForm();
     createCountdown();
     createExportMenu();
+    orderTabs();
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PageHome::slotUpdateLanguage);
     connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
@@ -142,6 +144,8 @@ void PageHome::buildForm()
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The bar is hidden: the arrow and page keys scroll the focused grid.
+    m_scrollArea->setFocusPolicy(Qt::StrongFocus);
     QPalette clear = m_scrollArea->palette();
     clear.setColor(QPalette::Window, ClearBackground);
     m_scrollArea->setPalette(clear);
@@ -157,6 +161,17 @@ void PageHome::buildForm()
         if (snapped != value)
             bar->setValue(snapped);
     });
+}
+
+// Tab goes as the page reads: the map and source links of the heading, the
+// grid (arrow keys scroll it), the months beside it, then the line under it.
+void PageHome::orderTabs()
+{
+    QList<QWidget *> order{labelGps, labelSource, m_scrollArea};
+    for (XUrlLabel *month : labelMonth)
+        order.append(month);
+    order << labelExport << labelPrevious << labelNow << labelNext;
+    TabOrder::chain(order);
 }
 
 void PageHome::createCountdown()
