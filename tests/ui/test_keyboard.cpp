@@ -1,6 +1,6 @@
 // The keyboard: the program's own controls answer Enter, Return and Space,
-// Escape closes every dialog, and Tab walks the main window (on the home
-// page) and the dialogs in reading order, reaching every control once.
+// Escape closes every dialog, and Tab walks the main window (on several of
+// its pages) and the dialogs in reading order, reaching every control once.
 
 #include "app/appmain.h"
 #include "core/prayerslot.h"
@@ -385,6 +385,16 @@ void TestKeyboard::mainWindowTabsInReadingOrder()
             inMenu << widget;
     }
     QVERIFY(!inPanel.isEmpty());
+    // From the top: the frame's buttons, the page's controls all together,
+    // then the row of buttons.
+    QList<QWidget *> fromTop = walked;
+    auto *minimize = window.findChild<XPushButton *>(QStringLiteral("buttonMinimize"));
+    std::rotate(fromTop.begin(), fromTop.begin() + fromTop.indexOf(minimize), fromTop.end());
+    const int onPage = inPanel.size() + inMenu.size();
+    QCOMPARE(fromTop.at(1), window.findChild<QWidget *>(QStringLiteral("buttonHide")));
+    for (int k = 0; k < onPage; ++k)
+        QVERIFY2(shown->isAncestorOf(fromTop.at(2 + k)), qPrintable(nameOf(fromTop.at(2 + k))));
+    QCOMPARE(fromTop.at(2 + onPage), window.findChild<QWidget *>(QStringLiteral("buttonHome")));
     if (panel.isEmpty()) {
         verifyReadingOrder(walked);
     } else {
