@@ -46,7 +46,8 @@ PanelAlmarik::PanelAlmarik(QWidget *parent)
             label->setText(column == 0 ? QString::number(row + 1) : QStringLiteral("05:45"));
             label->adjustSize();
             if (column == 0) {
-                y = row * (label->height() + 1);
+                m_rowPitch = label->height() + 1;
+                y = row * m_rowPitch;
                 label->move(18, y);
             } else {
                 label->move(40 + (column - 1) * pitch + pitch / 2 - label->width() / 2, y);
@@ -79,9 +80,13 @@ void PanelAlmarik::fill(int width, const int *centres, int count, const QList<Da
     // another month would sit over the wrong day.
     labelHighlight->hide();
 
-    int height = 0;
+    // Texts and fonts first: the tallest label of the month sets the pitch
+    // at which the rows then stand.
+    const int shown = qMin(int(days.size()), int(RowCount));
+    int tallest = 0;
+    int todayRow = -1;
     for (int row = 0; row < RowCount; ++row) {
-        if (row >= days.size()) {
+        if (row >= shown) {
             for (int column = 0; column < ColumnCount; ++column)
                 m_labels[column][row]->hide();
             continue;
@@ -98,21 +103,28 @@ void PanelAlmarik::fill(int width, const int *centres, int count, const QList<Da
             label->setToolTip(QString());
             setTextColour(label, isToday ? TodayText : NormalText);
             label->adjustSize();
-            if (column < columns)
-                label->move(centres[column] - label->width() / 2, label->y());
+            tallest = qMax(tallest, label->height());
         }
-        QLabel *dayLabel = m_labels[0][row];
-        if (isToday) {
-            labelHighlight->resize(width, dayLabel->height());
-            labelHighlight->move(0, dayLabel->y());
+        if (isToday)
+            todayRow = row;
+    }
+    if (tallest > 0)
+        m_rowPitch = tallest + 1;
+
+    for (int row = 0; row < shown; ++row) {
+        const int y = row * m_rowPitch;
+        for (int column = 0; column < ColumnCount; ++column) {
+            QLabel *label = m_labels[column][row];
+            label->move(column < columns ? centres[column] - label->width() / 2 : label->x(), y);
+            label->show();
+        }
+        if (row == todayRow) {
+            labelHighlight->setGeometry(0, y, width, m_rowPitch - 1);
             labelHighlight->show();
             labelHighlight->lower();
         }
-        for (int column = 0; column < ColumnCount; ++column)
-            m_labels[column][row]->show();
-        height += dayLabel->height() + 1;
     }
-    resize(width, height);
+    resize(width, shown * m_rowPitch);
 }
 
 void PanelAlmarik::markRow(int row, const QString &names)

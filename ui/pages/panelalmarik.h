@@ -35,12 +35,17 @@ public:
     bool isRowMarked(int row) const;
     // y of the highlight bar; 0 when no row is highlighted.
     int highlightY() const;
+    // The distance from one row's top to the next one's: every row starts
+    // at a whole multiple of it and the panel is a whole number of rows
+    // tall, so a view as tall as some rows shows them uncut.
+    int rowPitch() const { return m_rowPitch; }
 
     QLabel *cellLabel(int row, int column) const;
     QLabel *highlightBar() const { return labelHighlight; }
 
 private:
     QLabel *labelHighlight = nullptr;
+    int m_rowPitch = 1;
     QLabel *m_labels[ColumnCount][RowCount] = {};
 };
 
