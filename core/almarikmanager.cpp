@@ -9,6 +9,7 @@
 #include "core/calc/conventioncatalogue.h"
 #include "core/customplacetimes.h"
 #include "core/pluginbinder.h"
+#include "core/zonetimezone.h"
 #include "plugin-api/ialmarikobject.h"
 
 AlmarikManager::AlmarikManager(QObject *parent)
@@ -65,11 +66,20 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
     delete m_zone;
     m_zone = location;
     m_customConvention.clear();
+    m_days = tableDays(m_zone->zoneCode);
+    if (isPlaceAbroad() && !adjustAbroadDays(m_days, m_abroadAdjustments))
+        qCWarning(lcData).noquote() << "adjustments cannot be computed for" << m_zone->name
+                                    << "- showing its table's times";
+    emit updated();
+    return true;
+}
 
+QList<DailyTimes> AlmarikManager::tableDays(const QString &zoneCode) const
+{
     QList<AlmarikDay *> delivered;
-    m_api->dayTimes(m_zone->zoneCode, delivered);
-    m_days.clear();
-    m_days.reserve(delivered.size());
+    m_api->dayTimes(zoneCode, delivered);
+    QList<DailyTimes> days;
+    days.reserve(delivered.size());
     for (const AlmarikDay *source : qAsConst(delivered)) {
         DailyTimes day;
         day.day = source->day;
@@ -83,12 +93,46 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
             day.times[slot][0] = source->times[slot][0];
             day.times[slot][1] = source->times[slot][1];
         }
-        m_days.append(day);
+        days.append(day);
     }
     qDeleteAll(delivered);
-    emit updated();
-    return true;
+    return days;
 }
+
+namespace {
+
+// The Hijri date of a day is the takwim's, the same in every zone: a
+// computed place takes it (and Ramadan) from a zone's days.
+CustomPlaceTimes::HijriSource hijriSourceOf(const QList<DailyTimes> &takwim)
+{
+    QHash<qint64, DailyTimes> hijriOf;
+    for (const DailyTimes &d : takwim)
+        hijriOf.insert(QDate(d.year, d.month, d.day).toJulianDay(), d);
+    return [hijriOf](const QDate &date, DailyTimes &day) {
+        const auto source = hijriOf.constFind(date.toJulianDay());
+        if (source == hijriOf.constEnd())
+            return 0;
+        day.hijriDay = source->hijriDay;
+        day.hijriMonthName = source->hijriMonthName;
+        day.hijriYear = source->hijriYear;
+        return source->hijriMonthName == QLatin1String("Ramadan") ? 9 : 0;
+    };
+}
+
+int minutesOf(const DailyTimes &day, int slot)
+{
+    return day.times[slot][0] * 60 + day.times[slot][1];
+}
+
+void setMinutes(DailyTimes &day, int slot, int minutes)
+{
+    // Held within the day, as CustomPlaceTimes holds its times.
+    const int m = ((minutes % 1440) + 1440) % 1440;
+    day.times[slot][0] = m / 60;
+    day.times[slot][1] = m % 60;
+}
+
+} // namespace
 
 bool AlmarikManager::setCustomPlace(const CustomPlace &place)
 {
@@ -98,24 +142,11 @@ bool AlmarikManager::setCustomPlace(const CustomPlace &place)
     AlmarikLocation *reference = m_api->location(m_api->defaultLocation());
     if (!reference)
         return false;
-    // The Hijri date of a day is the takwim's, the same in every zone.
-    QList<AlmarikDay *> takwim;
-    m_api->dayTimes(reference->zoneCode, takwim);
+    const QList<DailyTimes> takwim = tableDays(reference->zoneCode);
     delete reference;
-    QHash<qint64, const AlmarikDay *> hijriOf;
-    for (const AlmarikDay *d : qAsConst(takwim))
-        hijriOf.insert(QDate(d->year, d->month, d->day).toJulianDay(), d);
 
     CustomPlaceTimes times(place, ConventionCatalogue::builtIn());
-    times.setHijriSource([&hijriOf](const QDate &date, DailyTimes &day) {
-        const AlmarikDay *source = hijriOf.value(date.toJulianDay());
-        if (!source)
-            return 0;
-        day.hijriDay = source->hijriDay;
-        day.hijriMonthName = source->hijriMonthName;
-        day.hijriYear = source->hijriYear;
-        return source->hijriMonthName == QLatin1String("Ramadan") ? 9 : 0;
-    });
+    times.setHijriSource(hijriSourceOf(takwim));
     QList<DailyTimes> days;
     bool ok = times.isValid();
     for (QDate d(firstYear, firstMonth, 1); ok && d <= QDate(lastYear, lastMonth, 1).addMonths(1).addDays(-1);
@@ -124,7 +155,6 @@ bool AlmarikManager::setCustomPlace(const CustomPlace &place)
         ok = times.timesOfDay(d, day);
         days.append(day);
     }
-    qDeleteAll(takwim);
     if (!ok)
         return false;
 
@@ -139,6 +169,76 @@ bool AlmarikManager::setCustomPlace(const CustomPlace &place)
     m_days = days;
     m_customConvention = times.place().convention.toUpper();
     emit updated();
+    return true;
+}
+
+bool AlmarikManager::isPlaceAbroad() const
+{
+    return m_zone && !isCustomPlace() && !m_provenance.convention(m_zone->zoneCode).isEmpty();
+}
+
+bool AlmarikManager::setAbroadAdjustments(const PlaceAdjustments &adjustments)
+{
+    if (!isPlaceAbroad()) {
+        m_abroadAdjustments = adjustments;
+        return true;
+    }
+    QList<DailyTimes> days = tableDays(m_zone->zoneCode);
+    if (!adjustAbroadDays(days, adjustments))
+        return false;
+    m_abroadAdjustments = adjustments;
+    m_days = days;
+    emit updated();
+    return true;
+}
+
+bool AlmarikManager::adjustAbroadDays(QList<DailyTimes> &days, const PlaceAdjustments &adjustments) const
+{
+    if (adjustments.isDefault())
+        return true;
+    QList<DailyTimes> adjusted = days;
+    if (adjustments.changesRules()) {
+        // The place as the table computed it, and with the user's rules:
+        // the same calculator as the own place's, so the difference is
+        // exactly what the rules change.
+        CustomPlace convention;
+        convention.name = m_zone->name;
+        convention.latitude = m_zone->latitude;
+        convention.longitude = m_zone->longitude;
+        convention.timeZone = QString::fromUtf8(ZoneTimeZone::of(m_zone->zoneCode).id());
+        convention.convention = m_provenance.convention(m_zone->zoneCode);
+        CustomPlace chosen = convention;
+        chosen.asarSchool = adjustments.asarSchool;
+        chosen.highLatitude = adjustments.highLatitude;
+        const CustomPlaceTimes::HijriSource hijri = hijriSourceOf(days);
+        CustomPlaceTimes before(convention, ConventionCatalogue::builtIn());
+        CustomPlaceTimes after(chosen, ConventionCatalogue::builtIn());
+        before.setHijriSource(hijri);
+        after.setHijriSource(hijri);
+        if (!before.isValid() || !after.isValid())
+            return false;
+        for (DailyTimes &day : adjusted) {
+            const QDate date(day.year, day.month, day.day);
+            DailyTimes was, now;
+            if (!before.timesOfDay(date, was) || !after.timesOfDay(date, now))
+                return false;
+            for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+                // A change that carries a time over midnight in one of the
+                // two computations is the shorter way round.
+                int change = minutesOf(now, slot) - minutesOf(was, slot);
+                if (change > 720)
+                    change -= 1440;
+                else if (change < -720)
+                    change += 1440;
+                setMinutes(day, slot, minutesOf(day, slot) + change);
+            }
+        }
+    }
+    for (DailyTimes &day : adjusted) {
+        for (int slot = 0; slot < PrayerSlotCount; ++slot)
+            setMinutes(day, slot, minutesOf(day, slot) + adjustments.minutes(slot));
+    }
+    days = adjusted;
     return true;
 }
 

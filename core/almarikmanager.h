@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include "core/calc/placeadjustments.h"
 #include "core/dailytimes.h"
 #include "core/dataprovenance.h"
 
@@ -45,6 +46,22 @@ public:
     // Whether the user's own place is selected, and its convention's code.
     bool isCustomPlace() const { return !m_customConvention.isEmpty(); }
     QString customConvention() const { return m_customConvention; }
+
+    // Whether the selected place is a fixed place abroad: a zone of the
+    // timetable computed by a convention (not one of JAKIM's zones).
+    bool isPlaceAbroad() const;
+    // Whether the selected place takes the user's adjustments: the own
+    // place or a fixed place abroad.
+    bool isAdjustable() const { return isCustomPlace() || isPlaceAbroad(); }
+    // The adjustments of the fixed places abroad. While one is selected
+    // its days are computed again at once: its table's times moved by
+    // what the user's Asar school, high-latitude rule and minutes change
+    // (computed by the place's convention at its point and clock, as
+    // the table itself was), so that unadjusted times stay the table's.
+    // False, with everything unchanged, when the place cannot be computed
+    // so. Kept for the next place abroad otherwise.
+    bool setAbroadAdjustments(const PlaceAdjustments &adjustments);
+    const PlaceAdjustments &abroadAdjustments() const { return m_abroadAdjustments; }
     QString zoneName() const;
     // The selected zone's code (WLY01, SBH07, ...); empty without a zone.
     QString zoneCode() const;
@@ -75,11 +92,18 @@ signals:
     void updated();
 
 private:
+    // The zone's days as the plug-in delivers them.
+    QList<DailyTimes> tableDays(const QString &zoneCode) const;
+    // Moves the days of the selected place abroad by `adjustments`; false
+    // (days untouched) when a day cannot be computed.
+    bool adjustAbroadDays(QList<DailyTimes> &days, const PlaceAdjustments &adjustments) const;
+
     IAlmarikObject *m_api = nullptr;
     AlmarikLocation *m_zone = nullptr;
     QList<DailyTimes> m_days;
     DataProvenance m_provenance;
     QString m_customConvention;   // empty while a zone is selected
+    PlaceAdjustments m_abroadAdjustments;
 };
 
 #endif // ALMARIKMANAGER_H

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "core/calc/customplace.h"
+#include "core/calc/placeadjustments.h"
 #include "core/prayerslot.h"
 #include "core/prayersettings.h"
 
@@ -45,6 +46,9 @@ public:
     // `zone` when useCustomPlace is set.
     bool useCustomPlace = false;
     CustomPlace customPlace;
+    // The Asar school, high-latitude rule and minutes of the fixed places
+    // abroad (one set for all of them); JAKIM's zones take none.
+    PlaceAdjustments abroadAdjustments;
 
     // The defaults of a new settings file: the azan for the five prayers
     // (its Subuh variant at Subuh), a chime at Imsak and Syuruk, and Duha

@@ -61,6 +61,18 @@ void addCustomPlaceEntries(QVector<Entry> &entries, AppConfig &config)
                                &place.adjustment[slot]);
 }
 
+// The adjustments of the fixed places abroad. Files written before these
+// keys existed load with the conventions' own times.
+void addAbroadEntries(QVector<Entry> &entries, AppConfig &config)
+{
+    PlaceAdjustments &adjustments = config.abroadAdjustments;
+    entries << numberEntry(QStringLiteral("AbroadAsarSchool"), &adjustments.asarSchool)
+            << numberEntry(QStringLiteral("AbroadHighLatitude"), &adjustments.highLatitude);
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        entries << numberEntry(QStringLiteral("Abroad") + prayerSlotName(slot) + QLatin1String("Adjustment"),
+                               &adjustments.adjustment[slot]);
+}
+
 // The sound of each slot's reminder. Files written before these keys
 // existed load with the chime of PrayerSettings.
 void addReminderEntries(QVector<Entry> &entries, AppConfig &config)
@@ -74,7 +86,7 @@ void addReminderEntries(QVector<Entry> &entries, AppConfig &config)
 QVector<Entry> entriesOf(AppConfig &config)
 {
     QVector<Entry> entries;
-    entries.reserve(12 + 8 * PrayerSlotCount + 16);
+    entries.reserve(12 + 8 * PrayerSlotCount + 16 + 2 + PrayerSlotCount);
     entries << textEntry(QStringLiteral("Zone"), &config.zone)
             << flagEntry(QStringLiteral("AutoStart"), &config.autoStart)
             << flagEntry(QStringLiteral("ShowSplashScreen"), &config.showSplashScreen)
@@ -100,6 +112,7 @@ QVector<Entry> entriesOf(AppConfig &config)
     }
     addCustomPlaceEntries(entries, config);
     addReminderEntries(entries, config);
+    addAbroadEntries(entries, config);
     return entries;
 }
 

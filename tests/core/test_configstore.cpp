@@ -89,6 +89,9 @@ QStringList expectedKeys()
         keys << QStringLiteral("CustomPlace") + QString::fromLatin1(slot) + QStringLiteral("Adjustment");
     for (const char *slot : slotNames)
         keys << QString::fromLatin1(slot) + QStringLiteral("ReminderSound");
+    keys << "AbroadAsarSchool" << "AbroadHighLatitude";
+    for (const char *slot : slotNames)
+        keys << QStringLiteral("Abroad") + QString::fromLatin1(slot) + QStringLiteral("Adjustment");
     return keys;
 }
 
@@ -119,7 +122,10 @@ QString difference(const AppConfig &a, const AppConfig &b)
         CHECK_FIELD(prayer[i].audioVolume);
         CHECK_FIELD(prayer[i].reminderSound);
         CHECK_FIELD(customPlace.adjustment[i]);
+        CHECK_FIELD(abroadAdjustments.adjustment[i]);
     }
+    CHECK_FIELD(abroadAdjustments.asarSchool);
+    CHECK_FIELD(abroadAdjustments.highLatitude);
     CHECK_FIELD(useCustomPlace);
     CHECK_FIELD(customPlace.name);
     CHECK_FIELD(customPlace.latitude);
@@ -160,7 +166,10 @@ AppConfig changedConfig()
         p.audioVolume = 10 + i;
         p.reminderSound = i + 1;
         c.customPlace.adjustment[i] = i - 4;
+        c.abroadAdjustments.adjustment[i] = 3 - i;
     }
+    c.abroadAdjustments.asarSchool = CustomPlace::Hanafi;
+    c.abroadAdjustments.highLatitude = PrayerConvention::MiddleOfNight;
     c.useCustomPlace = true;
     c.customPlace.name = QStringLiteral("Aberdeen");
     c.customPlace.latitude = 57.14369;
@@ -420,7 +429,7 @@ void TestConfigStore::documentShape()
     QStringList tags;
     for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
         tags << e.tagName();
-    QCOMPARE(tags.size(), 69 + 8 + 2 * PrayerSlotCount);
+    QCOMPARE(tags.size(), 69 + 8 + 2 * PrayerSlotCount + 2 + PrayerSlotCount);
     QCOMPARE(tags, QStringList(QStringLiteral("Timestamp")) + expectedKeys());
 
     const QString stamp = doc.documentElement().firstChildElement().text();
@@ -480,6 +489,10 @@ void TestConfigStore::documentDefaultValues()
     QCOMPARE(value("UseCustomPlace"), QStringLiteral("0"));
     QCOMPARE(value("CustomPlaceConvention"), QStringLiteral("MWL"));
     QCOMPARE(value("CustomPlaceHighLatitude"), QStringLiteral("-1"));
+    // Places abroad: their conventions' own times.
+    QCOMPARE(value("AbroadAsarSchool"), QStringLiteral("0"));
+    QCOMPARE(value("AbroadHighLatitude"), QStringLiteral("-1"));
+    QCOMPARE(value("AbroadZohorAdjustment"), QStringLiteral("0"));
 }
 
 void TestConfigStore::documentRoundTrip()

@@ -203,6 +203,9 @@ const QStringList FullKeys = {
     QStringLiteral("Data.Convention.JAKIM"),
     QStringLiteral("Data.Convention.MSC"),
     QStringLiteral("Data.Convention.CUSTOM"),
+    QStringLiteral("Data.Convention.UAE"),
+    QStringLiteral("Data.Convention.KARACHI"),
+    QStringLiteral("Data.Convention.RUSSIA"),
     QStringLiteral("Place.Other"),
     QStringLiteral("Place.Title"),
     QStringLiteral("Place.Search"),
@@ -231,6 +234,9 @@ const QStringList FullKeys = {
     QStringLiteral("Place.Convention.MWL"),
     QStringLiteral("Place.Convention.MSC"),
     QStringLiteral("Place.Convention.CUSTOM"),
+    QStringLiteral("Place.Convention.UAE"),
+    QStringLiteral("Place.Convention.KARACHI"),
+    QStringLiteral("Place.Convention.RUSSIA"),
     QStringLiteral("ConfMain.Adjust"),
     QStringLiteral("ConfAdjust.Title"),
     QStringLiteral("ConfAdjust.Asar"),
@@ -246,6 +252,7 @@ const QStringList FullKeys = {
     QStringLiteral("ConfAdjust.MinuteUnit"),
     QStringLiteral("ConfAdjust.OwnNote"),
     QStringLiteral("ConfAdjust.FixedNote"),
+    QStringLiteral("ConfAdjust.AbroadNote"),
     QStringLiteral("Status.OwnPlaceRefused"),
     QStringLiteral("Status.Title"), QStringLiteral("Status.SaveFailed"),
     QStringLiteral("Status.ConfigMovedAside"), QStringLiteral("Status.ZoneUnknown"),
@@ -563,7 +570,7 @@ void TestLanguage::fullKeySets_data()
 void TestLanguage::fullKeySets()
 {
     QFETCH(QString, path);
-    QCOMPARE(FullKeys.size(), 366);
+    QCOMPARE(FullKeys.size(), 373);
     QCOMPARE(catalogueFor(path).keys, FullKeys);
 }
 

@@ -104,6 +104,8 @@ private slots:
     void againstSphericalAstronomy();
     void isyakIntervalAndRamadan();
     void hanafiAsarIsLater();
+    void authorityRecords_data();
+    void authorityRecords();
     void subuhEveryDayAtHighLatitude_data();
     void subuhEveryDayAtHighLatitude();
     void seasonalTwilight();
@@ -127,7 +129,7 @@ void TestPrayerCalculator::shippedCatalogue()
     QVERIFY2(fromFile.parse(QString::fromUtf8(file.readAll()), &error), qPrintable(error));
     QCOMPARE(ConventionCatalogue::builtIn().codes(), fromFile.codes());
     for (const char *code : {"JAKIM", "KEMENAG", "MUIS", "BRUNEI", "UMMALQURA", "QATAR", "DIYANET", "EGYPT", "ISNA",
-                             "MWL", "MSC", "CUSTOM"})
+                             "MWL", "MSC", "UAE", "KARACHI", "RUSSIA", "CUSTOM"})
         QVERIFY2(fromFile.find(QLatin1String(code)).isValid(), code);
     QCOMPARE(fromFile.find(QStringLiteral("egypt")).subuhAngle, 19.5);
     QVERIFY(!fromFile.find(QStringLiteral("NOSUCH")).isValid());
@@ -268,6 +270,45 @@ void TestPrayerCalculator::hanafiAsarIsLater()
             QVERIFY(hanafi[Asar] < hanafi[Maghrib]);
         }
     }
+}
+
+void TestPrayerCalculator::authorityRecords_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("least");
+    QTest::addColumn<int>("most");
+    QTest::newRow("UAE Syuruk 3 minutes early") << "UAE" << int(Syuruk) << -3 << -3;
+    QTest::newRow("UAE Zohor 3 minutes late") << "UAE" << int(Zohor) << 3 << 3;
+    QTest::newRow("UAE Asar 3 minutes late") << "UAE" << int(Asar) << 3 << 3;
+    QTest::newRow("UAE Maghrib 3 minutes late") << "UAE" << int(Maghrib) << 3 << 3;
+    QTest::newRow("UAE Isyak at 18.2 degrees") << "UAE" << int(Isyak) << 4 << 10;
+    QTest::newRow("UAE Subuh at 18.2 degrees") << "UAE" << int(Subuh) << -3 << 0;
+    QTest::newRow("Karachi Hanafi Asar") << "KARACHI" << int(Asar) << 30 << 120;
+    QTest::newRow("Karachi Isyak at 18 degrees") << "KARACHI" << int(Isyak) << 3 << 10;
+    QTest::newRow("Russia Subuh at 16 degrees") << "RUSSIA" << int(Subuh) << 6 << 20;
+    QTest::newRow("Russia Isyak at 15 degrees") << "RUSSIA" << int(Isyak) << -20 << -6;
+}
+
+// The records of the authorities abroad differ from MWL's (18/17,
+// Shafi'i, no minutes) by their defining rule, at New Delhi's equinox.
+void TestPrayerCalculator::authorityRecords()
+{
+    QFETCH(QString, code);
+    QFETCH(int, slot);
+    QFETCH(int, least);
+    QFETCH(int, most);
+    CustomPlace place;
+    place.name = QStringLiteral("New Delhi");
+    place.latitude = 28.63576;
+    place.longitude = 77.22445;
+    place.timeZone = QStringLiteral("Asia/Kolkata");
+    int mwl[PrayerSlotCount], record[PrayerSlotCount];
+    QVERIFY(place.calculator(ConventionCatalogue::builtIn()).timesOfDay(QDate(2027, 3, 21), mwl));
+    place.convention = code;
+    QVERIFY(place.calculator(ConventionCatalogue::builtIn()).timesOfDay(QDate(2027, 3, 21), record));
+    const int change = record[slot] - mwl[slot];
+    QVERIFY2(change >= least && change <= most, qPrintable(QString::number(change)));
 }
 
 // At 58 N the sun never reaches 18 degrees below the horizon in early
@@ -540,6 +581,9 @@ void TestPrayerCalculator::cityProposesZoneAndConvention_data()
     QTest::newRow("Surabaya") << "Surabaya" << "Asia/Jakarta" << "KEMENAG" << -7.25;
     QTest::newRow("Manchester") << "Manchester" << "Europe/London" << "MSC" << 53.5;
     QTest::newRow("Toronto") << "Toronto" << "America/Toronto" << "ISNA" << 43.7;
+    QTest::newRow("Dubai") << "Dubai" << "Asia/Dubai" << "UAE" << 25.1;
+    QTest::newRow("Mumbai") << "Mumbai" << "Asia/Kolkata" << "KARACHI" << 19.1;
+    QTest::newRow("Novosibirsk") << "Novosibirsk" << "Asia/Novosibirsk" << "RUSSIA" << 55.0;
 }
 
 void TestPrayerCalculator::cityProposesZoneAndConvention()

@@ -285,7 +285,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         for (const char *name : {"London", "Sydney", "New Delhi", "Jakarta Pusat", "Singapura", "Istanbul", "Moscow",
-                                 "New York"})
+                                 "New York", "Abu Dhabi"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 

@@ -2,11 +2,15 @@
 
 #include <QLabel>
 #include <QScrollArea>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QUrlQuery>
 #include <QtTest>
 
+#include <functional>
+
 #include "app/appmain.h"
+#include "core/appconfig.h"
 #include "core/dailytimes.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/main/dialogmain.h"
@@ -89,6 +93,8 @@ private slots:
     void zoneChangeRefreshesThePage();
     void languageChangeRelabels();
     void layoutStaysInsideThePage();
+    void gridShowsWholeRows_data();
+    void gridShowsWholeRows();
     void mainWindowComesBackOnToday();
 
 private:
@@ -267,7 +273,8 @@ void TestHomePage::goToTodayShowsTodaysMonth()
     QCOMPARE(visibleRows(m_page->panel()), today.daysInMonth());
     // Today's row is near the top of the scroll area.
     QScrollBar *bar = m_page->scrollArea()->verticalScrollBar();
-    const int wanted = qMin(qMax(0, m_page->panel()->highlightY() - 15), bar->maximum());
+    // The day before today stands at the top, whole.
+    const int wanted = qMin(qMax(0, m_page->panel()->highlightY() - m_page->panel()->rowPitch()), bar->maximum());
     QCOMPARE(bar->value(), wanted);
     QVERIFY(m_page->panel()->highlightY() > 0 || today.day() == 1);
     QVERIFY(m_prompts->seen().isEmpty());
@@ -456,6 +463,99 @@ void TestHomePage::layoutStaysInsideThePage()
     }
     appConfig().language = QStringLiteral("English");
     QVERIFY(appLanguage()->load(true));
+}
+
+void TestHomePage::gridShowsWholeRows_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("hours");
+    QTest::newRow("English, 24-hour") << "English" << int(AppConfig::Hour24);
+    QTest::newRow("Malay, 24-hour") << "Bahasa Malaysia" << int(AppConfig::Hour24);
+    QTest::newRow("English, 12-hour") << "English" << int(AppConfig::Hour12);
+    QTest::newRow("Malay, 12-hour") << "Bahasa Malaysia" << int(AppConfig::Hour12);
+}
+
+// However the grid is scrolled (scroll bar, arrow keys, page keys, the
+// wheel, today's row), every cell is either wholly inside the view or
+// wholly outside it: no row is cut at the top or the bottom edge.
+void TestHomePage::gridShowsWholeRows()
+{
+    QFETCH(QString, language);
+    QFETCH(int, hours);
+    const auto restore = qScopeGuard([this] {
+        appConfig().language = QStringLiteral("English");
+        appConfig().hourSystem = AppConfig::Hour24;
+        appLanguage()->load(true);
+        m_page->slotGoToToday();
+    });
+    appConfig().language = language;
+    appConfig().hourSystem = hours;
+    QVERIFY(appLanguage()->load(true));
+    m_page->slotGoToToday();
+
+    QScrollArea *area = m_page->scrollArea();
+    QWidget *view = area->viewport();
+    PanelAlmarik *panel = m_page->panel();
+    const int rows = visibleRows(panel);
+    QVERIFY(rows >= 28);
+    auto *line3 = m_page->findChild<QWidget *>(QStringLiteral("labelLine3"));
+    QVERIFY(area->geometry().bottom() < line3->y());
+
+    QStringList seen;
+    const auto verifyWholeRows = [&](const QString &how) {
+        const QRect shown = view->rect();
+        int whole = 0;
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
+                QLabel *cell = panel->cellLabel(row, column);
+                const QRect rect(cell->mapTo(view, QPoint(0, 0)), cell->size());
+                QVERIFY2(shown.contains(rect) || !shown.intersects(rect),
+                         qPrintable(QStringLiteral("%1: row %2 is cut").arg(how).arg(row + 1)));
+                if (column == 0 && shown.contains(rect))
+                    ++whole;
+            }
+        }
+        // The view is filled with rows: at least ten whole ones.
+        QVERIFY2(whole >= 10, qPrintable(how));
+        seen << QString::number(area->verticalScrollBar()->value());
+    };
+
+    QScrollBar *bar = area->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    // Ways to scroll, each followed by the check; the first cut row ends
+    // the test.
+    QList<QPair<QString, std::function<void()>>> moves{{QStringLiteral("today"), [] {}}};
+    for (int value = 0; value <= bar->maximum(); value += 7)
+        moves.append({QStringLiteral("scroll bar at %1").arg(value), [bar, value] { bar->setValue(value); }});
+    moves.append({QStringLiteral("top"), [bar] { bar->setValue(0); }});
+    for (int step = 0; step < 4; ++step)
+        moves.append({QStringLiteral("arrow key"), [area] { QTest::keyClick(area, Qt::Key_Down); }});
+    moves.append({QStringLiteral("page key"), [area] { QTest::keyClick(area, Qt::Key_PageDown); }});
+    moves.append({QStringLiteral("last page"), [area] {
+                      for (int page = 0; page < 3; ++page)
+                          QTest::keyClick(area, Qt::Key_PageDown);
+                  }});
+    moves.append({QStringLiteral("wheel"), [view] {
+                      const QPoint middle = view->rect().center();
+                      QWheelEvent wheel(middle, view->mapToGlobal(middle), QPoint(), QPoint(0, 120), Qt::NoButton,
+                                        Qt::NoModifier, Qt::NoScrollPhase, false);
+                      QApplication::sendEvent(view, &wheel);
+                  }});
+    int wheelFrom = 0;
+    for (const auto &move : moves) {
+        if (move.first == QLatin1String("wheel")) {
+            QCOMPARE(bar->value(), bar->maximum());
+            wheelFrom = bar->value();
+        }
+        move.second();
+        verifyWholeRows(move.first);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QVERIFY(bar->value() < wheelFrom);
+    // The positions reached differ: the grid did scroll.
+    seen.removeDuplicates();
+    QVERIFY(seen.size() > 3);
 }
 
 void TestHomePage::mainWindowComesBackOnToday()

@@ -12,6 +12,7 @@
 
 #include "app/appmain.h"
 #include "core/calc/conventioncatalogue.h"
+#include "core/customplacetimes.h"
 #include "core/coveragenotice.h"
 #include "ui/config/pageconfig.h"
 #include "ui/config/panelconfadjust.h"
@@ -97,7 +98,12 @@ private slots:
     void startUpFallsBackFromAnUnusablePlace();
     void adjustmentsAct_data();
     void adjustmentsAct();
+    void adjustmentsGreyedForZones_data();
     void adjustmentsGreyedForZones();
+    void abroadMinutesMoveOnePrayer_data();
+    void abroadMinutesMoveOnePrayer();
+    void abroadAsarSchool_data();
+    void abroadAsarSchool();
     void sourceLine_data();
     void sourceLine();
     void sourceLineClearsTheVerse_data();
@@ -114,6 +120,7 @@ void TestOwnPlace::init()
     appConfig() = AppConfig();
     appConfig().showSplashScreen = false;
     useLanguage(QStringLiteral("English"));
+    QVERIFY(appAlmarikManager()->setAbroadAdjustments(PlaceAdjustments()));
     QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Kuala Lumpur"), false));
 }
 
@@ -255,6 +262,8 @@ void TestOwnPlace::adjustmentsAct()
     QCOMPARE(minutesOf(after, slot), minutesOf(before, slot) + minutes);
     QCOMPARE(minutesOf(after, Maghrib == slot ? Asar : Maghrib), minutesOf(before, Maghrib == slot ? Asar : Maghrib));
     QCOMPARE(appConfig().customPlace.adjustment[slot], minutes);
+    // The box keeps showing what was chosen once the place is computed.
+    QCOMPARE(panel.minutesBox(slot)->value(), minutes);
 
     // Hanafi's Asar comes later than the convention's Shafi'i one.
     panel.asarCombo()->setCurrentIndex(CustomPlace::Hanafi);
@@ -262,18 +271,170 @@ void TestOwnPlace::adjustmentsAct()
     QVERIFY(minutesOf(dayOf(QDate(2026, 3, 10)), Asar) > minutesOf(before, Asar) + 20);
 }
 
+void TestOwnPlace::adjustmentsGreyedForZones_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::newRow("Kuala Lumpur") << "Kuala Lumpur";
+    QTest::newRow("Kota Kinabalu") << "Kota Kinabalu";
+    QTest::newRow("Kuching") << "Kuching";
+}
+
+// JAKIM's zones show JAKIM's times: greyed controls with their note, and
+// the adjustments of the places abroad leave their times alone.
 void TestOwnPlace::adjustmentsGreyedForZones()
 {
+    QFETCH(QString, zone);
+    QVERIFY(appAlmarikManager()->setZone(zone, false));
+    const DailyTimes table = dayOf(QDate(2026, 3, 10));
+    PlaceAdjustments abroad;
+    abroad.asarSchool = CustomPlace::Hanafi;
+    abroad.adjustment[Zohor] = 7;
+    appConfig().abroadAdjustments = abroad;
+    QVERIFY(appAlmarikManager()->setAbroadAdjustments(abroad));
+    QVERIFY(appAlmarikManager()->setZone(zone, false));
+    QVERIFY(!appAlmarikManager()->isAdjustable());
+    const DailyTimes shown = dayOf(QDate(2026, 3, 10));
+    for (int slot = 0; slot < PrayerSlotCount; ++slot)
+        QCOMPARE(minutesOf(shown, slot), minutesOf(table, slot));
+
     PanelConfAdjust panel(appMain()->uiContext());
     QVERIFY(!panel.asarCombo()->isEnabled());
     QVERIFY(!panel.highLatitudeCombo()->isEnabled());
     for (int slot = 0; slot < PrayerSlotCount; ++slot)
         QVERIFY(!panel.minutesBox(slot)->isEnabled());
     QCOMPARE(panel.noteLabel()->text(), appLanguage()->text(QStringLiteral("ConfAdjust.FixedNote")));
-    // Choosing the own place lets them act.
+    // Choosing the own place or a place abroad lets them act.
     QVERIFY(appAlmarikManager()->setCustomPlace(bonn()));
     QVERIFY(panel.minutesBox(Zohor)->isEnabled());
     QCOMPARE(panel.noteLabel()->text(), appLanguage()->text(QStringLiteral("ConfAdjust.OwnNote")));
+    QVERIFY(appAlmarikManager()->setZone(QStringLiteral("Paris"), false));
+    QVERIFY(panel.asarCombo()->isEnabled());
+    QCOMPARE(panel.asarCombo()->currentIndex(), int(CustomPlace::Hanafi));
+    QCOMPARE(panel.minutesBox(Zohor)->value(), 7);
+    QCOMPARE(panel.noteLabel()->text(), appLanguage()->text(QStringLiteral("ConfAdjust.AbroadNote")));
+}
+
+void TestOwnPlace::abroadMinutesMoveOnePrayer_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<int>("minutes");
+    QTest::newRow("Paris Zohor +5") << "Paris" << int(Zohor) << 5;
+    QTest::newRow("Jakarta Pusat Isyak -10") << "Jakarta Pusat" << int(Isyak) << -10;
+    QTest::newRow("Makkah Subuh +3") << "Makkah" << int(Subuh) << 3;
+    QTest::newRow("Daerah Belait Maghrib +7") << "Daerah Belait" << int(Maghrib) << 7;
+    QTest::newRow("Singapura Asar +1") << "Singapura" << int(Asar) << 1;
+}
+
+// A minute adjustment moves that prayer, and only it, by exactly its
+// minutes, in the home page and for the notifier, at once; it is stored
+// for the places abroad, not for the own place.
+void TestOwnPlace::abroadMinutesMoveOnePrayer()
+{
+    QFETCH(QString, place);
+    QFETCH(int, slot);
+    QFETCH(int, minutes);
+    appConfig().zone = place;
+    FakeDesktopNotifier notifier;
+    UiContext ctx = appMain()->uiContext();
+    ctx.desktopNotifier = &notifier;
+    TraylessWindow window(ctx);
+    QCOMPARE(appAlmarikManager()->zoneName(), place);
+    QVERIFY(appAlmarikManager()->isPlaceAbroad());
+    const QDate date(2026, 3, 10);
+    const DailyTimes before = dayOf(date);
+    auto *home = window.page<PageHome>();
+    QVERIFY(home->showMonth(date));
+
+    PanelConfAdjust panel(ctx);
+    QVERIFY(panel.minutesBox(slot)->isEnabled());
+    panel.minutesBox(slot)->setValue(minutes);
+
+    QCOMPARE(home->days().size(), date.daysInMonth());
+    const DailyTimes shown = home->days().at(date.day() - 1);
+    for (int s = 0; s < PrayerSlotCount; ++s)
+        QCOMPARE(minutesOf(shown, s), minutesOf(before, s) + (s == slot ? minutes : 0));
+    const auto dueAt = [&window, &date](int minute) {
+        QList<int> due;
+        for (const PrayerNotifier::Notice &n : window.notifier().examineAll(QDateTime(date, QTime(minute / 60, minute % 60))))
+            due << n.slot;
+        return due;
+    };
+    QVERIFY(dueAt(minutesOf(before, slot) + minutes).contains(slot));
+    QVERIFY(!dueAt(minutesOf(before, slot)).contains(slot));
+
+    QCOMPARE(appConfig().abroadAdjustments.adjustment[slot], minutes);
+    QCOMPARE(panel.minutesBox(slot)->value(), minutes);
+    QCOMPARE(appConfig().customPlace.adjustment[slot], 0);
+    // Back to the convention's minute: the table's times again.
+    panel.minutesBox(slot)->setValue(0);
+    QCOMPARE(minutesOf(dayOf(date), slot), minutesOf(before, slot));
+}
+
+void TestOwnPlace::abroadAsarSchool_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<QString>("convention");
+    QTest::newRow("Paris") << "Paris" << 48.85341 << 2.3488 << "Europe/Paris" << "MWL";
+    QTest::newRow("Singapura") << "Singapura" << 1.28967 << 103.85007 << "Asia/Singapore" << "MUIS";
+    QTest::newRow("Istanbul") << "Istanbul" << 41.01384 << 28.94966 << "Europe/Istanbul" << "DIYANET";
+    QTest::newRow("Sydney") << "Sydney" << -33.8833 << 151.2167 << "Australia/Sydney" << "MWL";
+    QTest::newRow("Jakarta Pusat") << "Jakarta Pusat" << -6.1777 << 106.8403 << "Asia/Jakarta" << "KEMENAG";
+}
+
+// Hanafi's Asar, chosen for the places abroad, comes later at each of
+// them, leaves the other times, is kept over a restart, and equals the
+// same point computed as an own place with that school (the program and
+// `almarik-gen --latitude ... --asar hanafi` agree).
+void TestOwnPlace::abroadAsarSchool()
+{
+    QFETCH(QString, place);
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(QString, timeZone);
+    QFETCH(QString, convention);
+    QVERIFY(appAlmarikManager()->setZone(place, false));
+    QList<DailyTimes> table;
+    QVERIFY(appAlmarikManager()->timesOfMonth(7, 2027, table));
+
+    PanelConfAdjust panel(appMain()->uiContext());
+    panel.asarCombo()->setCurrentIndex(CustomPlace::Hanafi);
+    QCOMPARE(appConfig().abroadAdjustments.asarSchool, int(CustomPlace::Hanafi));
+    QVERIFY(appConfig().flush());
+    AppConfig reloaded;
+    QVERIFY(reloaded.load());
+    QCOMPARE(reloaded.abroadAdjustments.asarSchool, int(CustomPlace::Hanafi));
+
+    // A start with the stored settings computes the place with them.
+    QVERIFY(appAlmarikManager()->setAbroadAdjustments(PlaceAdjustments()));
+    appConfig() = reloaded;
+    appConfig().zone = place;
+    DialogMain window(appMain()->uiContext());
+    QList<DailyTimes> hanafi;
+    QVERIFY(appAlmarikManager()->timesOfMonth(7, 2027, hanafi));
+    QCOMPARE(hanafi.size(), table.size());
+
+    CustomPlace own;
+    own.name = place;
+    own.latitude = latitude;
+    own.longitude = longitude;
+    own.timeZone = timeZone;
+    own.convention = convention;
+    own.asarSchool = CustomPlace::Hanafi;
+    const CustomPlaceTimes computed(own, ConventionCatalogue::builtIn());
+    for (int i = 0; i < hanafi.size(); ++i) {
+        QVERIFY(minutesOf(hanafi.at(i), Asar) > minutesOf(table.at(i), Asar) + 15);
+        DailyTimes expected;
+        QVERIFY(computed.timesOfDay(QDate(2027, 7, i + 1), expected));
+        for (int slot = 0; slot < PrayerSlotCount; ++slot) {
+            if (slot != Asar)
+                QCOMPARE(minutesOf(hanafi.at(i), slot), minutesOf(table.at(i), slot));
+            QCOMPARE(minutesOf(hanafi.at(i), slot), minutesOf(expected, slot));
+        }
+    }
 }
 
 void TestOwnPlace::sourceLine_data()

@@ -227,6 +227,7 @@ const QList<ScreenEntry> &ScreenCatalogue::entries()
         {QStringLiteral("config-adjust"), configPanel(12)},
         {QStringLiteral("config-developer"), configPanel(13)},
         {QStringLiteral("config-adjust-own-place"), mainWindow([](DialogMain *w) { ownPlace(); w->slotButtonConfig(); w->findChild<PageConfig *>()->showPanel(12); })},
+        {QStringLiteral("config-adjust-abroad"), withSettings([](AppConfig &c) { c.zone = QStringLiteral("Paris"); c.abroadAdjustments.asarSchool = CustomPlace::Hanafi; c.abroadAdjustments.adjustment[Zohor] = 2; }, mainWindow([](DialogMain *w) { w->slotButtonConfig(); w->findChild<PageConfig *>()->showPanel(12); }))},
         {QStringLiteral("place-chooser"), dialog<DialogPlace>()},
         {QStringLiteral("place-chooser-search"), dialog<DialogPlace>([](DialogPlace *d) { d->searchEdit()->setText(QStringLiteral("London")); d->cityList()->setCurrentRow(0); })},
         {QStringLiteral("home-own-place"), mainWindow([](DialogMain *) { ownPlace(); })},

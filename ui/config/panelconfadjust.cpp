@@ -62,14 +62,21 @@ PanelConfAdjust::PanelConfAdjust(const UiContext &ctx, QWidget *parent)
     connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PanelConfAdjust::slotUpdatePlace);
 }
 
+PlaceAdjustments PanelConfAdjust::stored() const
+{
+    if (m_ctx.almarikManager->isCustomPlace())
+        return PlaceAdjustments::of(m_ctx.config->customPlace);
+    return m_ctx.config->abroadAdjustments;
+}
+
 void PanelConfAdjust::showStored()
 {
-    const CustomPlace &place = m_ctx.config->customPlace;
-    showIndex(comboAsar, place.asarSchool);
-    showIndex(comboHighLatitude, place.highLatitude - CustomPlace::ConventionHighLatitude);
+    const PlaceAdjustments shown = stored();
+    showIndex(comboAsar, shown.asarSchool);
+    showIndex(comboHighLatitude, shown.highLatitude - CustomPlace::ConventionHighLatitude);
     for (int slot = 0; slot < PrayerSlotCount; ++slot) {
         const QSignalBlocker blocker(spinMinutes[slot]);
-        spinMinutes[slot]->setValue(place.adjustment[slot]);
+        spinMinutes[slot]->setValue(shown.adjustment[slot]);
     }
 }
 
@@ -89,35 +96,57 @@ void PanelConfAdjust::slotUpdateLanguage()
 
 void PanelConfAdjust::slotUpdatePlace()
 {
-    const bool own = m_ctx.almarikManager->isCustomPlace();
+    const AlmarikManager *manager = m_ctx.almarikManager;
+    const bool adjustable = manager->isAdjustable();
     for (QWidget *control : std::initializer_list<QWidget *>{comboAsar, comboHighLatitude})
-        control->setEnabled(own);
+        control->setEnabled(adjustable);
     for (QSpinBox *box : spinMinutes)
-        box->setEnabled(own);
+        box->setEnabled(adjustable);
     showStored();
-    labelNote->setText(m_ctx.language->text(own ? QStringLiteral("ConfAdjust.OwnNote")
-                                                : QStringLiteral("ConfAdjust.FixedNote")));
+    QString note = QStringLiteral("ConfAdjust.FixedNote");
+    if (manager->isCustomPlace())
+        note = QStringLiteral("ConfAdjust.OwnNote");
+    else if (manager->isPlaceAbroad())
+        note = QStringLiteral("ConfAdjust.AbroadNote");
+    labelNote->setText(m_ctx.language->text(note));
     relayout();
 }
 
 void PanelConfAdjust::apply()
 {
-    if (!m_ctx.almarikManager->isCustomPlace())
+    AlmarikManager *manager = m_ctx.almarikManager;
+    if (!manager->isAdjustable())
         return;
-    CustomPlace place = m_ctx.config->customPlace;
-    place.asarSchool = qMax(0, comboAsar->currentIndex());
-    place.highLatitude = qMax(0, comboHighLatitude->currentIndex()) + CustomPlace::ConventionHighLatitude;
+    PlaceAdjustments chosen;
+    chosen.asarSchool = qMax(0, comboAsar->currentIndex());
+    chosen.highLatitude = qMax(0, comboHighLatitude->currentIndex()) + CustomPlace::ConventionHighLatitude;
     for (int slot = 0; slot < PrayerSlotCount; ++slot)
-        place.adjustment[slot] = spinMinutes[slot]->value();
-    if (!m_ctx.almarikManager->setCustomPlace(place)) {
+        chosen.adjustment[slot] = spinMinutes[slot]->value();
+    const PlaceAdjustments previous = stored();
+    if (chosen == previous)
+        return;
+    // Stored first: the place computed again tells the panel, which then
+    // shows the stored values.
+    store(chosen);
+    const bool applied = manager->isCustomPlace() ? manager->setCustomPlace(m_ctx.config->customPlace)
+                                                  : manager->setAbroadAdjustments(chosen);
+    if (!applied) {
         // A rule that leaves a day without a time: the place stays as it
         // was, and so do the controls.
         qCWarning(lcUi).noquote() << "adjusted place cannot be computed; kept as it was";
+        store(previous);
         showStored();
         return;
     }
-    m_ctx.config->customPlace = place;
     m_ctx.config->save();
+}
+
+void PanelConfAdjust::store(const PlaceAdjustments &adjustments)
+{
+    if (m_ctx.almarikManager->isCustomPlace())
+        adjustments.applyTo(m_ctx.config->customPlace);
+    else
+        m_ctx.config->abroadAdjustments = adjustments;
 }
 
 void PanelConfAdjust::relayout()

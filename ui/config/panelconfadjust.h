@@ -2,6 +2,7 @@
 #define PANELCONFADJUST_H
 
 #include "ui/config/panelconfbase.h"
+#include "core/calc/placeadjustments.h"
 #include "core/prayerslot.h"
 #include "ui/uicontext.h"
 
@@ -9,11 +10,12 @@ class QComboBox;
 class QLabel;
 class QSpinBox;
 
-// Adjustments of the user's own place: the Asar school, the high-latitude
-// rule and whole minutes added to each time (-10..+10). A change is
-// stored and the place computed again at once. While a fixed place is
-// selected the controls are greyed and a note says why: JAKIM's zones show
-// JAKIM's times unadjusted.
+// Adjustments of the computed places: the Asar school, the high-latitude
+// rule and whole minutes added to each time (-10..+10), for the user's own
+// place (its own set) or the fixed places abroad (one set for all). A
+// change is stored and the place computed again at once. While one of
+// JAKIM's zones is selected the controls are greyed and a note says why:
+// JAKIM's zones show JAKIM's times unadjusted.
 class PanelConfAdjust : public PanelConfBase
 {
     Q_OBJECT
@@ -33,8 +35,11 @@ public slots:
     void slotUpdatePlace();
 
 private:
+    // The stored adjustments of the selected place's kind.
+    PlaceAdjustments stored() const;
+    void store(const PlaceAdjustments &adjustments);
     void showStored();
-    // Stores the controls' values and computes the own place again.
+    // Stores the controls' values and computes the place again.
     void apply();
 
     QLabel *labelAsar;

@@ -17,6 +17,8 @@
 #include "core/prayernotifier.h"
 #include "ui/main/abstractsoundplayer.h"
 #include "ui/controls/xcheckbox.h"
+#include "ui/controls/enterclicks.h"
+#include "ui/controls/taborder.h"
 #include "ui/controls/xpathlabel.h"
 #include "ui/controls/xurllabel.h"
 
@@ -132,6 +134,11 @@ PanelConfNotifier::PanelConfNotifier(const UiContext &ctx, PrayerSlot slot, QWid
 
     checkEnable->setChecked(stored.enable);
     connect(checkEnable, &XCheckBox::stateChanged, this, &PanelConfNotifier::slotCheckEnable);
+
+    // Tab follows the rows as relayout() places them, each play button
+    // right after its sound.
+    TabOrder::chain({checkEnable, comboTextDuration, comboSound, buttonPlaySound, comboTime, comboReminderSound,
+                     buttonPlayReminder, comboMuazin, labelPathValue, sliderVolume});
 
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PanelConfNotifier::slotUpdateLanguage);
@@ -255,6 +262,7 @@ QToolButton *PanelConfNotifier::makePlayButton(const QString &objectName)
     button->setObjectName(objectName);
     button->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     button->setFocusPolicy(Qt::StrongFocus);
+    EnterClicks::install(button);
     button->setAutoRaise(false);
     return button;
 }

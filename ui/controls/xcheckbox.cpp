@@ -1,5 +1,6 @@
 #include "xcheckbox.h"
 
+#include "ui/controls/keyrule.h"
 #include "ui/controls/xurllabel.h"
 
 #include <QMouseEvent>
@@ -9,8 +10,10 @@ XCheckBox::XCheckBox(XUrlLabel *caption, QWidget *parent)
     : QLabel(parent)
     , m_caption(caption)
 {
+    setFocusPolicy(Qt::StrongFocus);
     if (m_caption) {
         m_caption->setHoverEnabled(false);
+        m_caption->setTakesFocus(false);
         connect(m_caption, &XUrlLabel::clicked, this, &XCheckBox::updateState);
     }
     showPicture();
@@ -40,6 +43,22 @@ void XCheckBox::mousePressEvent(QMouseEvent *event)
 {
     Q_UNUSED(event)
     updateState();
+}
+
+void XCheckBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!KeyRule::presses(event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    updateState();
+}
+
+void XCheckBox::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    KeyRule::paintFocus(this, Qt::white);
 }
 
 void XCheckBox::showPicture()

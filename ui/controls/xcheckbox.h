@@ -7,7 +7,8 @@
 class XUrlLabel;
 
 // A picture check box whose caption is a sibling XUrlLabel: a click on the
-// box or on the caption toggles it.
+// box or on the caption toggles it, and so does Space (or Enter) while the
+// box has the keyboard focus; the caption takes no focus of its own.
 class XCheckBox : public QLabel
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ public slots:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showPicture();

@@ -1,6 +1,7 @@
 #include "xpanelbutton.h"
 
 #include "ui/controls/hoverrule.h"
+#include "ui/controls/keyrule.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,6 +22,7 @@ XPanelButton::XPanelButton(QWidget *parent)
     m_caption->setPalette(palette);
     m_caption->setText(QStringLiteral("-"));
     m_caption->adjustSize();
+    setFocusPolicy(Qt::StrongFocus);
     // The looks are only stored here: a variant sets its own and applies
     // its normal look. Replacing a style sheet before the widget is
     // polished would leave the first one painted.
@@ -99,6 +101,16 @@ void XPanelButton::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void XPanelButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!KeyRule::presses(event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
+}
+
 void XPanelButton::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -122,6 +134,8 @@ void XPanelButton::paintEvent(QPaintEvent *event)
     option.initFrom(this);
     QPainter painter(this);
     style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    painter.end();
+    KeyRule::paintFocus(this, Qt::white);
 }
 
 void XPanelButton::centreCaption()

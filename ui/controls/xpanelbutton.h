@@ -7,7 +7,8 @@
 class QLabel;
 
 // A flat coloured button with a centred white caption; its colour comes
-// from a style sheet that changes under the pointer.
+// from a style sheet that changes under the pointer. It takes the keyboard
+// focus like any button: Enter, Return and Space click it.
 class XPanelButton : public QWidget
 {
     Q_OBJECT
@@ -35,6 +36,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -2,9 +2,12 @@
 
 #include <QMouseEvent>
 
+#include "ui/controls/keyrule.h"
+
 XPathLabel::XPathLabel(QWidget *parent)
     : QLabel(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void XPathLabel::mousePressEvent(QMouseEvent *event)
@@ -22,4 +25,20 @@ void XPathLabel::mouseReleaseEvent(QMouseEvent *event)
     // a click.
     if (rect().contains(event->pos()))
         emit clicked();
+}
+
+void XPathLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (!KeyRule::presses(event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit clicked();
+}
+
+void XPathLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    KeyRule::paintFocus(this, palette().color(QPalette::WindowText));
 }

@@ -3,7 +3,8 @@
 
 #include <QLabel>
 
-// A label showing a file path that reacts to a click (to pick another).
+// A label showing a file path that reacts to a click (to pick another), or
+// to Enter, Return or Space while it has the keyboard focus.
 class XPathLabel : public QLabel
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 #endif // XPATHLABEL_H

@@ -23,6 +23,10 @@ XPushButton::XPushButton(QWidget *parent)
     // Reachable by Tab like any button; the focus is drawn as a dotted
     // frame, since the pictures have no focused look.
     setFocusPolicy(Qt::StrongFocus);
+    // In a dialog a push button would otherwise become the default one,
+    // which Enter presses wherever the focus is (the main window's first
+    // button minimized it, a dialog's close button closed it).
+    setAutoDefault(false);
     setAttribute(Qt::WA_MouseTracking);
     // Scoped to the button: a rule without a selector would also reach the
     // button's tool tip, which takes its style from the widget it explains,

@@ -1,8 +1,10 @@
 #include "xurllabel.h"
 
 #include "ui/controls/hoverrule.h"
+#include "ui/controls/keyrule.h"
 
 #include <QDesktopServices>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QUrl>
 
@@ -22,6 +24,27 @@ XUrlLabel::XUrlLabel(QWidget *parent)
 void XUrlLabel::setUrl(const QString &url)
 {
     m_url = url;
+    updateFocusPolicy();
+}
+
+void XUrlLabel::setTakesFocus(bool takes)
+{
+    m_takesFocus = takes;
+    updateFocusPolicy();
+}
+
+void XUrlLabel::connectNotify(const QMetaMethod &signal)
+{
+    QLabel::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&XUrlLabel::clicked))
+        updateFocusPolicy();
+}
+
+void XUrlLabel::updateFocusPolicy()
+{
+    const bool acts = !m_url.isEmpty() || isSignalConnected(QMetaMethod::fromSignal(&XUrlLabel::clicked));
+    // Tab reaches a link; a click on it leaves the focus where it was.
+    setFocusPolicy(m_takesFocus && acts ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void XUrlLabel::setAnchorPosition(int x, int y)
@@ -88,6 +111,27 @@ void XUrlLabel::mousePressEvent(QMouseEvent *event)
     QLabel::mousePressEvent(event);
     // A link is a control: its press does not start dragging the window.
     event->accept();
+    activate();
+}
+
+void XUrlLabel::keyPressEvent(QKeyEvent *event)
+{
+    if (!KeyRule::presses(event)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    activate();
+}
+
+void XUrlLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    KeyRule::paintFocus(this, palette().color(QPalette::WindowText));
+}
+
+void XUrlLabel::activate()
+{
     if (m_url.isEmpty())
         emit clicked();
     else

@@ -9,7 +9,9 @@
 // A text label that lights up under the pointer and acts as a link: with a
 // URL it opens the URL, without one it emits clicked(). An anchored label
 // keeps its left edge, its right edge (alignment 2) or its centre in the
-// parent (alignment 132) while the hover font changes its size.
+// parent (alignment 132) while the hover font changes its size. A link that
+// does something (a URL, or a receiver of clicked()) takes the keyboard
+// focus: Enter, Return and Space then act as a click.
 class XUrlLabel : public QLabel
 {
     Q_OBJECT
@@ -17,6 +19,9 @@ public:
     explicit XUrlLabel(QWidget *parent = nullptr);
 
     void setUrl(const QString &url);
+    // False keeps the label out of the focus chain even when it acts (a
+    // check box's caption: the box itself takes the focus).
+    void setTakesFocus(bool takes);
     QString url() const { return m_url; }
     // Stores the anchor and moves the label there.
     void setAnchorPosition(int x, int y);
@@ -43,8 +48,14 @@ protected:
     bool event(QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void connectNotify(const QMetaMethod &signal) override;
 
 private:
+    // Opens the URL, or without one emits clicked().
+    void activate();
+    void updateFocusPolicy();
     void reposition(bool hovered);
     void growToTallest();
 
@@ -59,6 +70,7 @@ private:
     int m_normalWidth = 0;
     int m_normalHeight = 0;
     bool m_hoverEnabled = true;
+    bool m_takesFocus = true;
     bool m_hovered = false;
     int m_maxHeight = 0;
 };

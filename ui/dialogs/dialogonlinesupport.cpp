@@ -3,6 +3,7 @@
 #include "core/applicationinformation.h"
 #include "core/language.h"
 #include "ui/controls/labelfactory.h"
+#include "ui/controls/taborder.h"
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xpushbutton.h"
 #include "core/logcategories.h"
@@ -131,8 +132,9 @@ void DialogOnlineSupport::buildForm()
     buttonCopy->hide();
     connect(buttonCopy, &XPanelButton::clicked, this, &DialogOnlineSupport::slotCopy);
 
-    setTabOrder(editEmail, comboEnquiryType);
-    setTabOrder(comboEnquiryType, editEnquiry);
+    // Reading order: the fields, then the buttons under them from the left.
+    TabOrder::chain({closeButton(), editEmail, comboEnquiryType, editEnquiry, buttonCopy, buttonSubmit, buttonReset});
+    editEmail->setFocus();
 
     connect(buttonSubmit, &XPanelButton::clicked, this, &DialogOnlineSupport::slotSubmit);
     connect(buttonReset, &XPanelButton::clicked, this, &DialogOnlineSupport::slotReset);

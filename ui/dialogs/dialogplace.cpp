@@ -120,6 +120,8 @@ void DialogPlace::createFields()
                                                           spinLongitude, editTimeZone, comboConvention})
         field->setFont(fieldFont);
     listCities->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The fields were made in reading order; typing starts in the search.
+    editSearch->setFocus();
 }
 
 void DialogPlace::fillConventions()

@@ -42,6 +42,7 @@ DialogWhatsApp::DialogWhatsApp(const UiContext &ctx, QWidget *parent)
     buttonRunWhatsApp = new XGreenButton(this);
     buttonRunWhatsApp->setObjectName(QStringLiteral("buttonRunWhatsApp"));
     connect(buttonRunWhatsApp, &XPanelButton::clicked, this, &DialogWhatsApp::slotRunWhatsApp);
+    buttonRunWhatsApp->setFocus();
 
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &DialogWhatsApp::slotUpdateLanguage);

@@ -44,6 +44,9 @@ QLabel *PromptLayout::build(const Language &language, DialogBase *prompt, const 
             x = i == 0 ? prompt->width() / 2 - buttonWidth - 3 : prompt->width() / 2 + 2;
         button->move(x, y);
     }
+    // The first button has the focus: Enter or Space answers with it.
+    if (!buttons.isEmpty())
+        buttons.first().button->setFocus();
     prompt->resize(prompt->width(), y + buttonHeight + 20);
     // Centred again at the final size, so the prompt really sits in the
     // middle.

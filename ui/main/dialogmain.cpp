@@ -28,6 +28,7 @@
 #include "ui/config/pageconfig.h"
 #include "ui/main/abstractsoundplayer.h"
 #include "ui/main/systemutilities.h"
+#include "ui/controls/taborder.h"
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
@@ -117,6 +118,7 @@ DialogMain::~DialogMain()
 
 void DialogMain::selectStartPlace()
 {
+    m_ctx.almarikManager->setAbroadAdjustments(m_ctx.config->abroadAdjustments);
     if (m_ctx.config->useCustomPlace && m_ctx.almarikManager->setCustomPlace(m_ctx.config->customPlace)) {
         m_zoneChoice = AlmarikManager::ZoneChoice::Stored;
         return;
@@ -304,6 +306,11 @@ void DialogMain::createButtons()
         button->move(x, ButtonRowY);
         x += button->width() + ButtonSpacing;
     }
+    // Tab goes as the window reads: the frame's buttons at the top right,
+    // the page (see buildPage()), the row of buttons, the web address.
+    TabOrder::chain({m_buttonMinimize, m_buttonHide, m_buttonHome, m_buttonCalendar, m_buttonZone, m_buttonMap,
+                     m_buttonUpdate, m_buttonConfig, m_buttonFacebook, m_buttonHelp, m_buttonEmail,
+                     m_buttonAbout, m_labelUrl});
 }
 
 // The page list, in its order. Nothing is built here: each page is built
@@ -358,6 +365,9 @@ QWidget *DialogMain::buildPage(int index)
     page->hide();
     // Above the background band, below the one-pixel frame.
     page->stackUnder(m_labelBorderTop);
+    // The page's controls come between the frame's buttons and the row of
+    // buttons under the page, in the page's own order.
+    TabOrder::chain(QList<QWidget *>{m_buttonHide} + TabOrder::block(page));
     return page;
 }
 

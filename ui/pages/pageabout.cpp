@@ -85,6 +85,8 @@ void PageAbout::buildForm()
     m_labelTermName = LabelFactory::label(this, QStringLiteral("labelTermName"), 9);
     m_labelTermLink = LabelFactory::link(this, QStringLiteral("labelTermLink"), 9);
     connect(m_labelTermLink, &XUrlLabel::clicked, this, &PageAbout::slotTermsOfService);
+    // Empty until there are terms to link to: no stop for Tab meanwhile.
+    m_labelTermLink->setTakesFocus(false);
     m_labelUserAgreement = LabelFactory::label(this, QStringLiteral("labelUserAgreement"), 9);
 
     m_labelThirdParty = LabelFactory::label(this, QStringLiteral("labelThirdParty"), 9);

@@ -18,6 +18,7 @@
 #include "core/dataprovenance.h"
 #include "core/language.h"
 #include "ui/controls/labelfactory.h"
+#include "ui/controls/taborder.h"
 #include "ui/controls/xurllabel.h"
 #include "ui/dialogs/dialogplace.h"
 #include "ui/dialogs/promptnodata.h"
@@ -52,6 +53,7 @@ PageHome::PageHome(const UiContext &ctx, NextPrayerWatch *watch, QWidget *parent
     buildForm();
     createCountdown();
     createExportMenu();
+    orderTabs();
     slotUpdateLanguage();
     connect(m_ctx.language, &Language::updated, this, &PageHome::slotUpdateLanguage);
     connect(m_ctx.almarikManager, &AlmarikManager::updated, this, &PageHome::slotUpdateAlmarik);
@@ -143,12 +145,34 @@ void PageHome::buildForm()
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The bar is hidden: the arrow and page keys scroll the focused grid.
+    m_scrollArea->setFocusPolicy(Qt::StrongFocus);
     QPalette clear = m_scrollArea->palette();
     clear.setColor(QPalette::Window, ClearBackground);
     m_scrollArea->setPalette(clear);
     m_scrollArea->setAutoFillBackground(true);
     m_panel = new PanelAlmarik;
     m_scrollArea->setWidget(m_panel);
+    // The grid moves by whole rows (wheel, keys, or a position set from
+    // code), so that no row is cut at the top or the bottom edge.
+    QScrollBar *bar = m_scrollArea->verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        const int pitch = m_panel->rowPitch();
+        const int snapped = qMin(bar->maximum(), (value + pitch / 2) / pitch * pitch);
+        if (snapped != value)
+            bar->setValue(snapped);
+    });
+}
+
+// Tab goes as the page reads: the map and source links of the heading, the
+// grid (arrow keys scroll it), the months beside it, then the line under it.
+void PageHome::orderTabs()
+{
+    QList<QWidget *> order{labelGps, labelSource, m_scrollArea};
+    for (XUrlLabel *month : labelMonth)
+        order.append(month);
+    order << labelExport << labelPrevious << labelNow << labelNext;
+    TabOrder::chain(order);
 }
 
 void PageHome::createCountdown()
@@ -371,7 +395,8 @@ void PageHome::slotGoToToday()
     // page is shown, so it is set here from the sizes just laid out.
     QScrollBar *bar = m_scrollArea->verticalScrollBar();
     bar->setRange(0, qMax(0, m_panel->height() - m_scrollArea->height()));
-    bar->setSliderPosition(qMax(0, m_panel->highlightY() - 15));
+    // The day before today stays in sight above it.
+    bar->setSliderPosition(qMax(0, m_panel->highlightY() - m_panel->rowPitch()));
     m_scrollArea->setFocus(Qt::OtherFocusReason);
 }
 
@@ -469,6 +494,20 @@ void PageHome::resizeEvent(QResizeEvent *event)
     layoutPage();
 }
 
+// The grid's view shrinks from the room layoutPage() gave it to the whole
+// rows that fit there, and one step of the scroll bar is one row: with the
+// snapping set up in buildForm(), every row shown is shown whole.
+void PageHome::fitGridToWholeRows()
+{
+    const int pitch = m_panel->rowPitch();
+    const int room = m_scrollArea->height();
+    const int rows = room / pitch;
+    m_scrollArea->resize(m_scrollArea->width(), rows > 0 ? rows * pitch : room);
+    QScrollBar *bar = m_scrollArea->verticalScrollBar();
+    bar->setSingleStep(pitch);
+    bar->setRange(0, qMax(0, m_panel->height() - m_scrollArea->height()));
+}
+
 void PageHome::layoutPage()
 {
     const int p = width();
@@ -554,6 +593,7 @@ void PageHome::layoutPage()
     }
 
     m_panel->fill(w - 80, centres, 9, m_days, TimeFormat::fromConfig(*m_ctx.config, *m_ctx.language));
+    fitGridToWholeRows();
     labelNoTimes->setGeometry(m_scrollArea->geometry().adjusted(20, 0, -20, 0));
     labelNoTimes->raise();
     markIslamicDays();

@@ -83,6 +83,7 @@ private:
     void layoutCountdown();
     void markIslamicDays();
     void createExportMenu();
+    void orderTabs();
     void relabelExportMenu();
     bool loadMonth(int month, int year, QList<DailyTimes> &days) const;
     // Shows the month again when the clock or the Hijri adjustment changes.
@@ -95,6 +96,7 @@ private:
     QString sourceLine() const;
     void refreshCoverage();
     void layoutPage();
+    void fitGridToWholeRows();
 
     // Form widgets, all children of the page.
     QLabel *labelZone = nullptr;
