@@ -507,8 +507,8 @@ void TestHomePage::gridShowsWholeRows()
         int whole = 0;
         for (int row = 0; row < rows; ++row) {
             for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
-                QLabel *cell = panel->cellLabel(row, column);
-                const QRect rect(cell->mapTo(view, QPoint(0, 0)), cell->size());
+                const QRect cell = panel->cellRect(row, column);
+                const QRect rect(panel->mapTo(view, cell.topLeft()), cell.size());
                 QVERIFY2(shown.contains(rect) || !shown.intersects(rect),
                          qPrintable(QStringLiteral("%1: row %2 is cut").arg(how).arg(row + 1)));
                 if (column == 0 && shown.contains(rect))

@@ -320,13 +320,13 @@ void DialogMain::createPages()
     addPage(&PageHome::staticMetaObject, [this] {
         m_pageHome = new PageHome(m_ctx, m_watch, this);
         m_pageHome->setToday(m_today);
-        m_pageHome->setIslamicDays(m_islamicDays);
+        m_pageHome->setIslamicDays(islamicDays());
         return m_pageHome;
     });
     addPage(&PageCalendar::staticMetaObject, [this] {
         m_pageCalendar = new PageCalendar(m_ctx.almarikManager, m_ctx.language, this);
         m_pageCalendar->setDisplaySettings(m_ctx.config);
-        m_pageCalendar->setIslamicDays(m_islamicDays);
+        m_pageCalendar->setIslamicDays(islamicDays());
         return m_pageCalendar;
     });
     addPage(&PageQibla::staticMetaObject, [this] { return m_pageMap = new PageQibla(m_ctx, this); });
@@ -585,11 +585,24 @@ void DialogMain::slotUpdateAlmarik()
     updateIslamicDays();
 }
 
+const QList<IslamicDays::Day> &DialogMain::islamicDays()
+{
+    if (m_islamicDaysStale) {
+        m_islamicDays = IslamicDays::resolve(
+                *m_ctx.almarikManager, IslamicDays::adjustmentFromSetting(m_ctx.config->hijriAdjustment));
+        m_islamicDaysStale = false;
+    }
+    return m_islamicDays;
+}
+
 void DialogMain::updateIslamicDays()
 {
-    m_islamicDays = IslamicDays::resolve(
-            *m_ctx.almarikManager, IslamicDays::adjustmentFromSetting(m_ctx.config->hijriAdjustment));
-    // Pages not built yet take the days when they are built.
+    // Reading every month of the timetable takes a few milliseconds: it
+    // waits for the first page that shows the days.
+    m_islamicDaysStale = true;
+    if (!m_pageCalendar && !m_pageHome)
+        return;
+    islamicDays();
     if (m_pageCalendar)
         m_pageCalendar->setIslamicDays(m_islamicDays);
     if (m_pageHome)
