@@ -1,22 +1,14 @@
 #include "app/soundplayer.h"
 
-#include <QCoreApplication>
-#include <QDir>
-
 #include "core/logcategories.h"
 
 namespace {
-const char ModuleName[] = "AlmarikSound";
 using CreatePlayer = AbstractSoundPlayer *(*)();
 }
 
 SoundPlayer::SoundPlayer(const QString &modulePath)
+    : m_module("AlmarikSound", modulePath)
 {
-    // Relative to the program, not to the library search path: the module
-    // is the program's own, installed beside it.
-    m_module.setFileName(modulePath.isEmpty()
-                                 ? QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(ModuleName))
-                                 : modulePath);
 }
 
 SoundPlayer::~SoundPlayer()
@@ -31,12 +23,9 @@ AbstractSoundPlayer *SoundPlayer::backEnd()
     if (m_tried)
         return m_backEnd.get();
     m_tried = true;
-    auto create = reinterpret_cast<CreatePlayer>(m_module.resolve("almarikCreateSoundPlayer"));
-    if (!create) {
-        m_loadError = m_module.errorString();
-        qCWarning(lcSound).noquote() << "The sound module could not be loaded:" << m_loadError;
+    auto create = m_module.entry<CreatePlayer>("almarikCreateSoundPlayer");
+    if (!create)
         return nullptr;
-    }
     m_backEnd.reset(create());
     m_backEnd->setFailureHandler(this, [this](const QString &reason) { reportFailure(reason); });
     return m_backEnd.get();
@@ -47,7 +36,7 @@ bool SoundPlayer::play(const QString &path, int volume)
     AbstractSoundPlayer *player = backEnd();
     if (!player) {
         qCWarning(lcSound).noquote() << "Cannot play" << path << "- no sound module";
-        reportFailure(m_loadError);
+        reportFailure(m_module.errorString());
         return false;
     }
     return player->play(path, volume);

@@ -1,11 +1,11 @@
 #ifndef SOUNDPLAYER_H
 #define SOUNDPLAYER_H
 
-#include <QLibrary>
 #include <QString>
 
 #include <memory>
 
+#include "core/programmodule.h"
 #include "ui/main/abstractsoundplayer.h"
 
 // The program's one audio output. The player itself (Qt Multimedia and
@@ -33,12 +33,11 @@ public:
     // it cannot be loaded (the reason in loadError()).
     AbstractSoundPlayer *backEnd();
     bool isLoaded() const { return bool(m_backEnd); }
-    QString loadError() const { return m_loadError; }
+    QString loadError() const { return m_module.errorString(); }
 
 private:
-    QLibrary m_module;
+    ProgramModule m_module;
     std::unique_ptr<AbstractSoundPlayer> m_backEnd;
-    QString m_loadError;
     bool m_tried = false;
 };
 

@@ -1173,7 +1173,7 @@ void TestMainWindow::missingSoundModuleIsASoundFailure()
     notice.soundUrl = QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
     notice.volume = 50;
     notice.balloonMilliseconds = 5000;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("sound module could not be loaded")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("AlmarikSound cannot be used")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no sound module")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sound could not be played: .+")));
     m_window->showNotice(notice);
