@@ -1,11 +1,15 @@
 #include "app/appmain.h"
 
+#include <QStringList>
+
+#include "core/configcipher.h"
 #include "core/logcategories.h"
 #include "resources/resourceregistry.h"
 #include "ui/dialogs/splashscreen.h"
 #include "ui/main/dialogmain.h"
+#include "ui/picturestore.h"
 
-AppMain::AppMain(int &argc, char **argv)
+AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     : SingleApplication(argc, argv)
     , language(config)
 {
@@ -26,6 +30,7 @@ AppMain::AppMain(int &argc, char **argv)
     m_uiContext.details = &details;
     m_uiContext.soundPlayer = &soundPlayer;
     m_uiContext.desktopNotifier = &desktopNotifier;
+    m_uiContext.pictures = pictures;
     qCDebug(lcUi).noquote() << "Almarik Zenhar" << details.appVersion();
     qCDebug(lcUi).noquote() << "Build time:" << details.buildTime();
 }
@@ -33,6 +38,21 @@ AppMain::AppMain(int &argc, char **argv)
 AppMain::~AppMain()
 {
     delete m_splash.data();
+}
+
+void AppMain::preloadStart(PictureStore &pictures, bool minimized)
+{
+    // In the order the start asks for them.
+    QStringList names{QStringLiteral("AppIcon.png"), QStringLiteral("AppTitle.png"), QStringLiteral("TrayIcon.png")};
+    for (const char *button : {"Minimize", "Hide", "Home", "Calendar", "Zone", "Map", "Update", "Config",
+                               "Facebook", "Help", "Email", "About"})
+        names << QStringLiteral("Btn%1Normal.png").arg(QLatin1String(button));
+    if (!minimized)
+        names << QStringLiteral("Background.png") << QStringLiteral("AyatQuran.png");
+    QStringList paths;
+    for (const QString &name : qAsConst(names))
+        paths << QStringLiteral(":/images/") + name;
+    pictures.preload(paths, [] { ConfigCipher::warmUp(); });
 }
 
 void AppMain::registerResources()

@@ -16,6 +16,7 @@
 
 class QWidget;
 class DialogMain;
+class PictureStore;
 
 // The application object: owns the settings, the catalogue, the plug-in
 // clients, the sound player, the desktop notifier and the application
@@ -24,7 +25,9 @@ class DialogMain;
 class AppMain : public SingleApplication
 {
 public:
-    AppMain(int &argc, char **argv);
+    // pictures, when given, holds the start's pictures decoded ahead; it
+    // must outlive the application object.
+    AppMain(int &argc, char **argv, PictureStore *pictures = nullptr);
     ~AppMain() override;
 
     // The main window, with the splash fading in over it when the settings
@@ -34,6 +37,11 @@ public:
     // Replaces any splash screen shown before with a new one.
     void showSplash(QWidget *parent);
     QWidget *splash() const { return m_splash; }
+
+    // Starts readying, on a worker beside the start, the cipher of the
+    // settings file and the pictures the first screen shows (a start to the
+    // tray leaves out the window's background and page).
+    static void preloadStart(PictureStore &pictures, bool minimized);
 
     // Registers the compiled-in pictures, sounds and catalogues.
     static void registerResources();

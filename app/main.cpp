@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/appmain.h"
+#include "ui/picturestore.h"
 #include "ui/config/pageconfig.h"
 #include "ui/main/dialogmain.h"
 
@@ -94,7 +95,13 @@ int main(int argc, char *argv[])
     // here, because Qt would take it from argv[0], which is "almarikzenhar"
     // when the program is started through the installed launcher.
     QCoreApplication::setApplicationName(QStringLiteral("AlmarikZenhar"));
-    AppMain app(argc, argv);
+    const bool minimized = hasSwitch(argc, argv, "/minimized");
+    // While the application object reads the settings and binds the
+    // plug-ins, a worker readies the cipher and inflates the pictures the
+    // first screen shows.
+    PictureStore pictures;
+    AppMain::preloadStart(pictures, minimized);
+    AppMain app(argc, argv, &pictures);
     // Notifications and the task bar find the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(ALMARIK_APP_ID));
 
@@ -103,7 +110,6 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    const bool minimized = hasSwitch(argc, argv, "/minimized");
     const bool exitWhenShown = hasSwitch(argc, argv, "--exit-when-shown");
     int exitCode = 0;
     {

@@ -1,62 +1,64 @@
 #include "app/soundplayer.h"
 
-#include <QMediaPlayer>
-
 #include "core/logcategories.h"
-#include "core/soundrecordings.h"
+
+namespace {
+using CreatePlayer = AbstractSoundPlayer *(*)();
+}
+
+SoundPlayer::SoundPlayer(const QString &modulePath)
+    : m_module("AlmarikSound", modulePath)
+{
+}
 
 SoundPlayer::~SoundPlayer()
 {
-    delete m_player;
+    // The player's code lives in the module: it goes first. The module
+    // stays mapped until the process ends, as Qt's own plug-ins do.
+    m_backEnd.reset();
 }
 
-QUrl SoundPlayer::urlFor(const QString &path)
+AbstractSoundPlayer *SoundPlayer::backEnd()
 {
-    if (path.left(5).compare(QLatin1String("qrc:/"), Qt::CaseInsensitive) == 0) {
-        // A sound name stands for a recording that other names may share.
-        const QString recording = SoundRecordings::recordingUrl(path);
-        return QUrl(recording.isEmpty() ? path : recording);
-    }
-    return QUrl::fromLocalFile(path);
-}
-
-QMediaPlayer *SoundPlayer::player()
-{
-    if (!m_player) {
-        m_player = new QMediaPlayer;
-        // Errors arrive later than play() returns: a missing file, a format
-        // the back end cannot decode, no audio device.
-        QObject::connect(m_player, QOverload<QMediaPlayer::Error>::of(&QMediaPlayer::error), m_player,
-                         [this, player = m_player](QMediaPlayer::Error error) {
-                             qCWarning(lcSound).noquote()
-                                     << "Cannot play" << player->media().request().url().toString()
-                                     << "- error" << int(error) << player->errorString();
-                             reportFailure(player->errorString());
-                         });
-    }
-    return m_player;
+    if (m_tried)
+        return m_backEnd.get();
+    m_tried = true;
+    auto create = m_module.entry<CreatePlayer>("almarikCreateSoundPlayer");
+    if (!create)
+        return nullptr;
+    m_backEnd.reset(create());
+    m_backEnd->setFailureHandler(this, [this](const QString &reason) { reportFailure(reason); });
+    return m_backEnd.get();
 }
 
 bool SoundPlayer::play(const QString &path, int volume)
 {
-    QMediaPlayer *mediaPlayer = player();
-    mediaPlayer->stop();
-    mediaPlayer->setMedia(urlFor(path));
-    mediaPlayer->setVolume(volume);
-    mediaPlayer->play();
-    if (mediaPlayer->error() != QMediaPlayer::NoError) {
-        qCWarning(lcSound).noquote() << "Cannot play" << path << '-' << mediaPlayer->errorString();
-        reportFailure(mediaPlayer->errorString());
+    AbstractSoundPlayer *player = backEnd();
+    if (!player) {
+        qCWarning(lcSound).noquote() << "Cannot play" << path << "- no sound module";
+        reportFailure(m_module.errorString());
         return false;
     }
-    qCDebug(lcSound).noquote() << "Playing" << path << "at volume" << volume;
-    return true;
+    return player->play(path, volume);
 }
 
 bool SoundPlayer::stop()
 {
     // Nothing can be playing before the first sound.
-    if (m_player)
-        m_player->stop();
-    return true;
+    return m_backEnd ? m_backEnd->stop() : true;
+}
+
+QString SoundPlayer::source() const
+{
+    return m_backEnd ? m_backEnd->source() : QString();
+}
+
+int SoundPlayer::volume() const
+{
+    return m_backEnd ? m_backEnd->volume() : 0;
+}
+
+bool SoundPlayer::isPlaying() const
+{
+    return m_backEnd && m_backEnd->isPlaying();
 }

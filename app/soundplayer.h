@@ -1,37 +1,44 @@
 #ifndef SOUNDPLAYER_H
 #define SOUNDPLAYER_H
 
-#include <QUrl>
+#include <QString>
 
+#include <memory>
+
+#include "core/programmodule.h"
 #include "ui/main/abstractsoundplayer.h"
 
-class QMediaPlayer;
-
-// The program's one audio player on Qt Multimedia: plays a compiled-in
-// sound ("qrc:/...") or a local file, cutting off whatever was playing. A
-// sound that fails to play is logged (almarik.sound) with the player's
-// reason. It lives in app/ so that only the application object links the
-// multimedia back end; the windows see AbstractSoundPlayer.
+// The program's one audio output. The player itself (Qt Multimedia and
+// its audio back end, some 4 MiB mapped and a few milliseconds to load)
+// lives in the sound module beside the program, AlmarikSound, loaded at
+// the first sound: most starts play nothing for minutes or hours. When the
+// module cannot be loaded the sound fails like any other, with the loader's
+// reason, and is logged.
 class SoundPlayer : public AbstractSoundPlayer
 {
 public:
-    SoundPlayer() = default;
+    // modulePath: the module's file; empty for the one beside the program.
+    explicit SoundPlayer(const QString &modulePath = QString());
     ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer &) = delete;
     SoundPlayer &operator=(const SoundPlayer &) = delete;
 
     bool play(const QString &path, int volume) override;
     bool stop() override;
+    QString source() const override;
+    int volume() const override;
+    bool isPlaying() const override;
 
-    // The URL play() hands to the player for a path: a sound name
-    // ("qrc:/sounds/AzanOrvan.mp3") becomes its recording's resource URL.
-    static QUrl urlFor(const QString &path);
-    // The media player, created on first use: starting the multimedia
-    // back end costs up to a second, which start-up need not pay.
-    QMediaPlayer *player();
+    // The loaded player, loading the module on the first call; null when
+    // it cannot be loaded (the reason in loadError()).
+    AbstractSoundPlayer *backEnd();
+    bool isLoaded() const { return bool(m_backEnd); }
+    QString loadError() const { return m_module.errorString(); }
 
 private:
-    QMediaPlayer *m_player = nullptr;
+    ProgramModule m_module;
+    std::unique_ptr<AbstractSoundPlayer> m_backEnd;
+    bool m_tried = false;
 };
 
 #endif // SOUNDPLAYER_H

@@ -68,6 +68,12 @@ bool runCipher(bool encipher, const QByteArray &input, QByteArray *output)
 
 } // namespace
 
+void ConfigCipher::warmUp()
+{
+    OPENSSL_init_crypto(OPENSSL_INIT_LOAD_CONFIG, nullptr);
+    EVP_CIPHER_free(EVP_CIPHER_fetch(nullptr, "AES-256-CBC", nullptr));
+}
+
 QString ConfigCipher::encipherText(const QString &text)
 {
     QByteArray cipher;

@@ -19,6 +19,10 @@ public:
     // the cipher text is not a positive multiple of 16 bytes, or when the
     // padding of the last block is wrong.
     static QString decipherText(const QString &hex);
+
+    // Loads the crypto library's configuration and cipher ahead of the
+    // first use (a few milliseconds), e.g. on a thread beside the start.
+    static void warmUp();
 };
 
 #endif // CONFIGCIPHER_H

@@ -1,11 +1,10 @@
-// libgeonames' header pulls in GLib, whose structures have members named
-// like Qt's keywords: include it first, without them.
-#pragma push_macro("signals")
-#undef signals
-#include <geonames.h>
-#pragma pop_macro("signals")
-
 #include "core/gazetteer.h"
+
+#include "core/programmodule.h"
+
+namespace {
+using SearchCities = bool (*)(const QByteArray &text, int limit, QList<Gazetteer::City> *cities);
+}
 
 QList<Gazetteer::City> Gazetteer::search(const QString &query, int limit)
 {
@@ -13,31 +12,11 @@ QList<Gazetteer::City> Gazetteer::search(const QString &query, int limit)
     const QByteArray text = query.trimmed().toUtf8();
     if (text.isEmpty() || limit <= 0)
         return result;
-    guint length = 0;
-    GError *error = nullptr;
-    gint *indices = geonames_query_cities_sync(text.constData(), GEONAMES_QUERY_DEFAULT, &length, nullptr, &error);
-    if (error) {
-        g_error_free(error);
-        g_free(indices);
-        return result;
-    }
-    for (guint i = 0; i < length && result.size() < limit; ++i) {
-        GeonamesCity *city = geonames_get_city(indices[i]);
-        if (!city)
-            continue;
-        City c;
-        c.name = QString::fromUtf8(geonames_city_get_name(city));
-        c.state = QString::fromUtf8(geonames_city_get_state(city));
-        c.country = QString::fromUtf8(geonames_city_get_country(city));
-        c.countryCode = QString::fromUtf8(geonames_city_get_country_code(city));
-        c.timeZone = QString::fromUtf8(geonames_city_get_timezone(city));
-        c.latitude = geonames_city_get_latitude(city);
-        c.longitude = geonames_city_get_longitude(city);
-        c.population = int(geonames_city_get_population(city));
-        geonames_city_free(city);
-        result << c;
-    }
-    g_free(indices);
+    // libgeonames lives in the gazetteer module, loaded at the first search.
+    static ProgramModule module("AlmarikGazetteer");
+    const auto search = module.entry<SearchCities>("almarikSearchCities");
+    if (!search || !search(text, limit, &result))
+        result.clear();
     return result;
 }
 

@@ -55,10 +55,16 @@ QList<IslamicDays::Day> IslamicDays::resolve(const QList<DailyTimes> &days, int 
 {
     const int adjustment = std::max(-2, std::min(2, adjustmentDays));
     QList<Day> found;
+    // A month's name repeats on each of its days: looked up once a month.
+    QString lastName;
+    int month = 0;
     for (const DailyTimes &day : days) {
         if (day.hijriYear <= 0)
             continue;
-        const int month = hijriMonthNumber(day.hijriMonthName);
+        if (day.hijriMonthName != lastName) {
+            lastName = day.hijriMonthName;
+            month = hijriMonthNumber(lastName);
+        }
         for (const KeptDay &kept : KeptDays) {
             if (kept.month != month || kept.day != day.hijriDay)
                 continue;

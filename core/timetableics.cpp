@@ -5,14 +5,14 @@
 #include <QDate>
 #include <QDateTime>
 
-#include <KCalendarCore/Alarm>
-#include <KCalendarCore/Event>
-#include <KCalendarCore/ICalFormat>
-#include <KCalendarCore/MemoryCalendar>
-
 #include "core/language.h"
-#include "core/logcategories.h"
 #include "core/nextprayer.h"
+#include "core/programmodule.h"
+
+namespace {
+using WriteCalendar = bool (*)(const QList<TimetableIcs::Event> &events, const QTimeZone &timeZone,
+                               QByteArray *text);
+}
 
 QString TimetableIcs::uid(const QString &zoneCode, const QDate &date, int slot)
 {
@@ -43,12 +43,12 @@ bool TimetableIcs::parseSlots(const QString &list, QList<int> *prayerSlots)
     return true;
 }
 
-QByteArray TimetableIcs::build(const QList<DailyTimes> &days, const Options &options, const Language *language)
+QList<TimetableIcs::Event> TimetableIcs::events(const QList<DailyTimes> &days, const Options &options,
+                                                const Language *language)
 {
-    if (days.isEmpty() || options.prayerSlots.isEmpty() || !options.timeZone.isValid())
-        return QByteArray();
-
-    KCalendarCore::MemoryCalendar::Ptr calendar(new KCalendarCore::MemoryCalendar(options.timeZone));
+    QList<Event> events;
+    if (!options.timeZone.isValid())
+        return events;
     for (const DailyTimes &day : days) {
         const QDate date(day.year, day.month, day.day);
         for (int slot : options.prayerSlots) {
@@ -60,29 +60,30 @@ QByteArray TimetableIcs::build(const QList<DailyTimes> &days, const Options &opt
             if (name.isEmpty())
                 name = key.mid(int(qstrlen("Prayer.")));
 
-            KCalendarCore::Event::Ptr event(new KCalendarCore::Event);
-            event->setUid(uid(options.zoneCode, date, slot));
-            event->setSummary(options.placeName.isEmpty() ? name
-                                                          : QStringLiteral("%1 (%2)").arg(name, options.placeName));
-            if (!options.source.isEmpty())
-                event->setDescription(options.source);
-            event->setDtStart(start);
-            event->setDtEnd(start.addSecs(60 * qMax(0, options.durationMinutes)));
-            // The times are reminders, not appointments that fill the day.
-            event->setTransparency(KCalendarCore::Event::Transparent);
-            if (options.alarmMinutes >= 0) {
-                KCalendarCore::Alarm::Ptr alarm = event->newAlarm();
-                alarm->setType(KCalendarCore::Alarm::Display);
-                alarm->setText(name);
-                alarm->setStartOffset(KCalendarCore::Duration(-60 * options.alarmMinutes));
-                alarm->setEnabled(true);
-            }
-            if (!calendar->addEvent(event))
-                qCWarning(lcData) << "could not add the event" << event->uid();
+            Event event;
+            event.uid = uid(options.zoneCode, date, slot);
+            event.summary = options.placeName.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, options.placeName);
+            event.description = options.source;
+            event.start = start;
+            event.end = start.addSecs(60 * qMax(0, options.durationMinutes));
+            event.alarmMinutes = options.alarmMinutes;
+            event.alarmText = name;
+            events << event;
         }
     }
-    KCalendarCore::CalFormat::setApplication(QStringLiteral("AlmarikZenhar"),
-                                              QStringLiteral("-//AlmarikZenhar//Prayer times//EN"));
-    KCalendarCore::ICalFormat format;
-    return format.toString(calendar, QString()).toUtf8();
+    return events;
+}
+
+QByteArray TimetableIcs::build(const QList<DailyTimes> &days, const Options &options, const Language *language)
+{
+    if (days.isEmpty() || options.prayerSlots.isEmpty() || !options.timeZone.isValid())
+        return QByteArray();
+    // KCalendarCore (with libical) lives in the calendar module, loaded at
+    // the first export.
+    static ProgramModule module("AlmarikIcs");
+    const auto write = module.entry<WriteCalendar>("almarikWriteCalendar");
+    QByteArray text;
+    if (!write || !write(events(days, options, language), options.timeZone, &text))
+        return QByteArray();
+    return text;
 }

@@ -2,6 +2,7 @@
 #define TIMETABLEICS_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QTimeZone>
@@ -30,7 +31,24 @@ public:
         int durationMinutes = 0;
     };
 
-    // The file's text; empty when there is nothing to write (no days, no
+    // One prayer of one day as the file holds it.
+    struct Event
+    {
+        QString uid;
+        QString summary;
+        QString description;    // none when empty
+        QDateTime start;
+        QDateTime end;
+        int alarmMinutes = -1;  // no alarm when negative
+        QString alarmText;
+    };
+
+    // The events the file holds, in order.
+    static QList<Event> events(const QList<DailyTimes> &days, const Options &options,
+                               const Language *language = nullptr);
+
+    // The file's text, written by the calendar module (AlmarikIcs); empty
+    // when the module cannot be loaded or when there is nothing to write (no days, no
     // prayerSlots or an invalid time zone). Event names come from the language
     // when given (Jumaat on Fridays), else the prayerSlots' own names.
     static QByteArray build(const QList<DailyTimes> &days, const Options &options,

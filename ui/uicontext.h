@@ -8,6 +8,7 @@ class AppConfig;
 class ApplicationInformation;
 class Language;
 class MapManager;
+class PictureStore;
 
 // What the windows work with: the settings, the catalogue, the timetable
 // and map clients, the program's details, the sound player and the
@@ -23,6 +24,8 @@ struct UiContext {
     ApplicationInformation *details = nullptr;
     AbstractSoundPlayer *soundPlayer = nullptr;
     AbstractDesktopNotifier *desktopNotifier = nullptr;
+    // Pictures decoded ahead at start; null reads each when asked for.
+    PictureStore *pictures = nullptr;
 };
 
 #endif // UICONTEXT_H

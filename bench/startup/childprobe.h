@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QColor>
 #include <QDir>
+#include <QMap>
 #include <QFile>
 #include <QIcon>
 #include <QPixmap>
@@ -39,20 +40,33 @@ inline long statusKiB(const char *field)
     return -1;
 }
 
-// Context switches of every thread of the process so far.
-inline long contextSwitches()
+// Context switches of each thread of the process so far, by thread id.
+inline QMap<QString, long> contextSwitchesByThread()
 {
-    long total = 0;
+    QMap<QString, long> counts;
     const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &task : tasks) {
         QFile status(QStringLiteral("/proc/self/task/%1/status").arg(task));
         if (!status.open(QIODevice::ReadOnly))
             continue;
+        long total = 0;
         for (const QByteArray &line : status.readAll().split('\n')) {
             if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
                 total += line.mid(line.indexOf(':') + 1).trimmed().toLong();
         }
+        counts.insert(task, total);
     }
+    return counts;
+}
+
+// The switches between two counts: each thread's growth, all of a thread
+// that started in between. A thread that ended in between leaves its last
+// switches uncounted, but never makes the sum negative.
+inline long contextSwitchesBetween(const QMap<QString, long> &before, const QMap<QString, long> &after)
+{
+    long total = 0;
+    for (auto it = after.constBegin(); it != after.constEnd(); ++it)
+        total += it.value() - before.value(it.key(), 0);
     return total;
 }
 
@@ -112,9 +126,9 @@ private:
 inline void countIdle(int seconds)
 {
     QTimer::singleShot(1000, [seconds] {
-        const long before = contextSwitches();
+        const QMap<QString, long> before = contextSwitchesByThread();
         QTimer::singleShot(seconds * 1000, [before, seconds] {
-            const double perMinute = (contextSwitches() - before) * 60.0 / seconds;
+            const double perMinute = contextSwitchesBetween(before, contextSwitchesByThread()) * 60.0 / seconds;
             std::printf("idle %.1f\n", perMinute);
             std::fflush(stdout);
             QCoreApplication::exit(0);

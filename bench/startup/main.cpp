@@ -46,6 +46,7 @@
 #include "app/appmain.h"
 #include "bench/common/benchfigures.h"
 #include "ui/main/dialogmain.h"
+#include "ui/picturestore.h"
 #include "childprobe.h"
 
 namespace {
@@ -67,7 +68,10 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
     const bool shown = mode.endsWith("-shown");
     const bool idle = mode.endsWith("-idle");
     AppMain::registerResources();
-    AppMain app(argc, argv);
+    // As the program's own start does.
+    PictureStore pictures;
+    AppMain::preloadStart(pictures, !shown);
+    AppMain app(argc, argv, &pictures);
     if (app.isRunning())
         return 2;
     int code = 0;

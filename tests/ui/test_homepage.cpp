@@ -38,12 +38,7 @@ QList<DailyTimes> monthOf(int month, int year)
 
 int visibleRows(PanelAlmarik *panel)
 {
-    int rows = 0;
-    for (int row = 0; row < PanelAlmarik::RowCount; ++row) {
-        if (!panel->cellLabel(row, 0)->isHidden())
-            ++rows;
-    }
-    return rows;
+    return panel->rowCount();
 }
 
 // Everything a user can read on the page, to tell whether anything moved.
@@ -62,6 +57,13 @@ PageState stateOf(PageHome *page)
     for (const QLabel *label : labels) {
         state.texts << QStringLiteral("%1=%2@%3,%4 %5").arg(label->objectName(), label->text())
                                .arg(label->x()).arg(label->y()).arg(label->isHidden() ? QStringLiteral("hidden") : QString());
+    }
+    const PanelAlmarik *panel = page->panel();
+    for (int row = 0; row < panel->rowCount(); ++row) {
+        for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
+            const QRect cell = panel->cellRect(row, column);
+            state.texts << QStringLiteral("cell=%1@%2,%3").arg(panel->cellText(row, column)).arg(cell.x()).arg(cell.y());
+        }
     }
     return state;
 }
@@ -157,27 +159,23 @@ void TestHomePage::panelFillsAMonth()
     const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
     panel.fill(518, centres, 9, days);
 
-    int height = 0;
-    for (int row = 0; row < PanelAlmarik::RowCount; ++row) {
-        const bool shown = row < days.size();
-        for (int column = 0; column < PanelAlmarik::ColumnCount; ++column)
-            QCOMPARE(panel.cellLabel(row, column)->isHidden(), !shown);
-        if (!shown)
-            continue;
-        QCOMPARE(panel.cellLabel(row, 0)->text(), QString::number(row + 1));
+    QCOMPARE(panel.rowCount(), days.size());
+    for (int row = 0; row < days.size(); ++row) {
+        QCOMPARE(panel.cellText(row, 0), QString::number(row + 1));
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-            QLabel *label = panel.cellLabel(row, slot + 1);
-            QCOMPARE(label->text(), clock(days.at(row).times[slot][0], days.at(row).times[slot][1]));
-            QVERIFY(qAbs(label->x() + label->width() / 2 - centres[slot + 1]) <= 1);
+            QCOMPARE(panel.cellText(row, slot + 1), clock(days.at(row).times[slot][0], days.at(row).times[slot][1]));
+            const QRect cell = panel.cellRect(row, slot + 1);
+            QVERIFY(qAbs(cell.center().x() - centres[slot + 1]) <= 1);
+            QVERIFY(cell.width() > 0);
         }
-        // Rows are stacked one pixel apart.
+        // Rows are stacked one pixel apart and do not overlap.
         if (row > 0) {
-            QLabel *above = panel.cellLabel(row - 1, 0);
-            QCOMPARE(panel.cellLabel(row, 0)->y(), above->y() + above->height() + 1);
+            const QRect above = panel.cellRect(row - 1, 0);
+            QCOMPARE(panel.cellRect(row, 0).y(), above.bottom() + 2);
         }
-        height += panel.cellLabel(row, 0)->height() + 1;
     }
-    QCOMPARE(panel.size(), QSize(518, height));
+    QVERIFY(panel.cellText(days.size(), 1).isEmpty());
+    QCOMPARE(panel.size(), QSize(518, panel.cellRect(days.size() - 1, 0).bottom() + 2));
 }
 
 void TestHomePage::panelMarksTodaysDayNumber()
@@ -192,19 +190,23 @@ void TestHomePage::panelMarksTodaysDayNumber()
         panel.fill(518, centres, 9, days, TimeFormat(), markedOn);
         const int todayRow = markedOn == today ? today.day() - 1 : -1;
         for (int row = 0; row < days.size(); ++row) {
-            for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
-                QLabel *label = panel.cellLabel(row, column);
-                const bool marked = row == todayRow;
-                QCOMPARE(label->font().bold(), marked);
-                QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), marked ? Yellow : White);
-            }
+            const bool marked = row == todayRow;
+            for (int column = 0; column < PanelAlmarik::ColumnCount; ++column)
+                QCOMPARE(panel.cellFont(row, column).bold(), marked);
+            QCOMPARE(panel.cellColour(row), marked ? Yellow : White);
         }
-        QCOMPARE(panel.highlightBar()->isHidden(), todayRow < 0);
+        QCOMPARE(panel.todayRow(), todayRow);
+        QCOMPARE(panel.highlightRect().isNull(), todayRow < 0);
     }
+    // The bar spans the panel's width over today's row, and the painted
+    // panel shows it there.
     const int todayRow = today.day() - 1;
-    QLabel *bar = panel.highlightBar();
-    QCOMPARE(bar->geometry(), QRect(0, panel.cellLabel(todayRow, 0)->y(), 518, panel.cellLabel(todayRow, 0)->height()));
-    QCOMPARE(panel.highlightY(), panel.cellLabel(todayRow, 0)->y());
+    const QRect row = panel.cellRect(todayRow, 0);
+    QCOMPARE(panel.highlightRect(), QRect(0, row.y(), 518, row.height()));
+    QCOMPARE(panel.highlightY(), row.y());
+    const QImage picture = panel.grab().toImage();
+    const QRect other = panel.cellRect(todayRow == 0 ? 1 : 0, 0);
+    QVERIFY(picture.pixelColor(2, row.center().y()) != picture.pixelColor(2, other.center().y()));
 }
 
 void TestHomePage::panelHidesTheBarWhenTheMonthIsShort()
@@ -216,16 +218,16 @@ void TestHomePage::panelHidesTheBarWhenTheMonthIsShort()
     PanelAlmarik panel;
     const int centres[9] = {22, 71, 130, 189, 248, 307, 366, 425, 484};
     panel.fill(518, centres, 9, full, TimeFormat(), today);
-    QVERIFY(!panel.highlightBar()->isHidden());
+    QVERIFY(!panel.highlightRect().isNull());
 
     // A month that ends before today's day number has no row to mark.
     const QList<DailyTimes> shorter = full.mid(0, today.day() - 1);
     panel.fill(518, centres, 9, shorter, TimeFormat(), today);
-    QVERIFY(panel.highlightBar()->isHidden());
+    QVERIFY(panel.highlightRect().isNull());
     QCOMPARE(panel.highlightY(), 0);
     QCOMPARE(visibleRows(&panel), shorter.size());
     for (int row = 0; row < shorter.size(); ++row)
-        QVERIFY(!panel.cellLabel(row, 0)->font().bold());
+        QVERIFY(!panel.cellFont(row, 0).bold());
 }
 
 
@@ -386,7 +388,7 @@ void TestHomePage::zoneChangeRefreshesThePage()
     const QList<DailyTimes> days = monthOf(2, m_lastYear);
     QCOMPARE(m_page->days().size(), days.size());
     for (int row = 0; row < days.size(); ++row) {
-        QCOMPARE(m_page->panel()->cellLabel(row, 5)->text(),
+        QCOMPARE(m_page->panel()->cellText(row, 5),
                  clock(days.at(row).times[Zohor][0], days.at(row).times[Zohor][1]));
     }
     QVERIFY(m_prompts->seen().isEmpty());
@@ -505,8 +507,8 @@ void TestHomePage::gridShowsWholeRows()
         int whole = 0;
         for (int row = 0; row < rows; ++row) {
             for (int column = 0; column < PanelAlmarik::ColumnCount; ++column) {
-                QLabel *cell = panel->cellLabel(row, column);
-                const QRect rect(cell->mapTo(view, QPoint(0, 0)), cell->size());
+                const QRect cell = panel->cellRect(row, column);
+                const QRect rect(panel->mapTo(view, cell.topLeft()), cell.size());
                 QVERIFY2(shown.contains(rect) || !shown.intersects(rect),
                          qPrintable(QStringLiteral("%1: row %2 is cut").arg(how).arg(row + 1)));
                 if (column == 0 && shown.contains(rect))

@@ -13,7 +13,6 @@
 #include <QDomElement>
 #include <QFile>
 #include <QImageReader>
-#include <QMediaPlayer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -221,6 +220,7 @@ private slots:
     void trayMenuInTheChosenLanguage_data();
     void trayMenuInTheChosenLanguage();
     void soundFailureToldOnce();
+    void missingSoundModuleIsASoundFailure();
     void startMinimizedWithAndWithoutTray();
     void dragging();
     void notifierPlaysTheSlotSound();
@@ -1154,6 +1154,40 @@ void TestMainWindow::soundFailureToldOnce()
     QCOMPARE(desktop.shown.at(2).body, QStringLiteral("It is time"));
 }
 
+void TestMainWindow::missingSoundModuleIsASoundFailure()
+{
+    // A broken installation without the sound module: the notice still
+    // shows, and the user is told why there is no sound.
+    QTemporaryDir folder;
+    SoundPlayer player(folder.filePath(QStringLiteral("AlmarikSound")));
+    FakeDesktopNotifier desktop;
+    UiContext ctx = appMain()->uiContext();
+    ctx.soundPlayer = &player;
+    ctx.desktopNotifier = &desktop;
+    m_window = new TrayWindow(false, ctx);
+
+    PrayerNotifier::Notice notice;
+    notice.slot = Asar;
+    notice.title = QStringLiteral("Asar");
+    notice.message = QStringLiteral("It is time");
+    notice.soundUrl = QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    notice.volume = 50;
+    notice.balloonMilliseconds = 5000;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("AlmarikSound cannot be used")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no sound module")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sound could not be played: .+")));
+    m_window->showNotice(notice);
+    delete m_window;
+    m_window = nullptr;
+
+    QVERIFY(!player.isLoaded());
+    QVERIFY(!player.loadError().isEmpty());
+    QVERIFY(player.stop());
+    QCOMPARE(desktop.shown.size(), 2);
+    QCOMPARE(desktop.shown.at(0).title, QStringLiteral("Asar"));
+    QCOMPARE(desktop.shown.at(1).body, appLanguage()->text(QStringLiteral("Sound.Failed")).arg(player.loadError()));
+}
+
 void TestMainWindow::startMinimizedWithAndWithoutTray()
 {
     TrayWindow withTray(true);
@@ -1216,18 +1250,20 @@ void TestMainWindow::notifierPlaysTheSlotSound()
     appConfig().prayer[Asar].alarmTime = 1;
     const QDateTime due(date, asar.addSecs(-5 * 60));
 
-    QMediaPlayer *player = appSoundPlayer()->player();
-    player->setMedia(QMediaContent());
+    SoundPlayer *player = appSoundPlayer();
+    const QString before = player->source();
     m_window->notifyDue(due.addSecs(-30));
-    QVERIFY(player->media().isNull());
-    // The tick falls a little after second 0.
+    QCOMPARE(player->source(), before);
+    // The tick falls a little after second 0; the sound module is loaded
+    // for the first sound.
     m_window->notifyDue(due.addMSecs(700));
-    QCOMPARE(player->media().request().url(), QUrl(QStringLiteral("qrc:/recordings/chime-ding-dong.mp3")));
+    QVERIFY2(player->isLoaded(), qPrintable(player->loadError()));
+    QCOMPARE(player->source(), QStringLiteral("qrc:/recordings/chime-ding-dong.mp3"));
     QCOMPARE(player->volume(), 40);
 
     // "&Stop Alarm" silences it.
     m_window->trayMenu()->actions().at(3)->trigger();
-    QCOMPARE(player->state(), QMediaPlayer::StoppedState);
+    QVERIFY(!player->isPlaying());
     appConfig().prayer[Asar] = saved;
 }
 
@@ -1353,7 +1389,7 @@ void TestMainWindow::notifierCustomSounds()
     const QDateTime due(date, QTime(day.hour(Maghrib), day.minute(Maghrib)));
     m_window->notifyDue(due.addSecs(-61));
     m_window->notifyDue(due.addMSecs(300));
-    QCOMPARE(appSoundPlayer()->player()->media().request().url(), url);
+    QCOMPARE(QUrl(appSoundPlayer()->source()), url);
     // Missing or undecodable files end in silence, not in a crash.
     QCoreApplication::processEvents();
     appConfig().prayer[Maghrib] = saved;

@@ -312,7 +312,8 @@ void TestPrayerExtras::keptDaysAreMarked()
     PageHome *home = window.page<PageHome>();
     QVERIFY(home->showMonth(aidilfitri));
     QVERIFY(home->panel()->isRowMarked(aidilfitri.day() - 1));
-    QCOMPARE(home->panel()->cellLabel(aidilfitri.day() - 1, 0)->toolTip(), QStringLiteral("Hari Raya Aidilfitri"));
+    QCOMPARE(home->panel()->rowToolTip(aidilfitri.day() - 1), QStringLiteral("Hari Raya Aidilfitri"));
+    QVERIFY(home->panel()->cellFont(aidilfitri.day() - 1, 0).underline());
     const int other = aidilfitri.day() > 3 ? aidilfitri.day() - 3 : aidilfitri.day() + 3;
     QVERIFY(!home->panel()->isRowMarked(other - 1));
     appConfig().hijriAdjustment = AppConfig::HijriNone;

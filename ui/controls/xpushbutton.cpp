@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QImage>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -35,31 +36,45 @@ XPushButton::XPushButton(QWidget *parent)
 
 void XPushButton::setImages(const QStringList &paths)
 {
-    // Each picture is registered under the icon mode of its role, so that
-    // the look number doubles as the mode when a look is composed.
-    struct Role {
-        QIcon *icon;
-        QIcon::Mode mode;
-    };
-    const Role roles[] = {{&m_normalIcon, QIcon::Normal},
-                          {&m_hoverIcon, QIcon::Active},
-                          {&m_pressedIcon, QIcon::Selected},
-                          {&m_disabledIcon, QIcon::Disabled}};
-    for (int i = 0; i < 4; ++i) {
-        *roles[i].icon = QIcon();
-        if (i >= paths.size())
-            continue;
-        const QPixmap picture(paths.at(i));
-        if (!picture.isNull())
-            roles[i].icon->addPixmap(picture, roles[i].mode, QIcon::Off);
-        m_iconSize = picture.size();
+    setImages(paths, QPixmap());
+}
+
+void XPushButton::setImages(const QStringList &paths, const QPixmap &normal)
+{
+    for (int i = 0; i < PictureCount; ++i) {
+        m_paths[i] = i < paths.size() ? paths.at(i) : QString();
+        m_icons[i] = QIcon();
+        m_read[i] = false;
     }
+    if (!normal.isNull()) {
+        m_icons[PictureNormal].addPixmap(normal, QIcon::Normal, QIcon::Off);
+        m_read[PictureNormal] = true;
+    }
+    // The size from the last picture's header; nothing is decoded here
+    // but the picture shown.
+    const QSize size = paths.isEmpty() ? QSize() : QImageReader(paths.last()).size();
+    m_iconSize = size.isValid() ? size : QSize(0, 0);
     setIconSize(m_iconSize);
     resize(m_iconSize);
     if (m_enabled)
-        applyImage(m_normalIcon, LookNormal);
+        applyImage(roleIcon(PictureNormal), LookNormal);
     else
-        applyImage(m_disabledIcon, LookDisabled);
+        applyImage(roleIcon(PictureDisabled), LookDisabled);
+}
+
+const QIcon &XPushButton::roleIcon(Picture role)
+{
+    if (!m_read[role]) {
+        m_read[role] = true;
+        // Each picture is registered under the icon mode of its role, so
+        // that the look number doubles as the mode when a look is composed.
+        static const QIcon::Mode modes[PictureCount] = {QIcon::Normal, QIcon::Active, QIcon::Selected,
+                                                        QIcon::Disabled};
+        const QPixmap picture(m_paths[role]);
+        if (!picture.isNull())
+            m_icons[role].addPixmap(picture, modes[role], QIcon::Off);
+    }
+    return m_icons[role];
 }
 
 void XPushButton::setCaptionOverlay(const QString &text, int x, int y)
@@ -129,9 +144,9 @@ void XPushButton::enterEvent(QEvent *event)
         return;
     if (m_enabled) {
         m_hovered = true;
-        applyImage(m_hoverIcon, LookHover);
+        applyImage(roleIcon(PictureHover), LookHover);
     } else {
-        applyImage(m_disabledIcon, LookHover);
+        applyImage(roleIcon(PictureDisabled), LookHover);
     }
 }
 
@@ -142,9 +157,9 @@ void XPushButton::leaveEvent(QEvent *event)
         return;
     if (m_enabled) {
         m_pressed = false;
-        applyImage(m_normalIcon, LookNormal);
+        applyImage(roleIcon(PictureNormal), LookNormal);
     } else {
-        applyImage(m_disabledIcon, LookHover);
+        applyImage(roleIcon(PictureDisabled), LookHover);
     }
     m_hovered = false;
 }
@@ -176,7 +191,7 @@ void XPushButton::mousePressEvent(QMouseEvent *event)
     }
     if (m_hovered) {
         m_pressed = true;
-        applyImage(m_pressedIcon, LookPressed);
+        applyImage(roleIcon(PicturePressed), LookPressed);
     }
     QPushButton::mousePressEvent(event);
 }
@@ -195,7 +210,7 @@ void XPushButton::mouseReleaseEvent(QMouseEvent *event)
     if (m_checkedLook) {
         // A checked button keeps its pressed picture.
         m_pressed = false;
-        applyImage(m_pressedIcon, LookPressed);
+        applyImage(roleIcon(PicturePressed), LookPressed);
         return;
     }
     if (m_pressed || wasChecked) {
@@ -204,9 +219,9 @@ void XPushButton::mouseReleaseEvent(QMouseEvent *event)
         m_pressed = false;
         m_hovered = rect().contains(event->pos());
         if (m_hovered)
-            applyImage(m_hoverIcon, LookHover);
+            applyImage(roleIcon(PictureHover), LookHover);
         else
-            applyImage(m_normalIcon, LookNormal);
+            applyImage(roleIcon(PictureNormal), LookNormal);
     }
 }
 
@@ -215,9 +230,9 @@ void XPushButton::checkStateSet()
     QPushButton::checkStateSet();
     m_checkedLook = isChecked();
     if (m_checkedLook)
-        applyImage(m_pressedIcon, LookPressed);
+        applyImage(roleIcon(PicturePressed), LookPressed);
     else
-        applyImage(m_normalIcon, LookNormal);
+        applyImage(roleIcon(PictureNormal), LookNormal);
 }
 
 void XPushButton::keyPressEvent(QKeyEvent *event)

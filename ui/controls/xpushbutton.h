@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSize>
 #include <QStringList>
@@ -27,6 +28,9 @@ public:
     // The button takes the size of the pictures; a missing picture leaves
     // an empty one (and so a zero size).
     void setImages(const QStringList &paths);
+    // The same, with the normal picture already read (e.g. ahead, on
+    // another thread).
+    void setImages(const QStringList &paths, const QPixmap &normal);
 
     bool isLogicallyEnabled() const { return m_enabled; }
     int look() const { return m_look; }
@@ -57,15 +61,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    enum Picture { PictureNormal, PictureHover, PicturePressed, PictureDisabled, PictureCount };
+    // The picture of a role, read on its first use: most buttons are never
+    // hovered or pressed in a session, and a start reads only what it shows.
+    const QIcon &roleIcon(Picture role);
     void applyImage(const QIcon &icon, int look);
     void sendCrossing(QEvent::Type type);
 
     QIcon m_currentIcon;
     int m_look = LookNormal;
-    QIcon m_hoverIcon;
-    QIcon m_normalIcon;
-    QIcon m_pressedIcon;
-    QIcon m_disabledIcon;
+    QString m_paths[PictureCount];
+    QIcon m_icons[PictureCount];
+    bool m_read[PictureCount] = {};
     bool m_pressed = false;
     bool m_hovered = false;
     bool m_enabled = true;

@@ -21,6 +21,30 @@ XUrlLabel::XUrlLabel(QWidget *parent)
     setAlignment(Qt::AlignVCenter);
 }
 
+// QLabel gives a label that takes focus a whole text document, for the
+// links a rich text may hold, when its text is set and when it is polished:
+// some milliseconds and kilobytes for each of a page's links. A link's text
+// is plain and its keys are handled here, so both happen while the label
+// takes no focus; QLabel still builds the document if it is ever focused.
+template<typename Step>
+void XUrlLabel::withoutFocus(Step step)
+{
+    // A focus proxy takes each change of the policy as its own: leave it.
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (policy == Qt::NoFocus || focusProxy()) {
+        step();
+        return;
+    }
+    setFocusPolicy(Qt::NoFocus);
+    step();
+    setFocusPolicy(policy);
+}
+
+void XUrlLabel::setText(const QString &text)
+{
+    withoutFocus([this, &text] { QLabel::setText(text); });
+}
+
 void XUrlLabel::setUrl(const QString &url)
 {
     m_url = url;
@@ -95,6 +119,11 @@ bool XUrlLabel::event(QEvent *event)
     case QEvent::Leave:
         applyNormalLook();
         return true;
+    case QEvent::Polish: {
+        bool done = false;
+        withoutFocus([this, event, &done] { done = QLabel::event(event); });
+        return done;
+    }
     default:
         return QLabel::event(event);
     }

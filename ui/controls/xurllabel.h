@@ -16,6 +16,8 @@ class XUrlLabel : public QLabel
 {
     Q_OBJECT
 public:
+    // Hides QLabel::setText(), to keep a link's plain text plain.
+    void setText(const QString &text);
     explicit XUrlLabel(QWidget *parent = nullptr);
 
     void setUrl(const QString &url);
@@ -53,6 +55,8 @@ protected:
     void connectNotify(const QMetaMethod &signal) override;
 
 private:
+    template<typename Step>
+    void withoutFocus(Step step);
     // Opens the URL, or without one emits clicked().
     void activate();
     void updateFocusPolicy();

@@ -1,4 +1,5 @@
 #include "splashscreen.h"
+#include "ui/picturestore.h"
 
 #include "core/applicationinformation.h"
 #include "core/language.h"
@@ -46,7 +47,7 @@ SplashScreen::SplashScreen(const UiContext &ctx, QWidget *mainWindow)
 
     labelAppTitle = new QLabel(this);
     labelAppTitle->setObjectName(QStringLiteral("labelAppTitle"));
-    const QPixmap title(QStringLiteral(":/images/AppTitle.png"));
+    const QPixmap title = PictureStore::pixmap(m_ctx.pictures, QStringLiteral(":/images/AppTitle.png"));
     labelAppTitle->setPixmap(title);
     labelAppTitle->resize(title.size());
     labelAppTitle->move(22, 20);

@@ -24,6 +24,12 @@ public:
     virtual bool play(const QString &path, int volume) = 0;
     virtual bool stop() = 0;
 
+    // What plays or last played (its URL), at which volume, and whether it
+    // still plays.
+    virtual QString source() const { return QString(); }
+    virtual int volume() const { return 0; }
+    virtual bool isPlaying() const { return false; }
+
     // Sets the one handler, on behalf of `owner`; an empty handler removes
     // it. clearFailureHandler() removes it only if `owner` set it.
     void setFailureHandler(const void *owner, FailureHandler handler)

@@ -1,4 +1,5 @@
 #include "ui/main/dialogmain.h"
+#include "ui/picturestore.h"
 
 #include "core/logcategories.h"
 
@@ -74,7 +75,7 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
 {
     createForm();
     setWindowTitle(ApplicationInformation::shortName());
-    setWindowIcon(QIcon(picture(QStringLiteral("AppIcon.png"))));
+    setWindowIcon(QIcon(PictureStore::pixmap(m_ctx.pictures, picture(QStringLiteral("AppIcon.png")))));
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
 
     selectStartPlace();
@@ -161,14 +162,14 @@ void DialogMain::createBackground()
     // The picture's size fixes the window's now; the picture itself (1.5 MiB
     // decoded) is loaded when the window is first shown, so a start to the
     // tray does without it.
-    setFixedSize(QImageReader(picture(QStringLiteral("Background.png"))).size());
+    setFixedSize(PictureStore::size(m_ctx.pictures, picture(QStringLiteral("Background.png"))));
 
     QPalette panelPalette = m_panelBackground->palette();
     panelPalette.setColor(QPalette::Window, QColor(60, 137, 165, 181));
     m_panelBackground->setPalette(panelPalette);
     m_panelBackground->setAutoFillBackground(true);
 
-    const QPixmap title(picture(QStringLiteral("AppTitle.png")));
+    const QPixmap title = PictureStore::pixmap(m_ctx.pictures, picture(QStringLiteral("AppTitle.png")));
     m_labelAppTitle->setText(QString());
     m_labelAppTitle->setPixmap(title);
     m_labelAppTitle->resize(title.size());
@@ -181,7 +182,7 @@ void DialogMain::loadBackground()
         return;
     m_backgroundLoaded = true;
     QPalette windowPalette = palette();
-    windowPalette.setBrush(QPalette::Window, QBrush(QPixmap(picture(QStringLiteral("Background.png")))));
+    windowPalette.setBrush(QPalette::Window, QBrush(PictureStore::pixmap(m_ctx.pictures, picture(QStringLiteral("Background.png")))));
     setPalette(windowPalette);
 }
 
@@ -214,9 +215,9 @@ void DialogMain::createTrayIcon()
     m_trayIcon->setContextMenu(m_trayMenu);
     m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
                            + m_ctx.almarikManager->zoneName());
-    m_trayIcon->setIcon(QIcon(picture(SystemUtilities::isWindows7()
-                                              ? QStringLiteral("TrayIconWin7.png")
-                                              : QStringLiteral("TrayIcon.png"))));
+    m_trayIcon->setIcon(QIcon(PictureStore::pixmap(m_ctx.pictures, picture(SystemUtilities::isWindows7()
+                                                                   ? QStringLiteral("TrayIconWin7.png")
+                                                                   : QStringLiteral("TrayIcon.png")))));
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
     connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::showHomeFromNotice);
     if (m_ctx.desktopNotifier)
@@ -261,7 +262,8 @@ XPushButton *DialogMain::createButton(const QString &objectName, const QString &
     connect(button, &QPushButton::clicked, this, slot);
     const QString normal = picture(QStringLiteral("Btn%1Normal.png").arg(pictureName));
     button->setImages({normal, picture(QStringLiteral("Btn%1Hover.png").arg(pictureName)),
-                       picture(QStringLiteral("Btn%1Pressed.png").arg(pictureName)), normal});
+                       picture(QStringLiteral("Btn%1Pressed.png").arg(pictureName)), normal},
+                      PictureStore::pixmap(m_ctx.pictures, normal));
     return button;
 }
 
@@ -318,13 +320,13 @@ void DialogMain::createPages()
     addPage(&PageHome::staticMetaObject, [this] {
         m_pageHome = new PageHome(m_ctx, m_watch, this);
         m_pageHome->setToday(m_today);
-        m_pageHome->setIslamicDays(m_islamicDays);
+        m_pageHome->setIslamicDays(islamicDays());
         return m_pageHome;
     });
     addPage(&PageCalendar::staticMetaObject, [this] {
         m_pageCalendar = new PageCalendar(m_ctx.almarikManager, m_ctx.language, this);
         m_pageCalendar->setDisplaySettings(m_ctx.config);
-        m_pageCalendar->setIslamicDays(m_islamicDays);
+        m_pageCalendar->setIslamicDays(islamicDays());
         return m_pageCalendar;
     });
     addPage(&PageQibla::staticMetaObject, [this] { return m_pageMap = new PageQibla(m_ctx, this); });
@@ -583,11 +585,24 @@ void DialogMain::slotUpdateAlmarik()
     updateIslamicDays();
 }
 
+const QList<IslamicDays::Day> &DialogMain::islamicDays()
+{
+    if (m_islamicDaysStale) {
+        m_islamicDays = IslamicDays::resolve(
+                *m_ctx.almarikManager, IslamicDays::adjustmentFromSetting(m_ctx.config->hijriAdjustment));
+        m_islamicDaysStale = false;
+    }
+    return m_islamicDays;
+}
+
 void DialogMain::updateIslamicDays()
 {
-    m_islamicDays = IslamicDays::resolve(
-            *m_ctx.almarikManager, IslamicDays::adjustmentFromSetting(m_ctx.config->hijriAdjustment));
-    // Pages not built yet take the days when they are built.
+    // Reading every month of the timetable takes a few milliseconds: it
+    // waits for the first page that shows the days.
+    m_islamicDaysStale = true;
+    if (!m_pageCalendar && !m_pageHome)
+        return;
+    islamicDays();
     if (m_pageCalendar)
         m_pageCalendar->setIslamicDays(m_islamicDays);
     if (m_pageHome)

@@ -166,6 +166,9 @@ private:
     // The kept days of the Islamic year for the selected zone, marked on
     // the calendar and the home page.
     void updateIslamicDays();
+    // The kept days of the Islamic year over the timetable, read when
+    // first asked for after a change.
+    const QList<IslamicDays::Day> &islamicDays();
     void createUrlLabel();
     void createButtons();
     void createPages();
@@ -222,6 +225,7 @@ private:
     PageQibla *m_pageMap = nullptr;
     NextPrayerWatch *m_watch = nullptr;
     QList<IslamicDays::Day> m_islamicDays;
+    bool m_islamicDaysStale = true;
     PageUpdate *m_pageUpdate = nullptr;
     PageConfig *m_pageConfig = nullptr;
     AlmarikManager::ZoneChoice m_zoneChoice = AlmarikManager::ZoneChoice::None;

@@ -1,4 +1,5 @@
 #include "ui/pages/pagehome.h"
+#include "ui/picturestore.h"
 
 #include <QAction>
 #include <QFrame>
@@ -110,7 +111,7 @@ void PageHome::buildForm()
 
     labelAyatQuran = new QLabel(this);
     labelAyatQuran->setObjectName(QStringLiteral("labelAyatQuran"));
-    labelAyatQuran->setPixmap(QPixmap(QStringLiteral(":/images/AyatQuran.png")));
+    labelAyatQuran->setPixmap(PictureStore::pixmap(m_ctx.pictures, QStringLiteral(":/images/AyatQuran.png")));
     labelAyatQuran->adjustSize();
     labelTafsirQuran = LabelFactory::label(this, QStringLiteral("labelTafsirQuran"), 8);
     labelTafsirQuran->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

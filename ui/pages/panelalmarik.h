@@ -1,18 +1,21 @@
 #ifndef PANELALMARIK_H
 #define PANELALMARIK_H
 
-#include <QList>
 #include <QDate>
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QVector>
 #include <QWidget>
 
 #include "core/timeformat.h"
 
-class QLabel;
 struct DailyTimes;
 
-// One month of prayer times as a grid of labels: a day-number column and
-// the eight time columns. Today's day number is drawn in yellow bold on a
-// dark bar. The home page tells the panel where its column headers stand.
+// One month of prayer times as a grid painted by the panel itself: a
+// day-number column and the eight time columns. Today's row is drawn in
+// yellow bold on a dark bar. The home page tells the panel where its
+// column headers stand.
 class PanelAlmarik : public QWidget
 {
     Q_OBJECT
@@ -33,20 +36,43 @@ public:
     // underlined, the names as the row's tooltip. fill() clears the marks.
     void markRow(int row, const QString &names);
     bool isRowMarked(int row) const;
-    // y of the highlight bar; 0 when no row is highlighted.
-    int highlightY() const;
-    // The distance from one row's top to the next one's: every row starts
-    // at a whole multiple of it and the panel is a whole number of rows
-    // tall, so a view as tall as some rows shows them uncut.
-    int rowPitch() const { return m_rowPitch; }
+    QString rowToolTip(int row) const;
 
-    QLabel *cellLabel(int row, int column) const;
-    QLabel *highlightBar() const { return labelHighlight; }
+    // The rows shown, their pitch (row height and the one-pixel gap) and
+    // what a cell shows, where, and in which font and colour.
+    int rowCount() const { return m_rows.size(); }
+    int rowPitch() const;
+    int rowTop(int row) const { return row * rowPitch(); }
+    int rowHeight() const { return rowPitch() - 1; }
+    int rowAt(int y) const;
+    QString cellText(int row, int column) const;
+    QRect cellRect(int row, int column) const;
+    QFont cellFont(int row, int column) const;
+    QColor cellColour(int row) const;
+
+    // Today's row, or -1 when the shown month has none; y of the highlight
+    // bar, 0 when no row is highlighted.
+    int todayRow() const { return m_todayRow; }
+    int highlightY() const;
+    QRect highlightRect() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
-    QLabel *labelHighlight = nullptr;
-    int m_rowPitch = 1;
-    QLabel *m_labels[ColumnCount][RowCount] = {};
+    struct Row
+    {
+        QString cells[ColumnCount];
+        QString marks; // the kept days' names, empty when unmarked
+    };
+
+    QVector<Row> m_rows;
+    int m_centres[ColumnCount] = {};
+    int m_columns = 0;
+    int m_todayRow = -1;
+    QFont m_normalFont;
+    QFont m_todayFont;
 };
 
 #endif // PANELALMARIK_H

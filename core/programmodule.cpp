@@ -1,0 +1,24 @@
+#include "core/programmodule.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include "core/logcategories.h"
+
+ProgramModule::ProgramModule(const char *name, const QString &path)
+{
+    // Beside the program, not on the library search path: the modules are
+    // the program's own.
+    m_library.setFileName(path.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(name))
+                                         : path);
+}
+
+QFunctionPointer ProgramModule::resolve(const char *symbol)
+{
+    QFunctionPointer function = m_library.resolve(symbol);
+    if (!function && m_error.isEmpty()) {
+        m_error = m_library.errorString();
+        qCWarning(lcPlugins).noquote() << "The module" << m_library.fileName() << "cannot be used:" << m_error;
+    }
+    return function;
+}

@@ -1,0 +1,91 @@
+#include "ui/picturestore.h"
+
+#include <QImageReader>
+#include <QMutexLocker>
+#include <QThread>
+
+PictureStore::PictureStore() = default;
+
+PictureStore::~PictureStore()
+{
+    if (m_worker) {
+        m_stop = true;
+        m_worker->wait();
+    }
+}
+
+void PictureStore::preload(const QStringList &paths, const std::function<void()> &before)
+{
+    if (m_worker)
+        return;
+    {
+        QMutexLocker lock(&m_mutex);
+        for (const QString &path : paths)
+            m_pending.insert(path);
+    }
+    m_worker.reset(QThread::create([this, paths, before] { decodeAll(paths, before); }));
+    m_worker->setObjectName(QStringLiteral("PictureStore"));
+    m_worker->start(QThread::LowPriority);
+}
+
+void PictureStore::decodeAll(const QStringList &paths, const std::function<void()> &before)
+{
+    if (before)
+        before();
+    for (const QString &path : paths) {
+        QImage image;
+        if (!m_stop) {
+            image.load(path);
+            // The form a pixmap keeps on a raster screen, so that taking
+            // the picture is only a copy.
+            if (image.hasAlphaChannel())
+                image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+        QMutexLocker lock(&m_mutex);
+        if (!image.isNull())
+            m_images.insert(path, image);
+        m_pending.remove(path);
+        m_decoded.wakeAll();
+    }
+}
+
+void PictureStore::waitFor(const QString &path)
+{
+    while (m_pending.contains(path))
+        m_decoded.wait(&m_mutex);
+}
+
+QPixmap PictureStore::pixmap(const QString &path)
+{
+    QImage image;
+    {
+        QMutexLocker lock(&m_mutex);
+        waitFor(path);
+        image = m_images.take(path);
+    }
+    if (image.isNull())
+        return QPixmap(path);
+    return QPixmap::fromImage(std::move(image));
+}
+
+QSize PictureStore::size(const QString &path)
+{
+    {
+        // A picture still to come is not waited for: its header is enough.
+        QMutexLocker lock(&m_mutex);
+        const auto found = m_images.constFind(path);
+        if (found != m_images.constEnd())
+            return found->size();
+    }
+    return QImageReader(path).size();
+}
+
+QPixmap PictureStore::pixmap(PictureStore *store, const QString &path)
+{
+    return store ? store->pixmap(path) : QPixmap(path);
+}
+
+QSize PictureStore::size(PictureStore *store, const QString &path)
+{
+    return store ? store->size(path) : QImageReader(path).size();
+}
