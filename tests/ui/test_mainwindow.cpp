@@ -476,6 +476,9 @@ void TestMainWindow::form()
     QVERIFY(url);
     QCOMPARE(url->text(), appDetails()->website());
     QCOMPARE(url->pos(), QPoint(15, 545));
+    // Measured when the window is first shown, then wide enough for its text.
+    m_window->show();
+    QCOMPARE(url->size(), url->sizeHint());
 
     // A one-pixel frame along all four edges.
     const QRect frame = m_window->rect();

@@ -176,11 +176,12 @@ void DialogMain::createBackground()
     m_labelAppTitle->move(22, 20);
 }
 
-void DialogMain::loadBackground()
+void DialogMain::completeForShow()
 {
-    if (m_backgroundLoaded)
+    if (m_completedForShow)
         return;
-    m_backgroundLoaded = true;
+    m_completedForShow = true;
+    m_labelUrl->adjustSize();
     QPalette windowPalette = palette();
     windowPalette.setBrush(QPalette::Window, QBrush(PictureStore::pixmap(m_ctx.pictures, picture(QStringLiteral("Background.png")))));
     setPalette(windowPalette);
@@ -248,7 +249,7 @@ void DialogMain::createUrlLabel()
     m_labelUrl->setUrl(site);
     m_labelUrl->setNormalFont(QFont(QStringLiteral("Arial"), 10));
     m_labelUrl->setText(site);
-    m_labelUrl->adjustSize();
+    // Sized when first shown: measuring the text loads the font.
     m_labelUrl->setAnchorPosition(15, 545);
 }
 
@@ -889,7 +890,7 @@ void DialogMain::moveEvent(QMoveEvent *event)
 
 void DialogMain::showEvent(QShowEvent *event)
 {
-    loadBackground();
+    completeForShow();
     QDialog::showEvent(event);
     // The window always comes back on the home page at today's date (built
     // here the first time the window is shown).

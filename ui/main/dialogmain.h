@@ -158,7 +158,10 @@ private:
     void selectStartPlace();
     void addOtherPlaceEntry(XButtonMenu *menu);
     void createBackground();
-    void loadBackground();
+    // What only a shown window needs, done when it is first shown: the
+    // background picture and the web address's size (its font), which a
+    // start to the tray does without.
+    void completeForShow();
     void createTrayIcon();
     // The tray's tooltip and its menu's first line: the zone, the period
     // now with the next prayer's countdown, and the timetable's end when near.
@@ -217,7 +220,7 @@ private:
     QLabel *m_labelBorderLeft = nullptr;
     QLabel *m_labelBorderRight = nullptr;
     QWidget *m_panelBackground = nullptr;
-    bool m_backgroundLoaded = false;
+    bool m_completedForShow = false;
 
     // Pages.
     PageHome *m_pageHome = nullptr;
