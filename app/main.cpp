@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/appmain.h"
+#include "core/programmodule.h"
 #include "ui/picturestore.h"
 #include "ui/config/pageconfig.h"
 #include "ui/main/dialogmain.h"
@@ -23,7 +24,8 @@ bool hasSwitch(int argc, char **argv, const char *name)
 }
 
 // "--exit-when-shown": the check that an installation works. Once the
-// window is up, the status says whether all three plug-ins were found.
+// window is up, the status says whether all three plug-ins were found and
+// the program's modules can be loaded.
 int startCheckStatus(const AppMain &app)
 {
     int status = 0;
@@ -39,6 +41,12 @@ int startCheckStatus(const AppMain &app)
         qCWarning(lcStart) << "the links plug-in Ventabis was not found";
         status = 1;
     }
+    // The modules load only when their feature is first used: load each.
+    const QStringList unusable = ProgramModule::unusableModules();
+    for (const QString &module : unusable)
+        qCWarning(lcStart).noquote() << "the module" << module;
+    if (!unusable.isEmpty())
+        status = 1;
     return status;
 }
 

@@ -22,3 +22,22 @@ QFunctionPointer ProgramModule::resolve(const char *symbol)
     }
     return function;
 }
+
+QStringList ProgramModule::unusableModules()
+{
+    static const struct {
+        const char *name;
+        const char *entry;
+    } modules[] = {
+        {"AlmarikSound", "almarikCreateSoundPlayer"},
+        {"AlmarikGazetteer", "almarikSearchCities"},
+        {"AlmarikIcs", "almarikWriteCalendar"},
+    };
+    QStringList unusable;
+    for (const auto &module : modules) {
+        ProgramModule loaded(module.name);
+        if (!loaded.resolve(module.entry))
+            unusable << QStringLiteral("%1: %2").arg(QLatin1String(module.name), loaded.errorString());
+    }
+    return unusable;
+}

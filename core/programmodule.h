@@ -3,6 +3,7 @@
 
 #include <QLibrary>
 #include <QString>
+#include <QStringList>
 
 // One of the program's own modules beside its executable (AlmarikSound,
 // AlmarikGazetteer, AlmarikIcs): code that needs a large library only for
@@ -27,6 +28,11 @@ public:
     }
     QString errorString() const { return m_error; }
     bool isLoaded() const { return m_library.isLoaded(); }
+
+    // The program's modules that cannot be loaded or lack their entry
+    // point, each as "name: reason": the check that an installation is
+    // whole (it loads them all).
+    static QStringList unusableModules();
 
 private:
     QLibrary m_library;

@@ -6,6 +6,8 @@ using namespace AlmarikTables;
 
 AlmarikObject::AlmarikObject()
 {
+    for (int month = 1; month <= 12; ++month)
+        m_hijriMonthNames[month] = QString::fromLatin1(hijriMonthNames[month - 1]);
     m_zones.reserve(zoneCount);
     for (int i = 0; i < zoneCount; ++i)
         m_zones.insert(QString::fromLatin1(zones[i].code),
@@ -78,6 +80,8 @@ void AlmarikObject::dayTimes(const QString &zoneCode, QList<AlmarikDay *> &days)
     int month = firstDay.month();
     int dayOfMonth = firstDay.day();
     int monthLength = firstDay.daysInMonth();
+    const HijriDayRow *const hijriEnd = hijriDays + hijriDayCount;
+    const HijriDayRow *hijri = nullptr;
     for (int i = 0; i < zone->count; ++i) {
         const std::uint16_t *minutes = zone->first[i].minutes;
         auto *day = new AlmarikDay;
@@ -93,9 +97,17 @@ void AlmarikObject::dayTimes(const QString &zoneCode, QList<AlmarikDay *> &days)
             }
             monthLength = QDate(year, month, 1).daysInMonth();
         }
-        if (const HijriDayRow *hijri = m_hijri.dayOf(day->year, day->month, day->day)) {
+        // The Hijri rows run by date too: the row after the last day's is
+        // this day's, unless the table has a gap there.
+        if (hijri && hijri + 1 < hijriEnd && hijri[1].year == day->year && hijri[1].month == day->month
+            && hijri[1].day == day->day)
+            ++hijri;
+        else
+            hijri = m_hijri.dayOf(day->year, day->month, day->day);
+        if (hijri) {
             day->hijriYear = hijri->hijriYear;
-            day->hijriMonthName = QString::fromLatin1(HijriTableLookup::monthName(*hijri));
+            day->hijriMonthName = hijri->hijriMonth >= 1 && hijri->hijriMonth <= 12
+                    ? m_hijriMonthNames[hijri->hijriMonth] : QString();
             day->hijriDay = hijri->hijriDay;
         }
         for (int slot = 0; slot < 8; ++slot) {

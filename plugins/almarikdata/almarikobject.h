@@ -35,6 +35,8 @@ private:
 
     QHash<QString, ZoneTable> m_zones;
     HijriTableLookup m_hijri;
+    // The twelve month names, made once and shared by every day handed out.
+    QString m_hijriMonthNames[13];
     QList<AlmarikLocation> m_catalogue;
 };
 
