@@ -49,6 +49,15 @@ double SolarCalc::horizonDepression(double elevation)
     return StandardHorizon + 0.0347 * std::sqrt(elevation);
 }
 
+// libnova's sun at a Julian date, precessed from J2000 to that date.
+static ln_equ_posn sunOfDate(double jd)
+{
+    ln_equ_posn j2000, ofDate;
+    ln_get_solar_equ_coords(jd, &j2000);
+    ln_get_equ_prec(&j2000, jd, &ofDate);
+    return ofDate;
+}
+
 // Exact transit at Greenwich in minutes after 0h UT of the date, by
 // iterating on the hour angle of libnova's sun (precessed to the date).
 static double greenwichTransit(qint64 julianDay)
@@ -61,9 +70,7 @@ static double greenwichTransit(qint64 julianDay)
     double minutes = 720.0;
     for (int i = 0; i < 3; ++i) {
         const double jd = midnightUt + minutes / 1440.0;
-        ln_equ_posn j2000, ofDate;
-        ln_get_solar_equ_coords(jd, &j2000);
-        ln_get_equ_prec(&j2000, jd, &ofDate);
+        const ln_equ_posn ofDate = sunOfDate(jd);
         const double sidereal = ln_get_apparent_sidereal_time(jd) * 15.0;
         const double hourAngle = std::fmod(sidereal - ofDate.ra + 540.0, 360.0) - 180.0;
         minutes -= hourAngle * 4.0 / 1.00273790935;
@@ -191,10 +198,7 @@ static ln_equ_posn sunAtMidnight(qint64 julianDay)
     auto it = cache.constFind(julianDay);
     if (it != cache.constEnd())
         return it.value();
-    const double jd = double(julianDay) - 0.5;
-    ln_equ_posn j2000, ofDate;
-    ln_get_solar_equ_coords(jd, &j2000);
-    ln_get_equ_prec(&j2000, jd, &ofDate);
+    const ln_equ_posn ofDate = sunOfDate(double(julianDay) - 0.5);
     cache.insert(julianDay, ofDate);
     return ofDate;
 }
