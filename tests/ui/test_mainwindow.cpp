@@ -1121,6 +1121,21 @@ void TestMainWindow::trayMenuInTheChosenLanguage()
     QCOMPARE(shown, entries);
 }
 
+namespace {
+// A notice with the azan, as the notifier makes at a prayer's time.
+PrayerNotifier::Notice azanNotice(int slot, const QString &title)
+{
+    PrayerNotifier::Notice notice;
+    notice.slot = slot;
+    notice.title = title;
+    notice.message = QStringLiteral("It is time");
+    notice.soundUrl = QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
+    notice.volume = 50;
+    notice.balloonMilliseconds = 5000;
+    return notice;
+}
+} // namespace
+
 // No audio device: the first failure of a run is told (and logged), the
 // visual notices still come, and later failures are not told again.
 void TestMainWindow::soundFailureToldOnce()
@@ -1132,13 +1147,7 @@ void TestMainWindow::soundFailureToldOnce()
     ctx.desktopNotifier = &desktop;
     m_window = new TrayWindow(false, ctx);
 
-    PrayerNotifier::Notice notice;
-    notice.slot = Zohor;
-    notice.title = QStringLiteral("Zohor");
-    notice.message = QStringLiteral("It is time");
-    notice.soundUrl = QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
-    notice.volume = 50;
-    notice.balloonMilliseconds = 5000;
+    const PrayerNotifier::Notice notice = azanNotice(Zohor, QStringLiteral("Zohor"));
     QTest::ignoreMessage(QtWarningMsg, "Sound could not be played: no audio device");
     m_window->showNotice(notice);
     QTest::ignoreMessage(QtWarningMsg, "Sound could not be played: no audio device");
@@ -1169,13 +1178,7 @@ void TestMainWindow::missingSoundModuleIsASoundFailure()
     ctx.desktopNotifier = &desktop;
     m_window = new TrayWindow(false, ctx);
 
-    PrayerNotifier::Notice notice;
-    notice.slot = Asar;
-    notice.title = QStringLiteral("Asar");
-    notice.message = QStringLiteral("It is time");
-    notice.soundUrl = QStringLiteral("qrc:/sounds/AzanBelunar.mp3");
-    notice.volume = 50;
-    notice.balloonMilliseconds = 5000;
+    const PrayerNotifier::Notice notice = azanNotice(Asar, QStringLiteral("Asar"));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("AlmarikSound cannot be used")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no sound module")));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Sound could not be played: .+")));
