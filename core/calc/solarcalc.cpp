@@ -95,21 +95,37 @@ double SolarCalc::exactTransit(const QDate &date, double longitude, double utcOf
     return 720.0 - longitude * 4.0 + deviation + utcOffsetHours * 60.0;
 }
 
-double SolarCalc::clockCorrection(const QDate &date)
+// A point for libitl, at its standard pressure and temperature.
+static Location libitlLocation(double latitude, double longitude, double utcOffsetHours)
 {
-    // The error is a clock error, the same for every place: measure it at
-    // one reference point.
     Location loc{};
-    loc.degreeLong = 101.7;
-    loc.degreeLat = 3.0;
-    loc.gmtDiff = 8.0;
+    loc.degreeLong = longitude;
+    loc.degreeLat = latitude;
+    loc.gmtDiff = utcOffsetHours;
     loc.pressure = 1010;
     loc.temperature = 10;
+    return loc;
+}
+
+// libitl's method, unrounded and without its extreme-latitude estimates:
+// a time the sun does not give is never replaced here, the caller decides
+// (libitl would switch to its own rules above 55 degrees by default).
+static Method libitlMethod()
+{
     Method method{};
     getMethod(0, &method);
     method.round = 0;
     method.extreme = 0;
     method.extremeLat = 90;
+    return method;
+}
+
+double SolarCalc::clockCorrection(const QDate &date)
+{
+    // The error is a clock error, the same for every place: measure it at
+    // one reference point.
+    Location loc = libitlLocation(3.0, 101.7, 8.0);
+    Method method = libitlMethod();
     Date d{date.day(), date.month(), date.year()};
     Prayer p[6] = {};
     callLibitl(&loc, &method, &d, p);
@@ -119,24 +135,11 @@ double SolarCalc::clockCorrection(const QDate &date)
 double SolarCalc::eventTime(const QDate &date, double latitude, double longitude,
                             double utcOffsetHours, Event event, double param)
 {
-    Location loc{};
-    loc.degreeLong = longitude;
-    loc.degreeLat = latitude;
-    loc.gmtDiff = utcOffsetHours;
-    loc.pressure = 1010;
-    loc.temperature = 10;
-
-    Method method{};
-    getMethod(0, &method);
-    method.round = 0;
-    method.extreme = 0;
+    Location loc = libitlLocation(latitude, longitude, utcOffsetHours);
+    Method method = libitlMethod();
     method.mathhab = 1;
     method.fajrAng = 18;
     method.ishaaAng = 18;
-    // Never substitute an estimate for a time the sun does not give: the
-    // caller decides (libitl would switch to its extreme-latitude rules
-    // above 55 degrees by default).
-    method.extremeLat = 90;
 
     int slot = 0;
     switch (event) {
