@@ -1,8 +1,20 @@
 #include "ui/picturestore.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMutexLocker>
 #include <QThread>
+
+namespace {
+
+void readByName(QImageReader &reader, const QString &path)
+{
+    reader.setFileName(path);
+    reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+}
+
+} // namespace
 
 PictureStore::PictureStore() = default;
 
@@ -35,7 +47,7 @@ void PictureStore::decodeAll(const QStringList &paths, const std::function<void(
     for (const QString &path : paths) {
         QImage image;
         if (!m_stop) {
-            image.load(path);
+            image = read(path);
             // The form a pixmap keeps on a raster screen, so that taking
             // the picture is only a copy.
             if (image.hasAlphaChannel())
@@ -64,7 +76,7 @@ QPixmap PictureStore::pixmap(const QString &path)
         image = m_images.take(path);
     }
     if (image.isNull())
-        return QPixmap(path);
+        image = read(path);
     return QPixmap::fromImage(std::move(image));
 }
 
@@ -77,15 +89,29 @@ QSize PictureStore::size(const QString &path)
         if (found != m_images.constEnd())
             return found->size();
     }
-    return QImageReader(path).size();
+    return readSize(path);
 }
 
 QPixmap PictureStore::pixmap(PictureStore *store, const QString &path)
 {
-    return store ? store->pixmap(path) : QPixmap(path);
+    return store ? store->pixmap(path) : QPixmap::fromImage(read(path));
 }
 
 QSize PictureStore::size(PictureStore *store, const QString &path)
 {
-    return store ? store->size(path) : QImageReader(path).size();
+    return store ? store->size(path) : readSize(path);
+}
+
+QImage PictureStore::read(const QString &path)
+{
+    QImageReader reader;
+    readByName(reader, path);
+    return reader.read();
+}
+
+QSize PictureStore::readSize(const QString &path)
+{
+    QImageReader reader;
+    readByName(reader, path);
+    return reader.size();
 }

@@ -44,6 +44,12 @@ public:
     static QPixmap pixmap(PictureStore *store, const QString &path);
     static QSize size(PictureStore *store, const QString &path);
 
+    // A picture file read by the format its name ends with. Asked without
+    // a format, Qt loads every image plug-in to ask each whether it reads
+    // the file; the program's pictures need none of them.
+    static QImage read(const QString &path);
+    static QSize readSize(const QString &path);
+
 private:
     void decodeAll(const QStringList &paths, const std::function<void()> &before);
     // Waits while path is still to be decoded; the mutex is held.

@@ -1,12 +1,12 @@
 #include "xpushbutton.h"
 
 #include "ui/controls/hoverrule.h"
+#include "ui/picturestore.h"
 
 #include <QBitmap>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QImage>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -52,7 +52,7 @@ void XPushButton::setImages(const QStringList &paths, const QPixmap &normal)
     }
     // The size from the last picture's header; nothing is decoded here
     // but the picture shown.
-    const QSize size = paths.isEmpty() ? QSize() : QImageReader(paths.last()).size();
+    const QSize size = paths.isEmpty() ? QSize() : PictureStore::readSize(paths.last());
     m_iconSize = size.isValid() ? size : QSize(0, 0);
     setIconSize(m_iconSize);
     resize(m_iconSize);
@@ -70,7 +70,7 @@ const QIcon &XPushButton::roleIcon(Picture role)
         // that the look number doubles as the mode when a look is composed.
         static const QIcon::Mode modes[PictureCount] = {QIcon::Normal, QIcon::Active, QIcon::Selected,
                                                         QIcon::Disabled};
-        const QPixmap picture(m_paths[role]);
+        const QPixmap picture = PictureStore::pixmap(nullptr, m_paths[role]);
         if (!picture.isNull())
             m_icons[role].addPixmap(picture, modes[role], QIcon::Off);
     }

@@ -2,6 +2,7 @@
 
 #include "core/applicationinformation.h"
 #include "ui/controls/xpushbutton.h"
+#include "ui/picturestore.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -44,7 +45,7 @@ DialogBase::DialogBase(QWidget *parent)
     labelBorderRight->setObjectName(QStringLiteral("labelBorderRight"));
 
     setWindowTitle(ApplicationInformation::shortName());
-    setWindowIcon(QIcon(QStringLiteral(":/images/AppIcon.png")));
+    setWindowIcon(QIcon(PictureStore::pixmap(nullptr, QStringLiteral(":/images/AppIcon.png"))));
 
     QPalette background = panelBackground->palette();
     background.setColor(QPalette::Window, QColor(59, 135, 163, 255));

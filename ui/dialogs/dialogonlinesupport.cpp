@@ -7,6 +7,7 @@
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xpushbutton.h"
 #include "core/logcategories.h"
+#include "ui/picturestore.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -113,7 +114,7 @@ void DialogOnlineSupport::buildForm()
 
     labelPicture = new QLabel(this);
     labelPicture->setObjectName(QStringLiteral("labelPicture"));
-    labelPicture->setPixmap(QPixmap(QStringLiteral(":/images/OnlineSupport.png")));
+    labelPicture->setPixmap(PictureStore::pixmap(nullptr, QStringLiteral(":/images/OnlineSupport.png")));
     labelPicture->resize(PictureSize, PictureSize);
 
     buttonSubmit = new XGreenButton(this);

@@ -6,6 +6,7 @@
 #include "ui/controls/xgreenbutton.h"
 #include "ui/controls/xpushbutton.h"
 #include "core/logcategories.h"
+#include "ui/picturestore.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -36,7 +37,7 @@ DialogWhatsApp::DialogWhatsApp(const UiContext &ctx, QWidget *parent)
 
     labelPicture = new QLabel(this);
     labelPicture->setObjectName(QStringLiteral("labelPicture"));
-    labelPicture->setPixmap(QPixmap(QStringLiteral(":/images/WhatsApp.png")));
+    labelPicture->setPixmap(PictureStore::pixmap(nullptr, QStringLiteral(":/images/WhatsApp.png")));
     labelPicture->resize(PictureSize, PictureSize);
 
     buttonRunWhatsApp = new XGreenButton(this);

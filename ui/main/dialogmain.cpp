@@ -9,7 +9,6 @@
 #include <QDesktopServices>
 #include <QDomElement>
 #include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>

@@ -1,6 +1,7 @@
 #ifndef QIBLACOMPASS_H
 #define QIBLACOMPASS_H
 
+#include <QPixmap>
 #include <QWidget>
 
 // The compass rose with the Qibla needle turned to a bearing (degrees
@@ -24,6 +25,8 @@ protected:
 private:
     double m_bearing = 0.0;
     bool m_hasBearing = false;
+    QPixmap m_rose;
+    QPixmap m_needle;
 };
 
 #endif // QIBLACOMPASS_H
