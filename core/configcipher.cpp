@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 #include <memory>
@@ -38,14 +39,28 @@ int hexValue(QChar c)
     return -1;
 }
 
+// The settings' cipher, fetched once for the run. The crypto library's
+// system configuration (providers, policies for network security) is not
+// read: the settings need one fixed cipher of the built-in provider, and
+// reading it would cost every start half a megabyte and some time.
+const EVP_CIPHER *settingsCipher()
+{
+    static const EVP_CIPHER *const cipher = [] {
+        OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG, nullptr);
+        return EVP_CIPHER_fetch(nullptr, "AES-256-CBC", nullptr);
+    }();
+    return cipher;
+}
+
 // Runs the cipher over input in one go. Padding is left to the caller on
 // deciphering so that the pad check is ours and exact.
 bool runCipher(bool encipher, const QByteArray &input, QByteArray *output)
 {
-    ContextPtr ctx(EVP_CIPHER_CTX_new());
+    const EVP_CIPHER *cipher = settingsCipher();
+    ContextPtr ctx(cipher ? EVP_CIPHER_CTX_new() : nullptr);
     if (!ctx)
         return false;
-    if (EVP_CipherInit_ex(ctx.get(), EVP_aes_256_cbc(), nullptr, CipherKey, CipherIv,
+    if (EVP_CipherInit_ex(ctx.get(), cipher, nullptr, CipherKey, CipherIv,
                           encipher ? 1 : 0) != 1)
         return false;
     if (!encipher)
@@ -70,8 +85,7 @@ bool runCipher(bool encipher, const QByteArray &input, QByteArray *output)
 
 void ConfigCipher::warmUp()
 {
-    OPENSSL_init_crypto(OPENSSL_INIT_LOAD_CONFIG, nullptr);
-    EVP_CIPHER_free(EVP_CIPHER_fetch(nullptr, "AES-256-CBC", nullptr));
+    settingsCipher();
 }
 
 QString ConfigCipher::encipherText(const QString &text)

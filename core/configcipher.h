@@ -20,8 +20,8 @@ public:
     // padding of the last block is wrong.
     static QString decipherText(const QString &hex);
 
-    // Loads the crypto library's configuration and cipher ahead of the
-    // first use (a few milliseconds), e.g. on a thread beside the start.
+    // Fetches the cipher ahead of the first use (a few milliseconds), e.g.
+    // on a thread beside the start.
     static void warmUp();
 };
 
