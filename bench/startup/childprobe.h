@@ -122,14 +122,18 @@ private:
     QTimer m_poll;
 };
 
-// Counts the context switches over the idle window and exits.
+// Counts the context switches over the idle window, then reports them with
+// the memory at its end (what stays resident once everything put off
+// past the start has run) and exits.
 inline void countIdle(int seconds)
 {
     QTimer::singleShot(1000, [seconds] {
         const QMap<QString, long> before = contextSwitchesByThread();
         QTimer::singleShot(seconds * 1000, [before, seconds] {
             const double perMinute = contextSwitchesBetween(before, contextSwitchesByThread()) * 60.0 / seconds;
-            std::printf("idle %.1f\n", perMinute);
+            const struct mallinfo2 heap = mallinfo2();
+            std::printf("idle %.1f %ld %ld %ld\n", perMinute, statusKiB("VmRSS"), statusKiB("RssAnon"),
+                        long((heap.uordblks + heap.hblkhd) / 1024));
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });

@@ -16,9 +16,12 @@
 //   almarik_bench_startup [pairs [idle-seconds]]   (default 11 pairs, 20 s)
 //
 // Without --child it is the driver: it starts itself as a child in the
-// program's modes and almarik_bench_empty in the empty window's, each with a fresh private home (so the settings file is written
-// afresh, as at a first start) but one shared cache folder, headless, and
-// prints min/median/max and the ratio to the empty window. Times run from
+// program's modes and almarik_bench_empty in the empty window's, each with
+// a private home but one shared cache folder, headless, and prints
+// min/median/max and the ratio to the empty window. The homes hold the
+// settings file a first start wrote, as at every start but the first; the
+// first start itself (no settings yet, so the file is written) has a row
+// of its own. Times run from
 // QProcess::start in the driver to the child's report line. The idle
 // children of all pairs run side by side (they sleep), so the idle window
 // costs its length once per batch of pairs, not once per child; the count
@@ -103,11 +106,31 @@ struct Child
     QList<QPair<QList<QByteArray>, double>> lines;
 };
 
+// Copies the files under from into to, folders included.
+void copyTree(const QString &from, const QString &to)
+{
+    const QDir source(from);
+    QDir().mkpath(to);
+    for (const QFileInfo &entry : source.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        const QString target = QDir(to).filePath(entry.fileName());
+        if (entry.isDir())
+            copyTree(entry.filePath(), target);
+        else
+            QFile::copy(entry.filePath(), target);
+    }
+}
+
+// settings: a home whose settings (config and data folders) the child
+// starts with; empty for a first start.
 void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
-                const QString &preload = QString())
+                const QString &preload = QString(), const QString &settings = QString())
 {
     for (const char *sub : {"config", "data", "runtime"})
         QDir(child.home.path()).mkpath(QLatin1String(sub));
+    if (!settings.isEmpty()) {
+        for (const char *sub : {"config", "data"})
+            copyTree(QDir(settings).filePath(QLatin1String(sub)), child.home.filePath(QLatin1String(sub)));
+    }
     QFile::setPermissions(child.home.filePath(QStringLiteral("runtime")),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -162,12 +185,14 @@ struct Sample
     double heapMiB = 0;
 };
 
-bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QString &preload = QString())
+bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QString &preload = QString(),
+             const QString &settings = QString(), Child *keep = nullptr)
 {
-    Child child;
+    Child own;
+    Child &child = keep ? *keep : own;
     if (!child.home.isValid())
         return false;
-    startChild(child, mode, cache, 0, preload);
+    startChild(child, mode, cache, 0, preload, settings);
     const bool program = mode.startsWith(QLatin1String("program"));
     const bool shown = mode.endsWith(QLatin1String("-shown"));
     const int wanted = program && shown ? 2 : 1;
@@ -194,17 +219,29 @@ int drive(int argc, char **argv)
         return 1;
 
     const QString programFile = QFileInfo(QCoreApplication::applicationDirPath(), QStringLiteral("AlmarikZenhar")).filePath();
-    std::printf("Start-up and idle cost, %d interleaved pairs, fresh settings, %s platform\n", pairs,
+    std::printf("Start-up and idle cost, %d interleaved pairs, %s platform\n", pairs,
                 qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen"))));
     std::printf("(as on a desktop with a system tray: \"/minimized\" leaves only the tray icon, in both)\n");
     printHeader();
 
-    // Shown, then minimized: one unmeasured start of each fills the caches.
-    for (const bool shown : {true, false}) {
+    // A first start writes the settings file the other starts begin with.
+    Child first;
+    Sample warm;
+    if (!runOnce(QStringLiteral("program-shown"), cache.path(), warm, QString(), QString(), &first)) {
+        std::printf("first start: the child did not report\n");
+        return 1;
+    }
+    const QString settings = first.home.path();
+
+    // Shown, then minimized, then shown at a first start: one unmeasured
+    // start of each fills the caches.
+    enum Kind { Shown, Minimized, FirstStart };
+    for (const Kind kind : {Shown, Minimized, FirstStart}) {
+        const bool shown = kind != Minimized;
         const QString suffix = shown ? QStringLiteral("-shown") : QStringLiteral("-tray");
-        Sample warm;
+        const QString startSettings = kind == FirstStart ? QString() : settings;
         runOnce(QStringLiteral("empty") + suffix, cache.path(), warm);
-        runOnce(QStringLiteral("program") + suffix, cache.path(), warm);
+        runOnce(QStringLiteral("program") + suffix, cache.path(), warm, QString(), startSettings);
         QList<double> time[2], opaque, rss[2], anon[2], heap[2];
         for (int pair = 0; pair < pairs; ++pair) {
             for (int k = 0; k < 2; ++k) {
@@ -212,7 +249,7 @@ int drive(int argc, char **argv)
                 const bool program = (k == 0) == (pair % 2 == 0);
                 Sample sample;
                 const QString mode = (program ? QStringLiteral("program") : QStringLiteral("empty")) + suffix;
-                if (!runOnce(mode, cache.path(), sample)) {
+                if (!runOnce(mode, cache.path(), sample, QString(), program ? startSettings : QString())) {
                     std::printf("%s: the child did not report\n", qPrintable(mode));
                     return 1;
                 }
@@ -224,7 +261,10 @@ int drive(int argc, char **argv)
                     opaque.append(sample.opaqueMs);
             }
         }
-        if (shown) {
+        if (kind == FirstStart) {
+            printRow("first start (no settings) to exposed", "ms", time[1], time[0]);
+            printRow("  resident memory, first start", "MiB", rss[1], rss[0]);
+        } else if (shown) {
             printRow("start to main window exposed", "ms", time[1], time[0]);
             printRow("start to main window opaque (splash)", "ms", opaque, time[0]);
             printRow("resident memory, shown", "MiB", rss[1], rss[0]);
@@ -268,27 +308,32 @@ int drive(int argc, char **argv)
     }
 
     // Idle while hidden: the pairs side by side, three pairs at a time.
-    QList<double> idle[2];
+    QList<double> idle[2], idleRss[2], idleAnon[2];
     for (int batch = 0; batch < pairs; batch += 3) {
         std::vector<std::unique_ptr<Child>> children;
         for (int pair = batch; pair < qMin(pairs, batch + 3); ++pair) {
             for (const bool program : {false, true}) {
                 children.emplace_back(new Child);
                 startChild(*children.back(), program ? QStringLiteral("program-idle") : QStringLiteral("empty-idle"),
-                           cache.path(), idleSeconds);
+                           cache.path(), idleSeconds, QString(), program ? settings : QString());
             }
         }
         for (std::size_t i = 0; i < children.size(); ++i) {
             Child &child = *children[i];
-            if (!finishChild(child, 1, (idleSeconds + 30) * 1000) || child.lines.first().first.size() != 2) {
+            if (!finishChild(child, 1, (idleSeconds + 30) * 1000) || child.lines.first().first.size() != 5) {
                 std::printf("idle child did not report\n");
                 return 1;
             }
-            idle[i % 2].append(child.lines.first().first.at(1).toDouble());
+            const QList<QByteArray> &line = child.lines.first().first;
+            idle[i % 2].append(line.at(1).toDouble());
+            idleRss[i % 2].append(line.at(2).toLong() / 1024.0);
+            idleAnon[i % 2].append(line.at(3).toLong() / 1024.0);
         }
     }
     const QByteArray label = QStringLiteral("wake-ups a minute, hidden (%1 s window)").arg(idleSeconds).toLatin1();
     printRow(label.constData(), "/min", idle[1], idle[0]);
+    printRow("resident memory, minimized, after idle", "MiB", idleRss[1], idleRss[0]);
+    printRow("  of it private, after idle", "MiB", idleAnon[1], idleAnon[0]);
 
     const qint64 size = QFileInfo(programFile).size();
     std::printf("%-40s %-6s %27.2f\n", "executable size", "MiB", size / 1048576.0);
