@@ -32,6 +32,7 @@ QStringList ProgramModule::unusableModules()
         {"AlmarikSound", "almarikCreateSoundPlayer"},
         {"AlmarikGazetteer", "almarikSearchCities"},
         {"AlmarikIcs", "almarikWriteCalendar"},
+        {"AlmarikPrint", "almarikPrintDocument"},
     };
     QStringList unusable;
     for (const auto &module : modules) {

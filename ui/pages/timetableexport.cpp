@@ -1,5 +1,6 @@
 #include "ui/pages/timetableexport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -7,10 +8,8 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include "core/almarikmanager.h"
@@ -19,6 +18,7 @@
 #include "core/islamicdays.h"
 #include "core/language.h"
 #include "core/logcategories.h"
+#include "core/programmodule.h"
 #include "core/timetablecsv.h"
 #include "core/timetabledocument.h"
 #include "core/timetableics.h"
@@ -28,13 +28,10 @@
 
 namespace {
 const char *const Suffixes[] = {"ics", "csv", "pdf"};
+// The resolution of a high-resolution printer, as the PDF always had.
+constexpr int PdfResolution = 1200;
 
-void layOut(QPrinter &printer, QTextDocument &document, const QString &html)
-{
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    document.setHtml(html);
-}
+using PrintDocument = bool (*)(QTextDocument *, QWidget *);
 }
 
 TimetableExport::TimetableExport(const UiContext &ctx, QWidget *window)
@@ -117,21 +114,21 @@ QString TimetableExport::monthHtml(int year, int month) const
 QByteArray TimetableExport::pdf(int year, int month) const
 {
     const QString html = monthHtml(year, month);
-    QTemporaryDir folder;
-    if (html.isEmpty() || !folder.isValid())
+    if (html.isEmpty())
         return QByteArray();
-    const QString path = folder.filePath(QStringLiteral("timetable.pdf"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setCreator(m_ctx.language->text(QStringLiteral("Print.Title")));
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfResolution);
+        writer.setCreator(m_ctx.language->text(QStringLiteral("Print.Title")));
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
         QTextDocument document;
-        layOut(printer, document, html);
-        document.print(&printer);
+        document.setHtml(html);
+        document.print(&writer);
     }
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return buffer.data();
 }
 
 QByteArray TimetableExport::data(Format format, const Choice &choice) const
@@ -214,10 +211,13 @@ void TimetableExport::print(int year, int month)
         m_hooks.report(m_ctx.language->text(QStringLiteral("Export.NoData")), true);
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
+    static ProgramModule module("AlmarikPrint");
+    auto printDocument = module.entry<PrintDocument>("almarikPrintDocument");
+    if (!printDocument) {
+        m_hooks.report(m_ctx.language->text(QStringLiteral("Print.Unavailable")), true);
+        return;
+    }
     QTextDocument document;
-    layOut(printer, document, html);
-    QPrintDialog dialog(&printer, m_window);
-    if (dialog.exec() == QDialog::Accepted)
-        document.print(&printer);
+    document.setHtml(html);
+    printDocument(&document, m_window);
 }
