@@ -51,6 +51,39 @@ int IslamicDays::adjustmentFromSetting(int setting)
     }
 }
 
+namespace {
+
+// Appends the kept days among days to found, unsorted. lastName and month
+// carry the last Hijri month looked up from one call to the next.
+void collectKeptDays(const QList<DailyTimes> &days, int adjustment, QString &lastName, int &month,
+                     QList<IslamicDays::Day> &found)
+{
+    for (const DailyTimes &day : days) {
+        if (day.hijriYear <= 0)
+            continue;
+        if (day.hijriMonthName != lastName) {
+            lastName = day.hijriMonthName;
+            month = IslamicDays::hijriMonthNumber(lastName);
+        }
+        for (const KeptDay &kept : KeptDays) {
+            if (kept.month != month || kept.day != day.hijriDay)
+                continue;
+            const QDate date = QDate(day.year, day.month, day.day).addDays(-adjustment);
+            if (date.isValid())
+                found.append(IslamicDays::Day{date, QString::fromLatin1(kept.key), kept.day, kept.month,
+                                              day.hijriYear});
+        }
+    }
+}
+
+void sortByDate(QList<IslamicDays::Day> &found)
+{
+    std::stable_sort(found.begin(), found.end(),
+                     [](const IslamicDays::Day &a, const IslamicDays::Day &b) { return a.date < b.date; });
+}
+
+} // namespace
+
 QList<IslamicDays::Day> IslamicDays::resolve(const QList<DailyTimes> &days, int adjustmentDays)
 {
     const int adjustment = std::max(-2, std::min(2, adjustmentDays));
@@ -58,22 +91,8 @@ QList<IslamicDays::Day> IslamicDays::resolve(const QList<DailyTimes> &days, int 
     // A month's name repeats on each of its days: looked up once a month.
     QString lastName;
     int month = 0;
-    for (const DailyTimes &day : days) {
-        if (day.hijriYear <= 0)
-            continue;
-        if (day.hijriMonthName != lastName) {
-            lastName = day.hijriMonthName;
-            month = hijriMonthNumber(lastName);
-        }
-        for (const KeptDay &kept : KeptDays) {
-            if (kept.month != month || kept.day != day.hijriDay)
-                continue;
-            const QDate date = QDate(day.year, day.month, day.day).addDays(-adjustment);
-            if (date.isValid())
-                found.append(Day{date, QString::fromLatin1(kept.key), kept.day, kept.month, day.hijriYear});
-        }
-    }
-    std::stable_sort(found.begin(), found.end(), [](const Day &a, const Day &b) { return a.date < b.date; });
+    collectKeptDays(days, adjustment, lastName, month, found);
+    sortByDate(found);
     return found;
 }
 
@@ -82,18 +101,24 @@ QList<IslamicDays::Day> IslamicDays::resolve(const AlmarikManager &manager, int 
     int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
     if (!manager.dateRange(firstYear, firstMonth, lastYear, lastMonth))
         return {};
-    QList<DailyTimes> all;
+    // Month by month, without gathering the whole timetable first.
+    const int adjustment = std::max(-2, std::min(2, adjustmentDays));
+    QList<Day> found;
+    QString lastName;
+    int hijriMonth = 0;
+    QList<DailyTimes> days;
     for (int year = firstYear, month = firstMonth;
          year < lastYear || (year == lastYear && month <= lastMonth);) {
-        QList<DailyTimes> days;
+        days.clear();
         if (manager.timesOfMonth(month, year, days))
-            all += days;
+            collectKeptDays(days, adjustment, lastName, hijriMonth, found);
         if (++month > 12) {
             month = 1;
             ++year;
         }
     }
-    return resolve(all, adjustmentDays);
+    sortByDate(found);
+    return found;
 }
 
 QList<IslamicDays::Day> IslamicDays::on(const QList<Day> &days, const QDate &date)
