@@ -231,7 +231,7 @@ void PageHome::relabelExportMenu()
     const QList<QAction *> actions = m_exportMenu->actions();
     for (int k = 0; k < actions.size() && k < 4; ++k)
         actions.at(k)->setText(m_ctx.language->text(QLatin1String(keys[k])));
-    labelExport->setText(m_ctx.language->text(QStringLiteral("Export.Menu")) + QStringLiteral(" \u25be"));
+    labelExport->setText(m_ctx.language->text(QStringLiteral("Export.Menu")) + QStringLiteral(" \u25bc"));
     labelExport->adjustSize();
 }
 
