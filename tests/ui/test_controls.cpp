@@ -18,6 +18,7 @@
 #include <QDomDocument>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -126,6 +127,8 @@ private slots:
     void pushButtonTakesPictureSizeAndShowsNormal();
     void pushButtonMissingPicturesGiveZeroSize();
     void pushButtonLooksFollowPointerAndPress();
+    void pushButtonPaintsOnlyItsPicture_data();
+    void pushButtonPaintsOnlyItsPicture();
     void pushButtonMoveSendsOneCrossingPerEdge();
     void pushButtonLogicallyDisabled();
     void pushButtonSetEnabledFollowsCursor();
@@ -265,6 +268,60 @@ void TestControls::pushButtonLooksFollowPointerAndPress()
     QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(-20, -20));
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(button->look(), int(XPushButton::LookNormal));
+}
+
+void TestControls::pushButtonPaintsOnlyItsPicture_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("picture");
+    QTest::newRow("normal") << "normal" << 0;
+    QTest::newRow("under the pointer") << "hover" << 1;
+    QTest::newRow("pressed") << "pressed" << 2;
+    QTest::newRow("focused") << "focused" << 0;
+}
+
+// What the button paints is its picture and nothing else: no panel or
+// bevel from the style (which draws one under a pressed button), only the
+// focus frame along the edge of a focused one.
+void TestControls::pushButtonPaintsOnlyItsPicture()
+{
+    QFETCH(QString, state);
+    QFETCH(int, picture);
+    QWidget window;
+    auto *button = new XPushButton(&window);
+    button->setImages(homePictures);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (state != QLatin1String("normal") && state != QLatin1String("focused"))
+        sendCrossing(button, QEvent::Enter);
+    if (state == QLatin1String("pressed"))
+        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    if (state == QLatin1String("focused")) {
+        window.activateWindow();
+        button->setFocus(Qt::TabFocusReason);
+        QVERIFY(button->hasFocus());
+    } else {
+        // The window may have given its only button the focus.
+        button->clearFocus();
+    }
+    QImage painted = normalised(button->grab().toImage());
+    // The picture over the window's background, which shows through it.
+    const QImage source = ::picture(homePictures.at(picture));
+    QImage expected(source.size(), QImage::Format_ARGB32_Premultiplied);
+    expected.fill(window.palette().color(QPalette::Window));
+    QPainter(&expected).drawImage(0, 0, source);
+    QCOMPARE(painted.size(), expected.size());
+    if (state == QLatin1String("focused")) {
+        // The frame is drawn on the outermost pixels; inside them the
+        // picture is untouched.
+        const QRect inside = expected.rect().adjusted(1, 1, -1, -1);
+        QVERIFY(painted != expected);
+        painted = painted.copy(inside);
+        expected = expected.copy(inside);
+    }
+    QCOMPARE(painted, expected);
+    if (state == QLatin1String("pressed"))
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
 }
 
 void TestControls::pushButtonMoveSendsOneCrossingPerEdge()

@@ -12,6 +12,7 @@
 #include "ui/config/panelconfnotifier.h"
 #include "ui/config/panelconftheme.h"
 #include "ui/config/panelconfupdate.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xurllabel.h"
 
 namespace {
@@ -70,7 +71,7 @@ PageConfig::PageConfig(const UiContext &ctx, QWidget *parent)
 
     labelLine = new QLabel(this);
     labelLine->setObjectName(QStringLiteral("labelLine"));
-    labelLine->setStyleSheet(QStringLiteral("QLabel { background-color : white; color : white; }"));
+    LabelFactory::makeBar(labelLine, Qt::white);
 
     labelSaveProblem = new QLabel(this);
     labelSaveProblem->setObjectName(QStringLiteral("labelSaveProblem"));

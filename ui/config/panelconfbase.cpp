@@ -1,4 +1,5 @@
 #include "ui/config/panelconfbase.h"
+#include "ui/controls/labelfactory.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ PanelConfBase::PanelConfBase(QWidget *parent)
 
     labelLine = new QLabel(this);
     labelLine->setObjectName(QStringLiteral("labelLine"));
-    labelLine->setStyleSheet(QStringLiteral("QLabel { background-color : white; color : white; }"));
+    LabelFactory::makeBar(labelLine, Qt::white);
 }
 
 int PanelConfBase::layoutTitle()

@@ -12,6 +12,15 @@ QPalette LabelFactory::textPalette(const QPalette &base, const QColor &colour)
     return palette;
 }
 
+void LabelFactory::makeBar(QLabel *label, const QColor &colour)
+{
+    label->setText(QString());
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, colour);
+    label->setPalette(palette);
+}
+
 QLabel *LabelFactory::label(QWidget *parent, const QString &name, int pointSize,
                             const QColor &colour, int weight)
 {

@@ -22,6 +22,11 @@ public:
     static QLabel *label(QWidget *parent, const QString &name, int pointSize,
                          const QColor &colour = Qt::white, int weight = QFont::Normal);
 
+    // Turns label into a solid bar of colour, a rule or a window's border:
+    // it fills its rectangle and shows no text. A palette, not a style
+    // sheet, so that no style sheet style is made for each bar.
+    static void makeBar(QLabel *label, const QColor &colour);
+
     // A link that turns bold under the pointer and keeps its colour.
     static XUrlLabel *link(QWidget *parent, const QString &name, int pointSize,
                            const QColor &colour = Qt::white);

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QWindow>
 
 XPushButton::XPushButton(QWidget *parent)
     : QPushButton(parent)
@@ -28,10 +29,6 @@ XPushButton::XPushButton(QWidget *parent)
     // button minimized it, a dialog's close button closed it).
     setAutoDefault(false);
     setAttribute(Qt::WA_MouseTracking);
-    // Scoped to the button: a rule without a selector would also reach the
-    // button's tool tip, which takes its style from the widget it explains,
-    // and paint it as an unreadable transparent (black) box.
-    setStyleSheet(QStringLiteral("QPushButton { background-color: transparent; }"));
 }
 
 void XPushButton::setImages(const QStringList &paths)
@@ -121,9 +118,9 @@ void XPushButton::applyImage(const QIcon &icon, int look)
         m_currentIcon = icon;
     } else {
         const QPixmap base = icon.pixmap(m_iconSize, static_cast<QIcon::Mode>(look), QIcon::Off);
-        QPixmap overlay(m_overlayPath);
+        QPixmap overlay = PictureStore::pixmap(nullptr, m_overlayPath);
         if (!overlay.isNull() && !m_overlayMaskPath.isEmpty())
-            overlay.setMask(QBitmap(m_overlayMaskPath));
+            overlay.setMask(QBitmap::fromImage(PictureStore::read(m_overlayMaskPath), Qt::MonoOnly));
         QImage composed(m_iconSize, QImage::Format_ARGB32_Premultiplied);
         QPainter painter(&composed);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -253,10 +250,23 @@ void XPushButton::keyPressEvent(QKeyEvent *event)
     QPushButton::keyPressEvent(event);
 }
 
-void XPushButton::paintEvent(QPaintEvent *event)
+void XPushButton::paintEvent(QPaintEvent *)
 {
-    QPushButton::paintEvent(event);
+    // The picture is the whole look: no panel and no bevel, which a style
+    // would draw under a pressed button. The icon's mode is chosen as a
+    // push button's label chooses it.
     QPainter painter(this);
+    const QIcon current = icon();
+    if (!current.isNull()) {
+        QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        if (mode == QIcon::Normal && hasFocus())
+            mode = QIcon::Active;
+        const QPixmap picture = current.pixmap(window()->windowHandle(), iconSize(), mode,
+                                               isChecked() ? QIcon::On : QIcon::Off);
+        const QSize size = picture.size() / picture.devicePixelRatio();
+        painter.drawPixmap(QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size),
+                           picture);
+    }
     if (hasFocus()) {
         painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));

@@ -1,6 +1,7 @@
 #include "dialogbase.h"
 
 #include "core/applicationinformation.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/picturestore.h"
 
@@ -12,13 +13,10 @@
 
 namespace {
 
-const char borderStyle[] = "QLabel { background-color : black; color : black; }";
-
 QLabel *borderLine(QWidget *parent)
 {
     auto *line = new QLabel(parent);
-    line->setText(QString());
-    line->setStyleSheet(QLatin1String(borderStyle));
+    LabelFactory::makeBar(line, Qt::black);
     return line;
 }
 

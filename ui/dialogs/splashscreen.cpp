@@ -1,4 +1,5 @@
 #include "splashscreen.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/picturestore.h"
 
 #include "core/applicationinformation.h"
@@ -24,7 +25,7 @@ QLabel *blackLabel(QWidget *parent, const QFont &font)
 QLabel *borderLine(QWidget *parent)
 {
     auto *line = new QLabel(parent);
-    line->setStyleSheet(QStringLiteral("QLabel { background-color : black; color : black; }"));
+    LabelFactory::makeBar(line, Qt::black);
     return line;
 }
 

@@ -25,6 +25,7 @@
 #include "core/language.h"
 #include "core/minuteclock.h"
 #include "ui/config/pageconfig.h"
+#include "ui/controls/labelfactory.h"
 #include "ui/main/abstractsoundplayer.h"
 #include "ui/main/systemutilities.h"
 #include "ui/controls/taborder.h"
@@ -54,7 +55,6 @@ constexpr int ButtonRowX = 18;
 constexpr int ButtonRowY = 470;
 constexpr int ButtonSpacing = 6;
 
-const char *const BorderStyle = "QLabel { background-color : black; color : black; }";
 
 QString picture(const QString &name)
 {
@@ -404,10 +404,8 @@ void DialogMain::setSaveProblem(const QString &text, const QString &reason)
 
 void DialogMain::createBorders()
 {
-    for (QLabel *border : {m_labelBorderTop, m_labelBorderBottom, m_labelBorderLeft, m_labelBorderRight}) {
-        border->setText(QString());
-        border->setStyleSheet(QLatin1String(BorderStyle));
-    }
+    for (QLabel *border : {m_labelBorderTop, m_labelBorderBottom, m_labelBorderLeft, m_labelBorderRight})
+        LabelFactory::makeBar(border, Qt::black);
     m_labelBorderTop->setGeometry(0, 0, width(), 1);
     m_labelBorderBottom->setGeometry(0, height() - 1, width(), 1);
     m_labelBorderLeft->setGeometry(0, 0, 1, height());

@@ -11,7 +11,6 @@
 #include "core/logcategories.h"
 
 namespace {
-const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
 
 constexpr int Margin = 30;
 constexpr int RowGap = 2;
@@ -65,8 +64,7 @@ void PageAbout::buildForm()
     m_labelDataVersion = LabelFactory::label(this, QStringLiteral("labelDataVersion"), 9);
 
     m_labelLine = LabelFactory::label(this, QStringLiteral("labelLine"), 9);
-    m_labelLine->setText(QString());
-    m_labelLine->setStyleSheet(RuleSheet);
+    LabelFactory::makeBar(m_labelLine, Qt::white);
 
     m_labelWarning = LabelFactory::label(this, QStringLiteral("labelWarning"), 9);
     m_labelWarning->setTextFormat(Qt::PlainText);

@@ -30,7 +30,6 @@
 namespace {
 const QColor DarkBand(17, 17, 17, 100);
 const QColor ClearBackground(60, 137, 165, 0);
-const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
 const QString MapTemplate = QStringLiteral("https://www.openstreetmap.org/?mlat=%1&mlon=%2#map=12/%1/%2");
 
 const char *const ColumnNames[9] = {
@@ -91,10 +90,8 @@ void PageHome::buildForm()
     labelLine1 = LabelFactory::label(this, QStringLiteral("labelLine1"), 10);
     labelLine2 = LabelFactory::label(this, QStringLiteral("labelLine2"), 10);
     labelLine3 = LabelFactory::label(this, QStringLiteral("labelLine3"), 10);
-    for (QLabel *rule : {labelLine1, labelLine2, labelLine3}) {
-        rule->setText(QString());
-        rule->setStyleSheet(RuleSheet);
-    }
+    for (QLabel *rule : {labelLine1, labelLine2, labelLine3})
+        LabelFactory::makeBar(rule, Qt::white);
 
     labelHeader = LabelFactory::label(this, QStringLiteral("labelHeader"), 10);
     QPalette band = labelHeader->palette();

@@ -14,7 +14,6 @@
 namespace {
 const QColor WhiteText(255, 255, 255);
 const QColor HighlightText(247, 255, 37);
-const QString RuleSheet = QStringLiteral("QLabel { background-color : white; color : white; }");
 
 // Left edge of the page's text, and the gap between a caption and its value.
 constexpr int Margin = 30;
@@ -51,8 +50,7 @@ void PageUpdate::buildForm()
 
     m_labelTitle = LabelFactory::label(this, QStringLiteral("labelTitle"), 12, WhiteText, QFont::Bold);
     m_labelLine = LabelFactory::label(this, QStringLiteral("labelLine"), 9, WhiteText);
-    m_labelLine->setText(QString());
-    m_labelLine->setStyleSheet(RuleSheet);
+    LabelFactory::makeBar(m_labelLine, Qt::white);
     m_labelText = LabelFactory::label(this, QStringLiteral("labelText"), 9, WhiteText);
     m_labelText->setTextFormat(Qt::RichText);
     m_labelText->setWordWrap(true);
