@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -16,6 +15,7 @@
 #include <QStandardPaths>
 #include <QVector>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include "core/logcategories.h"
 
@@ -253,27 +253,31 @@ QString ConfigStore::documentText(const AppConfig &config)
     AppConfig copy = config;
     const QVector<Entry> entries = entriesOf(copy);
 
-    QDomDocument document;
-    document.appendChild(document.createProcessingInstruction(
-        QStringLiteral("xml"), QStringLiteral("version='1.0' encoding='UTF-8'")));
-    QDomElement root = document.createElement(QStringLiteral("AppConfig"));
-    document.appendChild(root);
+    // The declaration is written as earlier versions wrote it; the writer
+    // adds the rest, one element per line indented by four spaces.
+    QString text = QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>");
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(4);
+    xml.writeStartElement(QStringLiteral("AppConfig"));
 
-    auto addValue = [&](const QString &key, const QString &value) {
-        QDomElement element = document.createElement(key);
+    auto addValue = [&xml](const QString &key, const QString &value) {
+        xml.writeStartElement(key);
         if (needsEncoding(value)) {
-            element.setAttribute(QLatin1String(EncodingAttribute), QLatin1String(Base64Encoding));
-            element.appendChild(document.createTextNode(encodeText(value)));
+            xml.writeAttribute(QLatin1String(EncodingAttribute), QLatin1String(Base64Encoding));
+            xml.writeCharacters(encodeText(value));
         } else {
-            element.appendChild(document.createTextNode(value));
+            xml.writeCharacters(value);
         }
-        root.appendChild(element);
+        xml.writeEndElement();
     };
     addValue(QStringLiteral("Timestamp"), timestampText(QDateTime::currentDateTime()));
     for (const Entry &entry : entries)
         addValue(entry.key, valueText(entry));
 
-    return document.toString(4);
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return text;
 }
 
 bool ConfigStore::readDocument(const QString &text, AppConfig &config)
