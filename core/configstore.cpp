@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVector>
@@ -197,6 +196,35 @@ constexpr int MaxDepth = 32;
 QString badFilePrefix()
 {
     return QLatin1String(FileName) + QLatin1String(".bad-");
+}
+
+// The files moved aside, newest first (their names sort by time). Matched
+// by hand: QDir's name filters would compile a regular expression.
+QStringList badFiles(const QDir &directory)
+{
+    const QString prefix = badFilePrefix();
+    QStringList bad;
+    for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed)) {
+        if (name.startsWith(prefix))
+            bad << name;
+    }
+    return bad;
+}
+
+// True for the name of a temporary file QSaveFile makes beside the
+// settings: the file's name, a dot and six ASCII letters or digits.
+bool isSaveTemporary(const QString &name)
+{
+    const QString prefix = QLatin1String(FileName) + QLatin1Char('.');
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+        return false;
+    for (int i = prefix.size(); i < name.size(); ++i) {
+        const ushort u = name.at(i).unicode();
+        const bool ascii = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+        if (!ascii)
+            return false;
+    }
+    return true;
 }
 
 QString settingsDirectory()
@@ -421,8 +449,7 @@ QString ConfigStore::moveAside(const QString &path, const QDateTime &when)
     }
     // Only the newest few are kept; their names sort by time.
     QDir directory = info.absoluteDir();
-    const QStringList bad = directory.entryList({badFilePrefix() + QLatin1Char('*')},
-                                                QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed);
+    const QStringList bad = badFiles(directory);
     for (int i = KeptBadFiles; i < bad.size(); ++i)
         directory.remove(bad.at(i));
     qCWarning(lcConfig).noquote() << "unreadable settings moved to" << target;
@@ -437,18 +464,15 @@ void ConfigStore::tidyDirectory()
     makePrivate(directory, true);
     QDir dir(directory);
     makePrivate(dir.filePath(QLatin1String(FileName)), false);
-    for (const QString &bad : dir.entryList({badFilePrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden))
+    for (const QString &bad : badFiles(dir))
         makePrivate(dir.filePath(bad), false);
 
     // QSaveFile's temporaries are the file's name and six letters or
     // digits. One younger than a few seconds may belong to a save in
     // progress and is left alone.
-    static const QRegularExpression temporary(
-        QStringLiteral("^") + QRegularExpression::escape(QLatin1String(FileName))
-        + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-10);
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!temporary.match(entry.fileName()).hasMatch())
+        if (!isSaveTemporary(entry.fileName()))
             continue;
         if (entry.lastModified().toUTC() > stale)
             continue;

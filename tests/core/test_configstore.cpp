@@ -1025,6 +1025,8 @@ void TestConfigStore::staleTemporariesRemovedAtStart()
     make(QStringLiteral("App.cnf.Rt5uV1"), false);    // a save may be under way
     make(QStringLiteral("App.cnf.bad-20260301-080000"), true);
     make(QStringLiteral("App.cnf.toolongname"), true);
+    make(QStringLiteral("App.cnf.ab-cd1"), true);     // not a letter or digit
+    make(QStringLiteral("App.cnf.Xq3Zp"), true);      // five
     make(QStringLiteral("Other.cnf.Xq3ZpA"), true);
 
     AppConfig started;
@@ -1032,6 +1034,7 @@ void TestConfigStore::staleTemporariesRemovedAtStart()
     QCOMPARE(difference(started, changedConfig()), QString());
     QStringList left = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     QCOMPARE(left, (QStringList{QStringLiteral("App.cnf"), QStringLiteral("App.cnf.Rt5uV1"),
+                                QStringLiteral("App.cnf.Xq3Zp"), QStringLiteral("App.cnf.ab-cd1"),
                                 QStringLiteral("App.cnf.bad-20260301-080000"),
                                 QStringLiteral("App.cnf.toolongname"), QStringLiteral("Other.cnf.Xq3ZpA")}));
 }
