@@ -52,46 +52,28 @@ private slots:
 void TestLocationNode::readsAsTheDomDid_data()
 {
     QTest::addColumn<QString>("xml");
-    QTest::newRow("groups and items")
-        << "<root><group label='Selangor'><item>Gombak</item><group label='Petaling'>"
-           "<item>Shah Alam</item></group></group><item>Ipoh</item></root>";
-    QTest::newRow("root name and attributes ignored") << "<places label='no'><item>Ipoh</item></places>";
-    QTest::newRow("empty root") << "<root/>";
-    QTest::newRow("group without label") << "<root><group><item>Ipoh</item></group></root>";
-    QTest::newRow("empty item and group") << "<root><item/><group label='e'/></root>";
-    QTest::newRow("unknown elements left out with their insides")
-        << "<root><note>x</note><list><item>No</item><group label='n'><item>No</item></group></list>"
-           "<Item>Case</Item><GROUP label='c'><item>No</item></GROUP><item>Yes</item></root>";
-    QTest::newRow("prefixed names are other names") << "<root xmlns:p='urn:x'><p:item>No</p:item><item>Yes</item></root>";
-    QTest::newRow("white space kept inside, dropped between markup")
-        << "<root>\n  <group label=' A b '>\n    <item>  Kuala Lumpur  </item>\n  </group>\n</root>";
-    QTest::newRow("only white space") << "<root><item>   </item><item>\n\t</item></root>";
-    QTest::newRow("markup inside an item")
-        << "<root><item>Kota <b>Kinabalu</b>\n  <group label='g'><item>Inner</item></group></item></root>";
-    QTest::newRow("entities and character references")
-        << "<root><group label='A &amp; B &quot;q&quot;'><item>Kuala &amp; &lt;Lumpur&gt; &#x645;&#1572;</item>"
-           "</group></root>";
-    QTest::newRow("CDATA and comments")
-        << "<root><!-- c --><item><![CDATA[ <Ipoh> & ]]></item><item>Ip<!-- x -->oh</item>"
-           "<item><![CDATA[  ]]></item><?pi data?></root>";
-    QTest::newRow("declaration and document type")
-        << "<?xml version='1.0' encoding='UTF-8'?>\n<!DOCTYPE root>\n<root><item>Ipoh</item></root>\n";
-    QTest::newRow("declared entities")
-        << "<!DOCTYPE root [<!ENTITY kl 'Kuala Lumpur'>]><root><group label='&kl;'><item>W.P. &kl;</item></group></root>";
+    QTest::newRow("groups, items and other elements")
+        << "<places label='no'><group label='Selangor'><item>Gombak</item><group><item>Shah Alam</item></group>"
+           "</group><item/><group label='e'/><note>x</note><list><item>No</item></list><Item>Case</Item>"
+           "<GROUP label='c'><item>No</item></GROUP><p:item xmlns:p='urn:x'>No</p:item></places>";
+    QTest::newRow("text: white space, markup, CDATA, comments, references")
+        << "<root>\n  <group label=' A &amp; &quot;b&quot; '>\n    <item>  Kuala Lumpur  </item>\n"
+           "<item>   </item><item>Kota <b>Kinabalu</b>\n  <group label='g'><item>In</item></group></item>"
+           "<item><![CDATA[ <Ipoh> & ]]></item><item>Ip<!-- x -->oh</item><item><![CDATA[  ]]></item>"
+           "<item>&lt;KL&gt; &#x645;&#1572;</item><?pi data?></group>\n</root>";
+    QTest::newRow("declaration and declared entities")
+        << "<?xml version='1.0' encoding='UTF-8'?>\n<!DOCTYPE root [<!ENTITY kl 'Kuala Lumpur'>]>\n"
+           "<root><group label='&kl;'><item>W.P. &kl;</item></group></root>\n";
     QTest::newRow("undeclared entities read as nothing")
         << "<root><group label='x&nbsp;y'><item>a&nbsp;b&amp;&c;</item></group></root>";
     QTest::newRow("undeclared entities, external document type")
         << "<!DOCTYPE root SYSTEM 'places.dtd'><root><item>a&nbsp;b</item></root>";
-    QTest::newRow("unicode") << QStringLiteral("<root><item>\u0645\u0624\u0630\u0646 \U0001F54C</item></root>");
     // Not well-formed: nothing is read.
     QTest::newRow("empty text") << "";
-    QTest::newRow("plain text") << "Ipoh";
     QTest::newRow("unclosed group") << "<root><group label='x'><item>Somewhere</item></root>";
-    QTest::newRow("cut short") << "<root><item>Ipoh</item>";
     QTest::newRow("mismatched tag") << "<root><item>Ipoh</Item></root>";
     QTest::newRow("second root") << "<root><item>Ipoh</item></root><root/>";
     QTest::newRow("entity without a name") << "<root><item>a & b</item></root>";
-    QTest::newRow("unquoted attribute") << "<root><group label=x></group></root>";
 }
 
 void TestLocationNode::readsAsTheDomDid()
@@ -127,14 +109,7 @@ void TestLocationNode::depthIsCapped()
     QFETCH(bool, read);
     LocationNode root;
     QCOMPARE(LocationNode::parse(QStringLiteral("<root>%1</root>").arg(nested(levels - 1)), &root), read);
-    if (read) {
-        const LocationNode *group = &root;
-        for (int level = 2; level < levels; ++level) {
-            QCOMPARE(group->children.size(), 1);
-            group = &group->children.at(0);
-        }
-        QCOMPARE(shapeOf(*group), QStringLiteral("I(deep)"));
-    }
+    QCOMPARE(shapeOf(root).endsWith(QStringLiteral("[I(deep)]") + QStringLiteral("]").repeated(levels - 3)), read);
 }
 
 QTEST_GUILESS_MAIN(TestLocationNode)
