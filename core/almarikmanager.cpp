@@ -3,7 +3,6 @@
 #include "core/logcategories.h"
 
 #include <QDate>
-#include <QDomDocument>
 #include <QHash>
 
 #include "core/calc/conventioncatalogue.h"
@@ -327,15 +326,9 @@ bool AlmarikManager::dateRange(int &firstYear, int &firstMonth, int &lastYear, i
     return m_api->dateRange(firstYear, firstMonth, lastYear, lastMonth);
 }
 
-bool AlmarikManager::locationTree(QDomElement &root) const
+bool AlmarikManager::locationTree(LocationNode &root) const
 {
-    if (!m_api)
-        return false;
-    QDomDocument document;
-    if (!document.setContent(m_api->locationTree()))
-        return false;
-    root = document.documentElement();
-    return true;
+    return m_api && LocationNode::parse(m_api->locationTree(), &root);
 }
 
 QString AlmarikManager::hijriMonthTitle(int year, int month) const

@@ -1,7 +1,6 @@
 #ifndef ALMARIKMANAGER_H
 #define ALMARIKMANAGER_H
 
-#include <QDomElement>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -9,6 +8,7 @@
 #include "core/calc/placeadjustments.h"
 #include "core/dailytimes.h"
 #include "core/dataprovenance.h"
+#include "core/locationnode.h"
 
 class IAlmarikObject;
 struct AlmarikLocation;
@@ -76,7 +76,9 @@ public:
     // Copies of the month's records, in day order.
     bool timesOfMonth(int month, int year, QList<DailyTimes> &out) const;
     bool dateRange(int &firstYear, int &firstMonth, int &lastYear, int &lastMonth) const;
-    bool locationTree(QDomElement &root) const;
+    // The plug-in's tree of places; false (root untouched) without a
+    // plug-in or when its text cannot be read.
+    bool locationTree(LocationNode &root) const;
     QString hijriMonthTitle(int year, int month) const;
 
     // Where the plug-in's times come from (empty when it does not say).

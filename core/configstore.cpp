@@ -7,15 +7,14 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QVector>
 #include <QXmlStreamReader>
+#include <QXmlStreamWriter>
 
 #include "core/logcategories.h"
 
@@ -199,6 +198,35 @@ QString badFilePrefix()
     return QLatin1String(FileName) + QLatin1String(".bad-");
 }
 
+// The files moved aside, newest first (their names sort by time). Matched
+// by hand: QDir's name filters would compile a regular expression.
+QStringList badFiles(const QDir &directory)
+{
+    const QString prefix = badFilePrefix();
+    QStringList bad;
+    for (const QString &name : directory.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed)) {
+        if (name.startsWith(prefix))
+            bad << name;
+    }
+    return bad;
+}
+
+// True for the name of a temporary file QSaveFile makes beside the
+// settings: the file's name, a dot and six ASCII letters or digits.
+bool isSaveTemporary(const QString &name)
+{
+    const QString prefix = QLatin1String(FileName) + QLatin1Char('.');
+    if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+        return false;
+    for (int i = prefix.size(); i < name.size(); ++i) {
+        const ushort u = name.at(i).unicode();
+        const bool ascii = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+        if (!ascii)
+            return false;
+    }
+    return true;
+}
+
 QString settingsDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -253,27 +281,31 @@ QString ConfigStore::documentText(const AppConfig &config)
     AppConfig copy = config;
     const QVector<Entry> entries = entriesOf(copy);
 
-    QDomDocument document;
-    document.appendChild(document.createProcessingInstruction(
-        QStringLiteral("xml"), QStringLiteral("version='1.0' encoding='UTF-8'")));
-    QDomElement root = document.createElement(QStringLiteral("AppConfig"));
-    document.appendChild(root);
+    // The declaration is written as earlier versions wrote it; the writer
+    // adds the rest, one element per line indented by four spaces.
+    QString text = QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>");
+    QXmlStreamWriter xml(&text);
+    xml.setAutoFormatting(true);
+    xml.setAutoFormattingIndent(4);
+    xml.writeStartElement(QStringLiteral("AppConfig"));
 
-    auto addValue = [&](const QString &key, const QString &value) {
-        QDomElement element = document.createElement(key);
+    auto addValue = [&xml](const QString &key, const QString &value) {
+        xml.writeStartElement(key);
         if (needsEncoding(value)) {
-            element.setAttribute(QLatin1String(EncodingAttribute), QLatin1String(Base64Encoding));
-            element.appendChild(document.createTextNode(encodeText(value)));
+            xml.writeAttribute(QLatin1String(EncodingAttribute), QLatin1String(Base64Encoding));
+            xml.writeCharacters(encodeText(value));
         } else {
-            element.appendChild(document.createTextNode(value));
+            xml.writeCharacters(value);
         }
-        root.appendChild(element);
+        xml.writeEndElement();
     };
     addValue(QStringLiteral("Timestamp"), timestampText(QDateTime::currentDateTime()));
     for (const Entry &entry : entries)
         addValue(entry.key, valueText(entry));
 
-    return document.toString(4);
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return text;
 }
 
 bool ConfigStore::readDocument(const QString &text, AppConfig &config)
@@ -417,8 +449,7 @@ QString ConfigStore::moveAside(const QString &path, const QDateTime &when)
     }
     // Only the newest few are kept; their names sort by time.
     QDir directory = info.absoluteDir();
-    const QStringList bad = directory.entryList({badFilePrefix() + QLatin1Char('*')},
-                                                QDir::Files | QDir::Hidden, QDir::Name | QDir::Reversed);
+    const QStringList bad = badFiles(directory);
     for (int i = KeptBadFiles; i < bad.size(); ++i)
         directory.remove(bad.at(i));
     qCWarning(lcConfig).noquote() << "unreadable settings moved to" << target;
@@ -433,18 +464,15 @@ void ConfigStore::tidyDirectory()
     makePrivate(directory, true);
     QDir dir(directory);
     makePrivate(dir.filePath(QLatin1String(FileName)), false);
-    for (const QString &bad : dir.entryList({badFilePrefix() + QLatin1Char('*')}, QDir::Files | QDir::Hidden))
+    for (const QString &bad : badFiles(dir))
         makePrivate(dir.filePath(bad), false);
 
     // QSaveFile's temporaries are the file's name and six letters or
     // digits. One younger than a few seconds may belong to a save in
     // progress and is left alone.
-    static const QRegularExpression temporary(
-        QStringLiteral("^") + QRegularExpression::escape(QLatin1String(FileName))
-        + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
     const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-10);
     for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!temporary.match(entry.fileName()).hasMatch())
+        if (!isSaveTemporary(entry.fileName()))
             continue;
         if (entry.lastModified().toUTC() > stale)
             continue;

@@ -7,7 +7,6 @@
 #include <QLoggingCategory>
 #include <QTextStream>
 
-#include <QDomElement>
 
 #include <algorithm>
 #include <functional>
@@ -104,14 +103,14 @@ int main(int argc, char *argv[])
     // Every place once, through the manager, as the zone menu does it.
     QStringList names;
     {
-        QDomElement root;
+        LocationNode root;
         manager.locationTree(root);
-        std::function<void(const QDomElement &)> walk = [&](const QDomElement &parent) {
-            for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-                if (e.tagName() == QLatin1String("item"))
-                    names << e.text();
+        std::function<void(const LocationNode &)> walk = [&](const LocationNode &group) {
+            for (const LocationNode &child : group.children) {
+                if (child.isItem)
+                    names << child.text;
                 else
-                    walk(e);
+                    walk(child);
             }
         };
         walk(root);

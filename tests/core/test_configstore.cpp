@@ -181,6 +181,38 @@ AppConfig changedConfig()
     return c;
 }
 
+// The changed record with texts that need escaping or encoding, as in the
+// file configfiles/changed.xml.
+AppConfig escapedConfig()
+{
+    AppConfig c = changedConfig();
+    c.zone = QStringLiteral("A & B <C> \"D\" 'E' ]]> x>y");
+    c.prayer[Subuh].customSoundPath = QStringLiteral("/home/siti/Muzik/Azan \u2013 \u0645\u0624\u0630\u0646 \U0001F54C.mp3");
+    c.prayer[Syuruk].customSoundPath = QStringLiteral("   ");
+    c.prayer[Duha].customSoundPath = QStringLiteral("a\tb\nc\r\nd");
+    return c;
+}
+
+// A document as the DOM reads it: the declaration, the root's name and,
+// for each child but the time stamp, its name, attributes and text.
+QStringList domReading(const QString &text)
+{
+    QDomDocument doc;
+    if (!doc.setContent(text))
+        return {QStringLiteral("not XML")};
+    QStringList parts{doc.firstChild().toProcessingInstruction().data(), doc.documentElement().tagName()};
+    for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (e.tagName() == QLatin1String("Timestamp"))
+            continue;
+        QString part = e.tagName();
+        const QDomNamedNodeMap attributes = e.attributes();
+        for (int i = 0; i < attributes.count(); ++i)
+            part += QLatin1Char(' ') + attributes.item(i).nodeName() + QLatin1Char('=') + attributes.item(i).nodeValue();
+        parts << part + QLatin1Char(':') + e.text();
+    }
+    return parts;
+}
+
 QString wrapDocument(const QString &root, const QString &body)
 {
     return QStringLiteral("<?xml version='1.0' encoding='UTF-8'?>\n<%1>\n%2</%1>\n").arg(root, body);
@@ -240,6 +272,8 @@ private slots:
     void documentDefaultValues();
     void documentRoundTrip();
     void documentEscapesText();
+    void documentAsEarlierVersionsWroteIt_data();
+    void documentAsEarlierVersionsWroteIt();
     void readRootWithoutChildren();
     void readUnknownElementAndDuplicate();
     void readValueConversions_data();
@@ -516,6 +550,42 @@ void TestConfigStore::documentEscapesText()
     QVERIFY(ConfigStore::readDocument(text, loaded));
     QCOMPARE(loaded.zone, config.zone);
     QCOMPARE(loaded.prayer[Duha].customSoundPath, config.prayer[Duha].customSoundPath);
+}
+
+void TestConfigStore::documentAsEarlierVersionsWroteIt_data()
+{
+    // Files written by the previous version, deciphered: one a first
+    // start wrote, one with every setting changed and texts that need
+    // escaping or encoding.
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("changed");
+    QTest::newRow("first start") << "first-start.xml" << false;
+    QTest::newRow("changed and escaped") << "changed.xml" << true;
+}
+
+void TestConfigStore::documentAsEarlierVersionsWroteIt()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, changed);
+    const AppConfig config = changed ? escapedConfig() : AppConfig();
+    const QString old = QString::fromUtf8(readAll(QStringLiteral(ALMARIK_TEST_CONFIG_FILES "/") + file));
+    QVERIFY(!old.isEmpty());
+
+    // The old file loads to the settings it was written from.
+    AppConfig loaded = changed ? AppConfig() : escapedConfig();
+    QVERIFY(ConfigStore::readDocument(old, loaded));
+    QCOMPARE(difference(loaded, config), QString());
+
+    // The file written now reads the same to a reader of its own, and
+    // keeps the old layout: one element per line, the same tags and
+    // attributes on the same lines.
+    const QString now = ConfigStore::documentText(config);
+    QCOMPARE(domReading(now), domReading(old));
+    const QStringList oldLines = old.split(QLatin1Char('\n'));
+    const QStringList nowLines = now.split(QLatin1Char('\n'));
+    QCOMPARE(nowLines.size(), oldLines.size());
+    for (int i = 0; i < oldLines.size(); ++i)
+        QCOMPARE(nowLines.at(i).section(QLatin1Char('>'), 0, 0), oldLines.at(i).section(QLatin1Char('>'), 0, 0));
 }
 
 void TestConfigStore::readRootWithoutChildren()
@@ -955,6 +1025,8 @@ void TestConfigStore::staleTemporariesRemovedAtStart()
     make(QStringLiteral("App.cnf.Rt5uV1"), false);    // a save may be under way
     make(QStringLiteral("App.cnf.bad-20260301-080000"), true);
     make(QStringLiteral("App.cnf.toolongname"), true);
+    make(QStringLiteral("App.cnf.ab-cd1"), true);     // not a letter or digit
+    make(QStringLiteral("App.cnf.Xq3Zp"), true);      // five
     make(QStringLiteral("Other.cnf.Xq3ZpA"), true);
 
     AppConfig started;
@@ -962,6 +1034,7 @@ void TestConfigStore::staleTemporariesRemovedAtStart()
     QCOMPARE(difference(started, changedConfig()), QString());
     QStringList left = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name);
     QCOMPARE(left, (QStringList{QStringLiteral("App.cnf"), QStringLiteral("App.cnf.Rt5uV1"),
+                                QStringLiteral("App.cnf.Xq3Zp"), QStringLiteral("App.cnf.ab-cd1"),
                                 QStringLiteral("App.cnf.bad-20260301-080000"),
                                 QStringLiteral("App.cnf.toolongname"), QStringLiteral("Other.cnf.Xq3ZpA")}));
 }

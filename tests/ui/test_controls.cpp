@@ -3,6 +3,7 @@
 // and the path label.
 
 #include "resources/resourceregistry.h"
+#include "core/locationnode.h"
 #include "ui/controls/xbuttonmenu.h"
 #include "ui/controls/xcheckbox.h"
 #include "ui/controls/xgreenbutton.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QDomDocument>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -88,12 +88,12 @@ public slots:
     void open(const QUrl &url) { urls << url; }
 };
 
-QDomElement parse(const QString &xml)
+LocationNode parse(const QString &xml)
 {
-    QDomDocument document;
-    if (!document.setContent(xml))
+    LocationNode root;
+    if (!LocationNode::parse(xml, &root))
         qWarning("test XML does not parse");
-    return document.documentElement();
+    return root;
 }
 
 QMenu *subMenu(QMenu *menu, const QString &title)
@@ -689,7 +689,7 @@ void TestControls::buttonMenuSkipsUnknownAndEmpty()
     XButtonMenu empty(&owner);
     empty.load(parse(QStringLiteral("<zones/>")));
     QVERIFY(empty.actions().isEmpty());
-    empty.load(QDomElement());
+    empty.load(LocationNode());
     QVERIFY(empty.actions().isEmpty());
 
     XButtonMenu menu(&owner);

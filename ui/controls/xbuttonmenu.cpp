@@ -1,31 +1,30 @@
 #include "xbuttonmenu.h"
 
 #include <QAction>
-#include <QDomElement>
+
+#include "core/locationnode.h"
 
 XButtonMenu::XButtonMenu(QWidget *parent)
     : QMenu(parent)
 {
 }
 
-void XButtonMenu::load(const QDomElement &element)
+void XButtonMenu::load(const LocationNode &root)
 {
-    load(element, this);
+    load(root, this);
 }
 
-void XButtonMenu::load(const QDomElement &element, QMenu *target)
+void XButtonMenu::load(const LocationNode &group, QMenu *target)
 {
     // Entries belong to the menu's owner window (or to the menu when it
     // has none), so that they live as long as the menu is used.
     QObject *owner = parentWidget() ? static_cast<QObject *>(parentWidget()) : this;
-    for (QDomElement child = element.firstChildElement(); !child.isNull();
-         child = child.nextSiblingElement()) {
-        if (child.tagName() == QLatin1String("group")) {
-            const QString label = child.attribute(QStringLiteral("label"));
-            QMenu *subMenu = target->addMenu(m_groupLabels.value(label, label));
+    for (const LocationNode &child : group.children) {
+        if (!child.isItem) {
+            QMenu *subMenu = target->addMenu(m_groupLabels.value(child.text, child.text));
             load(child, subMenu);
-        } else if (child.tagName() == QLatin1String("item")) {
-            auto *action = new QAction(child.text(), owner);
+        } else {
+            auto *action = new QAction(child.text, owner);
             action->setCheckable(true);
             target->addAction(action);
             connect(action, &QAction::triggered, this,

@@ -4,10 +4,10 @@
 #include <QHash>
 #include <QMenu>
 
-class QDomElement;
+struct LocationNode;
 
-// A pop-up menu built from an XML tree: <group label="..."> elements
-// become sub-menus (to any depth), <item> elements entries whose text
+// A pop-up menu built from a tree of places: groups become sub-menus
+// labelled by their labels (to any depth), items entries whose text
 // itemTriggered() carries.
 class XButtonMenu : public QMenu
 {
@@ -19,7 +19,7 @@ public:
     // plug-in's "Other"); set before load(). Items keep their names, which
     // itemTriggered() carries.
     void setGroupLabels(const QHash<QString, QString> &labels) { m_groupLabels = labels; }
-    void load(const QDomElement &element);
+    void load(const LocationNode &root);
     // Ticks the entry named `name` (and no other) and makes it, and the
     // sub-menus that lead to it, the active entries, so that the keyboard
     // starts there; false when no entry has that name.
@@ -31,7 +31,7 @@ signals:
     void itemTriggered(QString name);
 
 private:
-    void load(const QDomElement &element, QMenu *target);
+    void load(const LocationNode &group, QMenu *target);
 
     QHash<QString, QString> m_groupLabels;
     static bool markIn(QMenu *menu, const QString &name, QAction **found);

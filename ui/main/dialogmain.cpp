@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDomElement>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
@@ -659,7 +658,7 @@ void DialogMain::slotButtonCalendar()
 void DialogMain::slotButtonZone()
 {
     if (!m_zoneMenu) {
-        QDomElement root;
+        LocationNode root;
         // No tree (no timetable plug-in): nothing now, the next click tries
         // again.
         if (!m_ctx.almarikManager->locationTree(root))
