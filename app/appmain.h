@@ -2,6 +2,7 @@
 #define APPMAIN_H
 
 #include <QPointer>
+#include <QWindow>
 
 #include "app/singleapplication.h"
 #include "app/soundplayer.h"
@@ -46,6 +47,13 @@ public:
     // Registers the compiled-in pictures, sounds and catalogues.
     static void registerResources();
 
+    // Starts what the program needs only once it is up: the server that
+    // hears later starts. Its module (Qt Network) loads one event-loop
+    // turn after the window's first expose, or, when the window is not
+    // shown, after the tray icon is set; never before the first screen.
+    void startServicesWhenUp(QWidget *window);
+    bool servicesStarted() const { return m_servicesStarted; }
+
     // What the windows are given.
     const UiContext &uiContext() const { return m_uiContext; }
 
@@ -59,9 +67,17 @@ public:
     DesktopNotifier desktopNotifier;
     ApplicationInformation details;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void startServicesSoon();
+    void startServices();
+
     UiContext m_uiContext;
     QPointer<QWidget> m_splash;
+    QPointer<QWindow> m_awaitedWindow;
+    bool m_servicesStarted = false;
 };
 
 // The running application object, for main() and the tools and tests that

@@ -32,6 +32,7 @@ QStringList ProgramModule::unusableModules()
         {"AlmarikSound", "almarikCreateSoundPlayer"},
         {"AlmarikGazetteer", "almarikSearchCities"},
         {"AlmarikIcs", "almarikWriteCalendar"},
+        {"AlmarikInstance", "almarikCreateInstanceChannel"},
     };
     QStringList unusable;
     for (const auto &module : modules) {
