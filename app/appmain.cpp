@@ -31,6 +31,7 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     m_uiContext.details = &details;
     m_uiContext.soundPlayer = &soundPlayer;
     m_uiContext.desktopNotifier = &desktopNotifier;
+    m_uiContext.resumeWatcher = &resumeWatcher;
     m_uiContext.pictures = pictures;
     qCDebug(lcUi).noquote() << "Almarik Zenhar" << details.appVersion();
     qCDebug(lcUi).noquote() << "Build time:" << details.buildTime();
@@ -109,8 +110,9 @@ void AppMain::startServices()
     if (m_servicesStarted)
         return;
     m_servicesStarted = true;
-    qCDebug(lcInstance) << "up: serving later starts";
+    qCDebug(lcInstance) << "up: serving later starts and watching for resume";
     listenForMessages();
+    resumeWatcher.start();
 }
 
 void AppMain::showSplash(QWidget *parent)

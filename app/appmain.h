@@ -4,15 +4,16 @@
 #include <QPointer>
 #include <QWindow>
 
+#include "app/desktopnotifier.h"
 #include "app/singleapplication.h"
 #include "app/soundplayer.h"
+#include "app/systemresumewatcher.h"
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/configsaver.h"
 #include "core/applicationinformation.h"
 #include "core/language.h"
 #include "core/mapmanager.h"
-#include "ui/main/desktopnotifier.h"
 #include "ui/uicontext.h"
 
 class QWidget;
@@ -20,9 +21,9 @@ class DialogMain;
 class PictureStore;
 
 // The application object: owns the settings, the catalogue, the plug-in
-// clients, the sound player, the desktop notifier and the application
-// information for the whole run, and hands them to the windows it builds
-// through one UiContext.
+// clients, the sound player, the desktop notifier, the resume watch and
+// the application information for the whole run, and hands them to the
+// windows it builds through one UiContext.
 class AppMain : public SingleApplication
 {
 public:
@@ -48,9 +49,10 @@ public:
     static void registerResources();
 
     // Starts what the program needs only once it is up: the server that
-    // hears later starts. Its module (Qt Network) loads one event-loop
-    // turn after the window's first expose, or, when the window is not
-    // shown, after the tray icon is set; never before the first screen.
+    // hears later starts and the watch for resume from suspend. Their
+    // modules (Qt Network, Qt D-Bus) load one event-loop turn after the
+    // window's first expose, or, when the window is not shown, after the
+    // tray icon is set; never before the first screen.
     void startServicesWhenUp(QWidget *window);
     bool servicesStarted() const { return m_servicesStarted; }
 
@@ -65,6 +67,8 @@ public:
     MapManager mapManager;
     SoundPlayer soundPlayer;
     DesktopNotifier desktopNotifier;
+    // Watches from startServicesWhenUp() on.
+    SystemResumeWatcher resumeWatcher;
     ApplicationInformation details;
 
 protected:

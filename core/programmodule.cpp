@@ -33,6 +33,7 @@ QStringList ProgramModule::unusableModules()
         {"AlmarikGazetteer", "almarikSearchCities"},
         {"AlmarikIcs", "almarikWriteCalendar"},
         {"AlmarikInstance", "almarikCreateInstanceChannel"},
+        {"AlmarikDesktop", "almarikCreateDesktopNotifier"},
     };
     QStringList unusable;
     for (const auto &module : modules) {
