@@ -1,9 +1,7 @@
 #include "app/singleapplication.h"
 
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>

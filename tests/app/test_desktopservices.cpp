@@ -37,6 +37,17 @@ public slots:
     }
 };
 
+// Counts a bus signal as it reaches this process, beside the program's
+// own receivers on the same connection.
+class SignalCounter : public QObject
+{
+    Q_OBJECT
+public:
+    int seen = 0;
+public slots:
+    void count() { ++seen; }
+};
+
 } // namespace
 
 // The program's D-Bus side through its module (AlmarikDesktop), as the
@@ -142,22 +153,18 @@ void TestDesktopServices::notificationGoesOutAndItsClickComesBack()
     QCOMPARE(m_notifications.calls.at(0).timeout, 15000);
     QCOMPARE(m_notifications.calls.at(0).replacesId, 0u);
 
-    // The next message replaces the one the service numbered 41, once its
-    // answer is in.
+    // The service numbered it 41: only a click on that one is ours.
     QTRY_VERIFY_WITH_TIMEOUT(static_cast<DBusDesktopNotifier *>(notifier.backEnd())->lastId() == 41, 15000);
-    QVERIFY(notifier.show(QStringLiteral("Asar"), QStringLiteral("It is time for Asar"), 15000));
-    QTRY_COMPARE_WITH_TIMEOUT(m_notifications.calls.size(), 2, 15000);
-    QCOMPARE(m_notifications.calls.at(1).replacesId, 41u);
-    QTRY_VERIFY_WITH_TIMEOUT(static_cast<DBusDesktopNotifier *>(notifier.backEnd())->lastId() == 42, 15000);
 
-    // A click on another program's message (or an older one of ours) is
-    // not ours; a click on the last one is.
-    sendSignal(QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
-               QStringLiteral("ActionInvoked"), {41u, QStringLiteral("default")});
-    sendSignal(QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"),
-               QStringLiteral("ActionInvoked"), {42u, QStringLiteral("default")});
-    QTRY_COMPARE_WITH_TIMEOUT(clicks, 1, 15000);
-    // Signals arrive in order: the one for 41 came first and was dropped.
+    const QString path = QStringLiteral("/org/freedesktop/Notifications");
+    const QString interface = QStringLiteral("org.freedesktop.Notifications");
+    SignalCounter delivered;
+    QVERIFY(QDBusConnection::sessionBus().connect(interface, path, interface, QStringLiteral("ActionInvoked"),
+                                                  &delivered, SLOT(count())));
+    sendSignal(path, interface, QStringLiteral("ActionInvoked"), {7u, QStringLiteral("default")});
+    sendSignal(path, interface, QStringLiteral("ActionInvoked"), {41u, QStringLiteral("default")});
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.seen, 2, 15000);
+    // Another program's click is not taken for ours.
     QCOMPARE(clicks, 1);
 }
 
