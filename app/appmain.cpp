@@ -85,7 +85,10 @@ void AppMain::startServicesWhenUp(QWidget *window)
     handle->installEventFilter(this);
     // A window manager that never exposes the window must not keep the
     // program deaf to later starts.
-    QTimer::singleShot(3000, this, [this] { startServicesSoon(); });
+    QTimer::singleShot(3000, this, [this] {
+        if (m_awaitedWindow)
+            startServicesSoon();
+    });
 }
 
 bool AppMain::eventFilter(QObject *watched, QEvent *event)
