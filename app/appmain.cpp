@@ -1,6 +1,7 @@
 #include "app/appmain.h"
 
 #include <QStringList>
+#include <QTimer>
 
 #include "core/configcipher.h"
 #include "core/logcategories.h"
@@ -30,6 +31,7 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     m_uiContext.details = &details;
     m_uiContext.soundPlayer = &soundPlayer;
     m_uiContext.desktopNotifier = &desktopNotifier;
+    m_uiContext.resumeWatcher = &resumeWatcher;
     m_uiContext.pictures = pictures;
     qCDebug(lcUi).noquote() << "Almarik Zenhar" << details.appVersion();
     qCDebug(lcUi).noquote() << "Build time:" << details.buildTime();
@@ -67,6 +69,53 @@ DialogMain *AppMain::createMainWindow()
     if (config.showSplashScreen)
         showSplash(window);
     return window;
+}
+
+void AppMain::startServicesWhenUp(QWidget *window)
+{
+    // A window being shown is up once it is exposed; a minimized one may
+    // never be (until restored), so it counts as up at once, like a start
+    // to the tray.
+    QWindow *handle = window && window->isVisible() && !window->isMinimized() ? window->windowHandle() : nullptr;
+    if (!handle || handle->isExposed()) {
+        startServicesSoon();
+        return;
+    }
+    m_awaitedWindow = handle;
+    handle->installEventFilter(this);
+    // A window manager that never exposes the window must not keep the
+    // program deaf to later starts.
+    QTimer::singleShot(3000, this, [this] {
+        if (m_awaitedWindow)
+            startServicesSoon();
+    });
+}
+
+bool AppMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_awaitedWindow && event->type() == QEvent::Expose && m_awaitedWindow->isExposed())
+        startServicesSoon();
+    return SingleApplication::eventFilter(watched, event);
+}
+
+void AppMain::startServicesSoon()
+{
+    if (m_awaitedWindow) {
+        m_awaitedWindow->removeEventFilter(this);
+        m_awaitedWindow = nullptr;
+    }
+    // Not from inside the expose: the window paints first.
+    QTimer::singleShot(0, this, [this] { startServices(); });
+}
+
+void AppMain::startServices()
+{
+    if (m_servicesStarted)
+        return;
+    m_servicesStarted = true;
+    qCDebug(lcInstance) << "up: serving later starts and watching for resume";
+    listenForMessages();
+    resumeWatcher.start();
 }
 
 void AppMain::showSplash(QWidget *parent)

@@ -2,16 +2,18 @@
 #define APPMAIN_H
 
 #include <QPointer>
+#include <QWindow>
 
+#include "app/desktopnotifier.h"
 #include "app/singleapplication.h"
 #include "app/soundplayer.h"
+#include "app/systemresumewatcher.h"
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/configsaver.h"
 #include "core/applicationinformation.h"
 #include "core/language.h"
 #include "core/mapmanager.h"
-#include "ui/main/desktopnotifier.h"
 #include "ui/uicontext.h"
 
 class QWidget;
@@ -19,9 +21,9 @@ class DialogMain;
 class PictureStore;
 
 // The application object: owns the settings, the catalogue, the plug-in
-// clients, the sound player, the desktop notifier and the application
-// information for the whole run, and hands them to the windows it builds
-// through one UiContext.
+// clients, the sound player, the desktop notifier, the resume watch and
+// the application information for the whole run, and hands them to the
+// windows it builds through one UiContext.
 class AppMain : public SingleApplication
 {
 public:
@@ -46,6 +48,14 @@ public:
     // Registers the compiled-in pictures, sounds and catalogues.
     static void registerResources();
 
+    // Starts what the program needs only once it is up: the server that
+    // hears later starts and the watch for resume from suspend. Their
+    // modules (Qt Network, Qt D-Bus) load one event-loop turn after the
+    // window's first expose, or, when the window is not shown, after the
+    // tray icon is set; never before the first screen.
+    void startServicesWhenUp(QWidget *window);
+    bool servicesStarted() const { return m_servicesStarted; }
+
     // What the windows are given.
     const UiContext &uiContext() const { return m_uiContext; }
 
@@ -57,11 +67,21 @@ public:
     MapManager mapManager;
     SoundPlayer soundPlayer;
     DesktopNotifier desktopNotifier;
+    // Watches from startServicesWhenUp() on.
+    SystemResumeWatcher resumeWatcher;
     ApplicationInformation details;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void startServicesSoon();
+    void startServices();
+
     UiContext m_uiContext;
     QPointer<QWidget> m_splash;
+    QPointer<QWindow> m_awaitedWindow;
+    bool m_servicesStarted = false;
 };
 
 // The running application object, for main() and the tools and tests that

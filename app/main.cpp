@@ -114,7 +114,9 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(ALMARIK_APP_ID));
 
     if (app.isRunning()) {
-        app.sendMessage(QStringLiteral("ShowMe"), 2000);
+        // The running copy may itself be starting: it hears later starts
+        // once its window or tray icon is up.
+        app.sendMessage(QStringLiteral("ShowMe"), 10000);
         return 0;
     }
 
@@ -126,6 +128,7 @@ int main(int argc, char *argv[])
         // Without a system tray "/minimized" starts minimized instead of
         // hidden, so the window can be found again.
         window->showAtStart(minimized);
+        app.startServicesWhenUp(window.data());
         tellSettingsProblems(app, *window);
         if (exitWhenShown) {
             QTimer::singleShot(0, &app, [&app] { app.exit(startCheckStatus(app)); });

@@ -1,16 +1,13 @@
 #include "app/singleapplication.h"
 
 #include <QCryptographicHash>
-#include <QDataStream>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QThread>
 
+#include "app/instancechannel.h"
 #include "core/logcategories.h"
 
 #ifdef Q_OS_UNIX
@@ -21,9 +18,7 @@
 #endif
 
 namespace {
-// Messages are sent as one length-prefixed UTF-16 string; the receiver
-// answers with one byte once it has emitted the message.
-constexpr char AckByte = '\x06';
+using CreateChannel = InstanceChannel *(*)();
 
 QString currentUserName()
 {
@@ -109,19 +104,11 @@ void removeLockOfNoLiveOwner(QLockFile &lock, const QString &path)
     }
 }
 
-#ifdef Q_OS_UNIX
-// True when the socket at path is this user's.
-bool socketIsOurs(const QString &path)
-{
-    struct stat status;
-    const QByteArray name = QFile::encodeName(path);
-    return lstat(name.constData(), &status) == 0 && S_ISSOCK(status.st_mode) && status.st_uid == geteuid();
-}
-#endif
 }
 
-SingleApplication::SingleApplication(int &argc, char **argv)
+SingleApplication::SingleApplication(int &argc, char **argv, const QString &instanceModule)
     : QApplication(argc, argv)
+    , m_module("AlmarikInstance", instanceModule)
 {
     m_key = keyFor(QCoreApplication::applicationFilePath(), currentUserName());
     const QString folder = runtimeDirectory();
@@ -142,21 +129,16 @@ SingleApplication::SingleApplication(int &argc, char **argv)
     m_lock = new QLockFile(lockPath);
     m_lock->setStaleLockTime(0);
     removeLockOfNoLiveOwner(*m_lock, lockPath);
-    if (m_lock->tryLock(0)) {
-        startServer();
-    } else if (m_lock->error() == QLockFile::LockFailedError) {
+    // A lock file that cannot be written at all (read-only runtime folder)
+    // lets this copy run: better than refusing to start.
+    if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError)
         m_running = true;
-    } else {
-        // The lock file cannot be written at all (read-only runtime
-        // folder): better to run than to refuse to start.
-        startServer();
-    }
 }
 
 SingleApplication::~SingleApplication()
 {
-    if (m_server)
-        m_server->close();
+    // The channel's code lives in the module: it goes first.
+    m_channel.reset();
     delete m_lock;
 }
 
@@ -173,76 +155,43 @@ QString SingleApplication::keyFor(const QString &programPath, const QString &use
     return QStringLiteral("almarikzenhar-") + QString::fromLatin1(hash);
 }
 
-void SingleApplication::startServer()
+InstanceChannel *SingleApplication::channel()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // A socket file left by a crashed copy would make listen() fail; we
-    // hold the lock, so no live copy owns it.
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server->listen(m_serverName))
-        qCWarning(lcInstance).noquote() << "cannot listen on" << m_serverName << "-" << m_server->errorString();
-    connect(m_server, &QLocalServer::newConnection, this, &SingleApplication::readConnection);
+    if (m_channelTried)
+        return m_channel.get();
+    m_channelTried = true;
+    if (auto create = m_module.entry<CreateChannel>("almarikCreateInstanceChannel"))
+        m_channel.reset(create());
+    return m_channel.get();
 }
 
-void SingleApplication::readConnection()
+bool SingleApplication::listenForMessages()
 {
-    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // Read when the whole message is there; a sender that never
-        // completes it is dropped when it disconnects.
-        auto readMessage = [this, socket]() {
-            QDataStream stream(socket);
-            stream.startTransaction();
-            QString message;
-            stream >> message;
-            if (!stream.commitTransaction())
-                return;
-            socket->write(&AckByte, 1);
-            socket->flush();
-            emit messageReceived(message);
-            socket->disconnectFromServer();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readMessage);
-        if (socket->bytesAvailable() > 0)
-            readMessage();
+    if (m_listenTried)
+        return m_listening;
+    m_listenTried = true;
+    if (m_running || m_serverName.isEmpty())
+        return false;
+    InstanceChannel *served = channel();
+    if (!served) {
+        qCWarning(lcInstance) << "later starts cannot reach this copy: no instance module";
+        return false;
     }
+    m_listening = served->listen(m_serverName, [this](const QString &message) { emit messageReceived(message); });
+    return m_listening;
 }
 
 bool SingleApplication::sendMessage(const QString &message, int timeout)
 {
     if (!m_running)
         return false;
-    QElapsedTimer clock;
-    clock.start();
-    auto remaining = [&]() { return qMax(0, timeout - int(clock.elapsed())); };
-
-    QLocalSocket socket;
-    // The first copy may still be starting its server: keep trying
-    // until the time is up.
-    for (;;) {
-#ifdef Q_OS_UNIX
-        if (QFileInfo::exists(m_serverName) && !socketIsOurs(m_serverName)) {
-            qCWarning(lcInstance).noquote() << "refusing a socket owned by another user:" << m_serverName;
-            return false;
-        }
-#endif
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(qMin(remaining(), 200)))
-            break;
-        if (remaining() == 0)
-            return false;
-        QThread::msleep(50);
-    }
-    QByteArray data;
-    QDataStream stream(&data, QIODevice::WriteOnly);
-    stream << message;
-    socket.write(data);
-    if (!socket.waitForBytesWritten(remaining()))
+    InstanceChannel *sender = channel();
+    if (!sender) {
+        qCWarning(lcInstance) << "cannot reach the running copy: no instance module";
         return false;
-    while (socket.bytesAvailable() < 1) {
-        if (remaining() == 0 || !socket.waitForReadyRead(remaining()))
-            return false;
     }
-    return socket.read(1).at(0) == AckByte;
+    if (sender->send(m_serverName, message, timeout))
+        return true;
+    qCWarning(lcInstance).noquote() << "the running copy did not take the message:" << sender->errorString();
+    return false;
 }

@@ -33,6 +33,8 @@ QStringList ProgramModule::unusableModules()
         {"AlmarikGazetteer", "almarikSearchCities"},
         {"AlmarikIcs", "almarikWriteCalendar"},
         {"AlmarikPrint", "almarikPrintDocument"},
+        {"AlmarikInstance", "almarikCreateInstanceChannel"},
+        {"AlmarikDesktop", "almarikCreateDesktopNotifier"},
     };
     QStringList unusable;
     for (const auto &module : modules) {

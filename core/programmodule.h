@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // One of the program's own modules beside its executable (AlmarikSound,
-// AlmarikGazetteer, AlmarikIcs): code that needs a large library only for
+// AlmarikGazetteer, AlmarikIcs, AlmarikInstance, AlmarikDesktop): code that needs a large library only for
 // a feature used now and then, loaded on its first use so that a start
 // neither loads nor maps that library. Loaded once and kept for the run.
 class ProgramModule

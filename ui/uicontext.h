@@ -9,13 +9,15 @@ class ApplicationInformation;
 class Language;
 class MapManager;
 class PictureStore;
+class ResumeWatcher;
 
 // What the windows work with: the settings, the catalogue, the timetable
-// and map clients, the program's details, the sound player and the
-// desktop's notification service. The application object owns them for the
-// whole run and hands this to the main window, which hands it on to its
-// pages, panels and dialogs; a test fills it with its own parts (fakes for
-// the sound device and the notification service).
+// and map clients, the program's details, the sound player, the desktop's
+// notification service and the watch for resume from suspend. The
+// application object owns them for the whole run and hands this to the
+// main window, which hands it on to its pages, panels and dialogs; a test
+// fills it with its own parts (fakes for the sound device, the
+// notification service and the resume watch).
 struct UiContext {
     AppConfig *config = nullptr;
     Language *language = nullptr;
@@ -24,6 +26,9 @@ struct UiContext {
     ApplicationInformation *details = nullptr;
     AbstractSoundPlayer *soundPlayer = nullptr;
     AbstractDesktopNotifier *desktopNotifier = nullptr;
+    // Null: nothing tells of a resume; the minute clock's next tick
+    // catches up.
+    ResumeWatcher *resumeWatcher = nullptr;
     // Pictures decoded ahead at start; null reads each when asked for.
     PictureStore *pictures = nullptr;
 };

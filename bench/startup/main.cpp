@@ -91,6 +91,8 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
                 report("tray");
                 QCoreApplication::exit(0);
             });
+        // As the program does once it is up (after the reports above).
+        app.startServicesWhenUp(&window);
         code = QCoreApplication::exec();
     }
     return code;

@@ -1,6 +1,10 @@
 // A tiny program on the single-instance base, driven by test_singleinstance:
-// the copy that serves prints "serving" and every message it receives; a
-// later copy sends its first argument and prints whether it was delivered.
+//   singleinstanceprobe [message] [--late MS] [--module PATH]
+// The copy that runs prints "locked" at once, and "serving" once it serves
+// the later copies (MS milliseconds later with --late, as the program
+// serves only once its window is up; "not serving" when it cannot), then
+// every message it receives. A later copy sends its message and prints
+// whether it was delivered. --module names the instance module's file.
 #include <QTextStream>
 #include <QTimer>
 
@@ -8,20 +12,32 @@
 
 int main(int argc, char *argv[])
 {
-    SingleApplication app(argc, argv);
+    QString message = QStringLiteral("ShowMe");
+    QString module;
+    int late = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument == QLatin1String("--late") && i + 1 < argc)
+            late = QString::fromLocal8Bit(argv[++i]).toInt();
+        else if (argument == QLatin1String("--module") && i + 1 < argc)
+            module = QString::fromLocal8Bit(argv[++i]);
+        else
+            message = argument;
+    }
+    SingleApplication app(argc, argv, module);
     QTextStream out(stdout);
-    const QString message = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ShowMe");
 
     if (app.isRunning()) {
         out << (app.sendMessage(message, 2000) ? "sent" : "failed") << Qt::endl;
         return 0;
     }
-    out << "serving" << Qt::endl;
+    out << "locked" << Qt::endl;
     QObject::connect(&app, &SingleApplication::messageReceived, [&](const QString &received) {
         out << "received:" << received << Qt::endl;
         if (received == QLatin1String("quit"))
             app.quit();
     });
+    QTimer::singleShot(late, &app, [&] { out << (app.listenForMessages() ? "serving" : "not serving") << Qt::endl; });
     QTimer::singleShot(30000, &app, &QCoreApplication::quit);
     return app.exec();
 }

@@ -20,6 +20,8 @@ private slots:
     void cleanup();
     void keyDependsOnProgramAndUser();
     void laterCopyHandsItsMessageToTheFirst();
+    void messageReachesACopyStillStarting_data();
+    void messageReachesACopyStillStarting();
     void copiesStartedTogetherEndWithOneServer();
     void crashedCopyLeavesNoStaleLock();
     void lockWithoutLiveOwnerIsStale_data();
@@ -28,13 +30,15 @@ private slots:
     void socketOfAnotherUserRefused();
 
 private:
-    QProcess *start(const QString &message = QString());
+    QProcess *start(const QString &message = QString(), const QStringList &options = {});
     QString probeKey() const;
     bool waitForLine(QProcess *process, const QByteArray &line, int timeout = 10000);
 
     QTemporaryDir m_runtime;
     QString m_probe;
     QList<QProcess *> m_processes;
+    // Each process's output read so far.
+    QHash<QProcess *, QByteArray> m_seen;
 };
 
 void TestSingleInstance::initTestCase()
@@ -55,11 +59,12 @@ void TestSingleInstance::cleanup()
         delete process;
     }
     m_processes.clear();
+    m_seen.clear();
     for (const QString &name : QDir(m_runtime.path()).entryList(QDir::Files | QDir::System | QDir::Hidden))
         QFile::remove(QDir(m_runtime.path()).filePath(name));
 }
 
-QProcess *TestSingleInstance::start(const QString &message)
+QProcess *TestSingleInstance::start(const QString &message, const QStringList &options)
 {
     auto *process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -67,7 +72,7 @@ QProcess *TestSingleInstance::start(const QString &message)
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::SeparateChannels);
-    process->start(m_probe, message.isEmpty() ? QStringList() : QStringList{message});
+    process->start(m_probe, (message.isEmpty() ? QStringList() : QStringList{message}) + options);
     m_processes.append(process);
     return process;
 }
@@ -76,7 +81,7 @@ bool TestSingleInstance::waitForLine(QProcess *process, const QByteArray &line, 
 {
     QElapsedTimer clock;
     clock.start();
-    QByteArray seen;
+    QByteArray &seen = m_seen[process];
     while (clock.elapsed() < timeout) {
         process->waitForReadyRead(100);
         seen += process->readAllStandardOutput();
@@ -118,6 +123,53 @@ void TestSingleInstance::laterCopyHandsItsMessageToTheFirst()
     QCOMPARE(first->exitStatus(), QProcess::NormalExit);
 }
 
+// The running copy serves only once its window is up, and loads the
+// socket's module then; a copy started meanwhile keeps trying until the
+// server is there. Without the module the program still runs, alone.
+void TestSingleInstance::messageReachesACopyStillStarting_data()
+{
+    QTest::addColumn<int>("late");
+    QTest::addColumn<bool>("firstHasModule");
+    QTest::addColumn<bool>("laterHasModule");
+    QTest::addColumn<QByteArray>("firstSays");
+    QTest::addColumn<QByteArray>("laterSays");
+    QTest::newRow("server up at once") << 0 << true << true << QByteArray("serving") << QByteArray("sent");
+    QTest::newRow("server up after a few tries") << 500 << true << true << QByteArray("serving") << QByteArray("sent");
+    QTest::newRow("server up late") << 900 << true << true << QByteArray("serving") << QByteArray("sent");
+    QTest::newRow("running copy without the module")
+            << 0 << false << true << QByteArray("not serving") << QByteArray("failed");
+    QTest::newRow("later copy without the module")
+            << 0 << true << false << QByteArray("serving") << QByteArray("failed");
+}
+
+void TestSingleInstance::messageReachesACopyStillStarting()
+{
+    QFETCH(int, late);
+    QFETCH(bool, firstHasModule);
+    QFETCH(bool, laterHasModule);
+    QFETCH(QByteArray, firstSays);
+    QFETCH(QByteArray, laterSays);
+    const QStringList missing{QStringLiteral("--module"), m_runtime.filePath(QStringLiteral("none/AlmarikInstance"))};
+
+    QProcess *first = start(QString(), QStringList{QStringLiteral("--late"), QString::number(late)}
+                                               + (firstHasModule ? QStringList() : missing));
+    QVERIFY(waitForLine(first, "locked"));
+    // Sent while the first copy may still be without its server.
+    QProcess *later = start(QStringLiteral("ShowMe"), laterHasModule ? QStringList() : missing);
+    QVERIFY(later->waitForFinished(10000));
+    QCOMPARE(later->exitCode(), 0);
+    QCOMPARE(later->readAllStandardOutput().trimmed(), laterSays);
+    QVERIFY(waitForLine(first, firstSays));
+    if (laterSays == "sent")
+        QVERIFY(waitForLine(first, "received:ShowMe"));
+    if (!firstHasModule)
+        QVERIFY(first->readAllStandardError().contains("AlmarikInstance cannot be used"));
+    if (!laterHasModule)
+        QVERIFY(later->readAllStandardError().contains("AlmarikInstance cannot be used"));
+    // A copy that cannot serve runs on.
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
 void TestSingleInstance::copiesStartedTogetherEndWithOneServer()
 {
     QList<QProcess *> copies;
@@ -142,7 +194,7 @@ void TestSingleInstance::copiesStartedTogetherEndWithOneServer()
     QVERIFY(server);
     QByteArray log;
     QTRY_VERIFY_WITH_TIMEOUT((log += server->readAllStandardOutput()).count("received:hello") == 3, 5000);
-    QVERIFY(log.startsWith("serving"));
+    QVERIFY(log.startsWith("locked\nserving\n"));
 }
 
 void TestSingleInstance::crashedCopyLeavesNoStaleLock()

@@ -119,7 +119,7 @@ void TestStartup::secondStartShowsTheRunningCopy()
     QVERIFY2(waitForLog(first, QStringLiteral("Build time:")), qPrintable(m_logs.value(first)));
 
     QProcess *second = start(programPath(), secondArguments);
-    QVERIFY(second->waitForFinished(10000));
+    QVERIFY(second->waitForFinished(20000));
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
 

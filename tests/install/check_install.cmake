@@ -21,7 +21,8 @@ set(program usr/${LIBDIR}/almarikzenhar)
 set(expected
     ${program}/AlmarikZenhar ${program}/AlmarikData.so ${program}/Geolvin.so
     ${program}/Ventabis.so ${program}/almarik-tables
-    ${program}/AlmarikSound.so ${program}/AlmarikGazetteer.so ${program}/AlmarikIcs.so ${program}/AlmarikPrint.so
+    ${program}/AlmarikSound.so ${program}/AlmarikGazetteer.so ${program}/AlmarikIcs.so
+    ${program}/AlmarikPrint.so ${program}/AlmarikInstance.so ${program}/AlmarikDesktop.so
     usr/bin/almarikzenhar usr/bin/almarik-tables
     usr/share/applications/${APP_ID}.desktop
     usr/share/metainfo/${APP_ID}.metainfo.xml

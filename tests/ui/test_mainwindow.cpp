@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QSlider>
 #include <QComboBox>
-#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -40,8 +39,9 @@
 #include "ui/dialogs/promptexit.h"
 #include "ui/main/abstractdesktopnotifier.h"
 #include "ui/main/abstractsoundplayer.h"
-#include "ui/main/desktopnotifier.h"
 #include "ui/main/dialogmain.h"
+#include "ui/main/resumewatcher.h"
+#include "core/minuteclock.h"
 #include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehelp.h"
@@ -224,6 +224,7 @@ private slots:
     void soundFailureToldOnce();
     void missingSoundModuleIsASoundFailure();
     void startMinimizedWithAndWithoutTray();
+    void resumeTicksTheClock();
     void dragging();
     void notifierPlaysTheSlotSound();
     void showNoticeWithFakes_data();
@@ -234,7 +235,6 @@ private slots:
     void customSoundIsChecked();
     void notifierCustomSounds_data();
     void notifierCustomSounds();
-    void desktopNotificationCall();
 
 private:
     QString configFile() const;
@@ -1202,6 +1202,22 @@ void TestMainWindow::missingSoundModuleIsASoundFailure()
     QCOMPARE(desktop.shown.at(1).body, appLanguage()->text(QStringLiteral("Sound.Failed")).arg(player.loadError()));
 }
 
+// A wake-up from suspend ticks the minute clock at once and re-arms it
+// from the wall clock (its armed wait stood still during the sleep).
+void TestMainWindow::resumeTicksTheClock()
+{
+    ResumeWatcher watcher;
+    FakeSoundPlayer player;
+    UiContext ctx = appMain()->uiContext();
+    ctx.resumeWatcher = &watcher;
+    ctx.soundPlayer = &player;
+    TrayWindow window(true, ctx);
+    QVERIFY(!window.timer()->isActive());
+    emit watcher.resumed();
+    QVERIFY(window.timer()->isActive());
+    QVERIFY(window.timer()->interval() <= 60000 + MinuteClock::SlackMilliseconds);
+}
+
 void TestMainWindow::startMinimizedWithAndWithoutTray()
 {
     TrayWindow withTray(true);
@@ -1407,27 +1423,6 @@ void TestMainWindow::notifierCustomSounds()
     // Missing or undecodable files end in silence, not in a crash.
     QCoreApplication::processEvents();
     appConfig().prayer[Maghrib] = saved;
-}
-
-void TestMainWindow::desktopNotificationCall()
-{
-    const QDBusMessage call = DesktopNotifier::notifyCall(QStringLiteral("App"), 7, QStringLiteral("Waktu Zohor"),
-                                                          QStringLiteral("body"), 15000);
-    QCOMPARE(call.service(), QStringLiteral("org.freedesktop.Notifications"));
-    QCOMPARE(call.path(), QStringLiteral("/org/freedesktop/Notifications"));
-    QCOMPARE(call.member(), QStringLiteral("Notify"));
-    const QList<QVariant> args = call.arguments();
-    QCOMPARE(args.size(), 8);
-    QCOMPARE(args.at(0).toString(), QStringLiteral("App"));
-    QCOMPARE(args.at(1).toUInt(), 7u);
-    QCOMPARE(args.at(3).toString(), QStringLiteral("Waktu Zohor"));
-    QCOMPARE(args.at(4).toString(), QStringLiteral("body"));
-    QCOMPARE(args.at(5).toStringList(), (QStringList{QStringLiteral("default"), QString()}));
-    QCOMPARE(args.at(7).toInt(), 15000);
-    // "Forever" keeps the notification until it is dismissed (0 in the
-    // protocol), never the other way round.
-    QCOMPARE(DesktopNotifier::notifyCall(QString(), 0, QString(), QString(), 2147483647).arguments().at(7).toInt(), 0);
-    QVERIFY(DesktopNotifier::notifyCall(QString(), 0, QString(), QString(), 1).arguments().at(7).toInt() > 0);
 }
 
 void TestMainWindow::playButtonsPreview_data()

@@ -232,8 +232,8 @@ void DialogMain::createTrayIcon()
         followDate(now.date());
     });
     m_clock->start();
-    m_resumeWatcher = new ResumeWatcher(this);
-    connect(m_resumeWatcher, &ResumeWatcher::resumed, m_clock, &MinuteClock::fire);
+    if (m_ctx.resumeWatcher)
+        connect(m_ctx.resumeWatcher, &ResumeWatcher::resumed, m_clock, &MinuteClock::fire);
 }
 
 QTimer *DialogMain::timer() const

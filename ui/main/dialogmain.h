@@ -22,7 +22,6 @@ class QLabel;
 class QMenu;
 class QTimer;
 class MinuteClock;
-class ResumeWatcher;
 class PageAbout;
 class PageCalendar;
 class PageConfig;
@@ -253,7 +252,6 @@ private:
     QAction *m_actionAbout = nullptr;
     QAction *m_actionExit = nullptr;
     MinuteClock *m_clock = nullptr;
-    ResumeWatcher *m_resumeWatcher = nullptr;
     PrayerNotifier m_notifier;
     QDate m_today;  // the date of the last tick
     QDate m_coverageShown;  // when the notice about the tables' end was last shown

@@ -1,4 +1,4 @@
-#include "ui/main/desktopnotifier.h"
+#include "app/dbusdesktopnotifier.h"
 
 #include <QDBusConnection>
 #include <QDBusPendingCallWatcher>
@@ -6,7 +6,6 @@
 #include <QStringList>
 #include <QVariantMap>
 
-#include "core/applicationinformation.h"
 
 namespace {
 const char *const Service = "org.freedesktop.Notifications";
@@ -17,13 +16,14 @@ constexpr int Forever = 2147483647;
 constexpr int NeverExpires = 0;
 }
 
-DesktopNotifier::DesktopNotifier(QObject *parent)
+DBusDesktopNotifier::DBusDesktopNotifier(const QString &appName, QObject *parent)
     : QObject(parent)
+    , m_appName(appName)
 {
 }
 
-QDBusMessage DesktopNotifier::notifyCall(const QString &appName, uint replacesId, const QString &title,
-                                         const QString &body, int milliseconds)
+QDBusMessage DBusDesktopNotifier::notifyCall(const QString &appName, uint replacesId, const QString &title,
+                                             const QString &body, int milliseconds)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(Service), QLatin1String(Path),
                                                        QLatin1String(Interface), QStringLiteral("Notify"));
@@ -35,7 +35,7 @@ QDBusMessage DesktopNotifier::notifyCall(const QString &appName, uint replacesId
     return call;
 }
 
-bool DesktopNotifier::show(const QString &title, const QString &body, int milliseconds)
+bool DBusDesktopNotifier::show(const QString &title, const QString &body, int milliseconds)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -45,8 +45,7 @@ bool DesktopNotifier::show(const QString &title, const QString &body, int millis
                                   QStringLiteral("ActionInvoked"), this,
                                   SLOT(slotActionInvoked(uint, QString)));
     }
-    const QDBusMessage call = notifyCall(ApplicationInformation::shortName(), m_lastId, title, body,
-                                         milliseconds);
+    const QDBusMessage call = notifyCall(m_appName, m_lastId, title, body, milliseconds);
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *w) {
         const QDBusPendingReply<uint> reply = *w;
@@ -57,7 +56,7 @@ bool DesktopNotifier::show(const QString &title, const QString &body, int millis
     return true;
 }
 
-void DesktopNotifier::slotActionInvoked(uint id, const QString &actionKey)
+void DBusDesktopNotifier::slotActionInvoked(uint id, const QString &actionKey)
 {
     // The service tells every listener about every program's messages.
     if (id == 0 || id != m_lastId || actionKey != QLatin1String("default"))

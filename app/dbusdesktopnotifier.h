@@ -1,5 +1,5 @@
-#ifndef DESKTOPNOTIFIER_H
-#define DESKTOPNOTIFIER_H
+#ifndef DBUSDESKTOPNOTIFIER_H
+#define DBUSDESKTOPNOTIFIER_H
 
 #include <QDBusMessage>
 #include <QObject>
@@ -11,11 +11,14 @@
 // (org.freedesktop.Notifications on the session bus). The main window uses
 // it when the desktop has no system tray to raise balloons on, e.g. GNOME
 // without an extension. Each message replaces the one shown before it.
-class DesktopNotifier : public QObject, public AbstractDesktopNotifier
+// Built into the desktop module (AlmarikDesktop), which DesktopNotifier
+// loads at the first message.
+class DBusDesktopNotifier : public QObject, public AbstractDesktopNotifier
 {
     Q_OBJECT
 public:
-    explicit DesktopNotifier(QObject *parent = nullptr);
+    // appName: the program's name as the service shows it.
+    explicit DBusDesktopNotifier(const QString &appName, QObject *parent = nullptr);
 
     // The Notify call for a message shown for `milliseconds`; a time of
     // 2147483647 ms or more asks the service to keep it until dismissed.
@@ -33,8 +36,9 @@ private slots:
     void slotActionInvoked(uint id, const QString &actionKey);
 
 private:
+    QString m_appName;
     bool m_listening = false;
     uint m_lastId = 0;
 };
 
-#endif // DESKTOPNOTIFIER_H
+#endif // DBUSDESKTOPNOTIFIER_H

@@ -1,4 +1,4 @@
-#include "ui/main/resumewatcher.h"
+#include "app/systemresumewatcher.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
@@ -8,8 +8,8 @@
 // Windows sends WM_POWERBROADCAST to every top-level window; the filter
 // sees it on its way to any of the program's windows (the main window is
 // one even while hidden).
-struct ResumeWatcher::Private : QAbstractNativeEventFilter {
-    ResumeWatcher *owner = nullptr;
+struct SystemResumeWatcher::Private : QAbstractNativeEventFilter {
+    SystemResumeWatcher *owner = nullptr;
     bool nativeEventFilter(const QByteArray &eventType, void *message, long *) override
     {
         if (eventType != "windows_generic_MSG")
@@ -22,21 +22,31 @@ struct ResumeWatcher::Private : QAbstractNativeEventFilter {
     }
 };
 
-ResumeWatcher::ResumeWatcher(QObject *parent)
-    : QObject(parent)
+SystemResumeWatcher::SystemResumeWatcher(const QString &, QObject *parent)
+    : ResumeWatcher(parent)
     , d(new Private)
 {
     d->owner = this;
-    QCoreApplication::instance()->installNativeEventFilter(d);
 }
 
-ResumeWatcher::~ResumeWatcher()
+SystemResumeWatcher::~SystemResumeWatcher()
 {
-    QCoreApplication::instance()->removeNativeEventFilter(d);
+    if (m_watching)
+        QCoreApplication::instance()->removeNativeEventFilter(d);
     delete d;
 }
 
-void ResumeWatcher::slotPrepareForSleep(bool sleeping)
+bool SystemResumeWatcher::start()
+{
+    if (m_started)
+        return m_watching;
+    m_started = true;
+    QCoreApplication::instance()->installNativeEventFilter(d);
+    m_watching = true;
+    return true;
+}
+
+void SystemResumeWatcher::slotPrepareForSleep(bool sleeping)
 {
     if (!sleeping)
         emit resumed();
