@@ -310,6 +310,28 @@ bool AlmarikManager::timesOfDay(int day, int month, int year, DailyTimes &out) c
 bool AlmarikManager::timesOfMonth(int month, int year, QList<DailyTimes> &out) const
 {
     out.clear();
+    if (m_days.isEmpty() || !QDate::isValid(year, month, 1))
+        return false;
+    // As for a day: where the days run one after another, the month's
+    // days are found from the first day's place, each checked; any other
+    // table is looked through whole.
+    const DailyTimes &first = m_days.first();
+    const QDate firstDate(first.year, first.month, first.day);
+    const QDate monthStart(year, month, 1);
+    const qint64 from = qMax<qint64>(0, firstDate.daysTo(monthStart));
+    const qint64 to = qMin<qint64>(m_days.size(), firstDate.daysTo(monthStart.addMonths(1)));
+    bool inOrder = from < to;
+    for (qint64 i = from; inOrder && i < to; ++i) {
+        const DailyTimes &stored = m_days.at(int(i));
+        const QDate expected = firstDate.addDays(i);
+        inOrder = stored.day == expected.day() && stored.month == expected.month()
+                && stored.year == expected.year();
+        if (inOrder)
+            out.append(stored);
+    }
+    if (inOrder)
+        return true;
+    out.clear();
     for (const DailyTimes &stored : m_days) {
         if (stored.month == month && stored.year == year)
             out.append(stored);

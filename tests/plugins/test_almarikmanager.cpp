@@ -54,6 +54,8 @@ private slots:
 
     // With stand-ins
     void zoneWithoutTable();
+    void daysInAnyOrder_data();
+    void daysInAnyOrder();
     void treeThatIsNotXml();
     void withoutPlugin_data();
     void withoutPlugin();
@@ -374,6 +376,42 @@ void TestAlmarikManager::zoneWithoutTable()
     DailyTimes out;
     QVERIFY(!manager.timesOfDay(1, 3, 2026, out));
     QCOMPARE(out.year, 0);
+}
+
+void TestAlmarikManager::daysInAnyOrder_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::newRow("one after another") << QStringLiteral("Somewhere");
+    QTest::newRow("out of order") << QStringLiteral("Shuffled");
+}
+
+// A month and a day are found with their own times however the plug-in
+// orders its days (the stand-in's minutes tell its days apart).
+void TestAlmarikManager::daysInAnyOrder()
+{
+    QFETCH(QString, place);
+    bindFrom(QStringLiteral(ALMARIK_TEST_PLUGIN_DIR "/fake"));
+    AlmarikManager manager;
+    QVERIFY(manager.setZone(place, false));
+    const struct {
+        int month;
+        QList<int> days;
+    } months[] = {{2, {28}}, {3, {1, 2}}, {4, {}}};
+    for (const auto &expected : months) {
+        QList<DailyTimes> found;
+        QCOMPARE(manager.timesOfMonth(expected.month, 2026, found), !expected.days.isEmpty());
+        QList<int> days;
+        for (const DailyTimes &day : found) {
+            days << day.day;
+            QCOMPARE(day.month, expected.month);
+            const int index = int(QDate(2026, 2, 28).daysTo(QDate(2026, day.month, day.day)));
+            QCOMPARE(day.times[Isyak][1], 10 * index + Isyak);
+        }
+        QCOMPARE(days, expected.days);
+    }
+    DailyTimes out;
+    QVERIFY(manager.timesOfDay(28, 2, 2026, out));
+    QCOMPARE(out.times[Isyak][1], Isyak);
 }
 
 void TestAlmarikManager::treeThatIsNotXml()

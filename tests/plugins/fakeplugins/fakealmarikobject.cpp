@@ -1,5 +1,7 @@
 #include "fakealmarikobject.h"
 
+#include <QHash>
+
 QString FakeAlmarikObject::version() const
 {
     return QStringLiteral("2000010100000000");
@@ -17,12 +19,15 @@ QString FakeAlmarikObject::defaultLocation() const
 
 AlmarikLocation *FakeAlmarikObject::location(const QString &name) const
 {
-    if (name != QLatin1String("Somewhere") && name != QLatin1String("Nowhere"))
+    static const QHash<QString, QString> zones{{QStringLiteral("Somewhere"), QStringLiteral("SOME")},
+                                               {QStringLiteral("Nowhere"), QStringLiteral("NONE")},
+                                               {QStringLiteral("Shuffled"), QStringLiteral("SHUF")}};
+    if (!zones.contains(name))
         return nullptr;
     auto *place = new AlmarikLocation;
     place->name = name;
     place->displayName = name;
-    place->zoneCode = name == QLatin1String("Somewhere") ? QStringLiteral("SOME") : QStringLiteral("NONE");
+    place->zoneCode = zones.value(name);
     place->latitude = -33.8833;
     place->longitude = 151.2167;
     return place;
@@ -37,11 +42,15 @@ bool FakeAlmarikObject::dateRange(int &firstYear, int &firstMonth, int &lastYear
 
 void FakeAlmarikObject::dayTimes(const QString &zoneCode, QList<AlmarikDay *> &days) const
 {
-    if (zoneCode != QLatin1String("SOME"))
+    if (zoneCode != QLatin1String("SOME") && zoneCode != QLatin1String("SHUF"))
         return;
-    // 28 February to 2 March 2026: the days of two months.
+    // 28 February to 2 March 2026: the days of two months; SHUF hands them
+    // out of order.
+    const bool shuffled = zoneCode == QLatin1String("SHUF");
     const int dates[3][3] = {{2026, 2, 28}, {2026, 3, 1}, {2026, 3, 2}};
-    for (int i = 0; i < 3; ++i) {
+    const int order[3] = {shuffled ? 1 : 0, shuffled ? 0 : 1, 2};
+    for (int k = 0; k < 3; ++k) {
+        const int i = order[k];
         auto *day = new AlmarikDay;
         day->year = dates[i][0];
         day->month = dates[i][1];
