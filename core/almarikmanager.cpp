@@ -73,11 +73,11 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
     return true;
 }
 
-QList<DailyTimes> AlmarikManager::tableDays(const QString &zoneCode) const
+QVector<DailyTimes> AlmarikManager::tableDays(const QString &zoneCode) const
 {
     QList<AlmarikDay *> delivered;
     m_api->dayTimes(zoneCode, delivered);
-    QList<DailyTimes> days;
+    QVector<DailyTimes> days;
     days.reserve(delivered.size());
     for (const AlmarikDay *source : qAsConst(delivered)) {
         DailyTimes day;
@@ -102,7 +102,7 @@ namespace {
 
 // The Hijri date of a day is the takwim's, the same in every zone: a
 // computed place takes it (and Ramadan) from a zone's days.
-CustomPlaceTimes::HijriSource hijriSourceOf(const QList<DailyTimes> &takwim)
+CustomPlaceTimes::HijriSource hijriSourceOf(const QVector<DailyTimes> &takwim)
 {
     QHash<qint64, DailyTimes> hijriOf;
     for (const DailyTimes &d : takwim)
@@ -141,12 +141,12 @@ bool AlmarikManager::setCustomPlace(const CustomPlace &place)
     AlmarikLocation *reference = m_api->location(m_api->defaultLocation());
     if (!reference)
         return false;
-    const QList<DailyTimes> takwim = tableDays(reference->zoneCode);
+    const QVector<DailyTimes> takwim = tableDays(reference->zoneCode);
     delete reference;
 
     CustomPlaceTimes times(place, ConventionCatalogue::builtIn());
     times.setHijriSource(hijriSourceOf(takwim));
-    QList<DailyTimes> days;
+    QVector<DailyTimes> days;
     bool ok = times.isValid();
     for (QDate d(firstYear, firstMonth, 1); ok && d <= QDate(lastYear, lastMonth, 1).addMonths(1).addDays(-1);
          d = d.addDays(1)) {
@@ -182,7 +182,7 @@ bool AlmarikManager::setAbroadAdjustments(const PlaceAdjustments &adjustments)
         m_abroadAdjustments = adjustments;
         return true;
     }
-    QList<DailyTimes> days = tableDays(m_zone->zoneCode);
+    QVector<DailyTimes> days = tableDays(m_zone->zoneCode);
     if (!adjustAbroadDays(days, adjustments))
         return false;
     m_abroadAdjustments = adjustments;
@@ -191,11 +191,11 @@ bool AlmarikManager::setAbroadAdjustments(const PlaceAdjustments &adjustments)
     return true;
 }
 
-bool AlmarikManager::adjustAbroadDays(QList<DailyTimes> &days, const PlaceAdjustments &adjustments) const
+bool AlmarikManager::adjustAbroadDays(QVector<DailyTimes> &days, const PlaceAdjustments &adjustments) const
 {
     if (adjustments.isDefault())
         return true;
-    QList<DailyTimes> adjusted = days;
+    QVector<DailyTimes> adjusted = days;
     if (adjustments.changesRules()) {
         // The place as the table computed it, and with the user's rules:
         // the same calculator as the own place's, so the difference is

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include "core/calc/placeadjustments.h"
 #include "core/dailytimes.h"
@@ -95,14 +96,16 @@ signals:
 
 private:
     // The zone's days as the plug-in delivers them.
-    QList<DailyTimes> tableDays(const QString &zoneCode) const;
+    QVector<DailyTimes> tableDays(const QString &zoneCode) const;
     // Moves the days of the selected place abroad by `adjustments`; false
     // (days untouched) when a day cannot be computed.
-    bool adjustAbroadDays(QList<DailyTimes> &days, const PlaceAdjustments &adjustments) const;
+    bool adjustAbroadDays(QVector<DailyTimes> &days, const PlaceAdjustments &adjustments) const;
 
     IAlmarikObject *m_api = nullptr;
     AlmarikLocation *m_zone = nullptr;
-    QList<DailyTimes> m_days;
+    // The zone's days, one after another as the plug-in hands them out;
+    // held side by side rather than one allocation each.
+    QVector<DailyTimes> m_days;
     DataProvenance m_provenance;
     QString m_customConvention;   // empty while a zone is selected
     PlaceAdjustments m_abroadAdjustments;
