@@ -46,7 +46,10 @@ BusInstanceChannel::~BusInstanceChannel()
 
 QString BusInstanceChannel::busNameFor(const QString &key)
 {
+    // The key's own prefix says again what the name's first elements say.
     QString element = key;
+    if (element.startsWith(QLatin1String("almarikzenhar-")))
+        element.remove(0, 14);
     for (QChar &c : element) {
         const ushort u = c.unicode();
         const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_';

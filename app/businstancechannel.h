@@ -50,8 +50,8 @@ public:
     QString errorString() const override { return m_error; }
 
     // The well-known bus name for a key: "org.almarikzenhar.i" and the
-    // key's letters, digits and underscores (any other character becomes
-    // an underscore), which is always a valid name.
+    // key without its "almarikzenhar-" prefix, any character other than a
+    // letter, digit or underscore made an underscore: always a valid name.
     static QString busNameFor(const QString &key);
 
 private:
