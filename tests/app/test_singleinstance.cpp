@@ -94,8 +94,9 @@ QProcess *TestSingleInstance::start(const QString &message, const QStringList &o
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     if (bus)
         env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(m_busAddress));
-    else
-        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    else  // an address where no bus listens: no fallback to a desktop's bus
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                   QStringLiteral("unix:path=") + m_runtime.filePath(QStringLiteral("no-bus")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::SeparateChannels);
