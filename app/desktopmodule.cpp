@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 #include <QObject>
 
+#include "app/businstancechannel.h"
 #include "app/dbusdesktopnotifier.h"
 
 namespace {
@@ -30,4 +31,11 @@ extern "C" Q_DECL_EXPORT bool almarikWatchSleep(QObject *receiver)
     if (!connected)
         qCDebug(lcUi) << "no logind on the system bus: resume from suspend is not watched";
     return connected;
+}
+
+// The channel between copies of the program on the session bus;
+// SingleApplication owns it.
+extern "C" Q_DECL_EXPORT InstanceChannel *almarikCreateBusInstanceChannel()
+{
+    return new BusInstanceChannel;
 }

@@ -6,11 +6,12 @@
 #include <functional>
 
 // How copies of the program talk to each other: the copy that runs serves
-// a local socket, later copies hand it a message. The channel on Qt
-// Network lives in the instance module (AlmarikInstance), which
-// SingleApplication loads when the running copy is up or when a later copy
-// has a message to hand over, so that a start does not load the network
-// libraries.
+// a channel, later copies hand it a message. Two channels exist: on the
+// session bus, in the desktop module (AlmarikDesktop), and on a local
+// socket (Qt Network), in the instance module (AlmarikInstance) for a
+// session without a bus and for Windows. SingleApplication loads them when
+// the running copy is up or when a later copy has a message to hand over,
+// so that a start loads neither.
 class InstanceChannel
 {
 public:
@@ -26,6 +27,13 @@ public:
     // delivered within timeout milliseconds. A copy that is still starting
     // its server is tried again until the time is up.
     virtual bool send(const QString &serverName, const QString &message, int timeout) = 0;
+    // True when a copy serves serverName at this moment. A channel that
+    // cannot tell without trying says true.
+    virtual bool isServed(const QString &serverName)
+    {
+        Q_UNUSED(serverName);
+        return true;
+    }
     virtual QString errorString() const = 0;
 };
 

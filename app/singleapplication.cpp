@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -106,9 +107,11 @@ void removeLockOfNoLiveOwner(QLockFile &lock, const QString &path)
 
 }
 
-SingleApplication::SingleApplication(int &argc, char **argv, const QString &instanceModule)
+SingleApplication::SingleApplication(int &argc, char **argv, const QString &instanceModule,
+                                     const QString &desktopModule)
     : QApplication(argc, argv)
     , m_module("AlmarikInstance", instanceModule)
+    , m_desktopModule("AlmarikDesktop", desktopModule)
 {
     m_key = keyFor(QCoreApplication::applicationFilePath(), currentUserName());
     const QString folder = runtimeDirectory();
@@ -133,12 +136,19 @@ SingleApplication::SingleApplication(int &argc, char **argv, const QString &inst
     // lets this copy run: better than refusing to start.
     if (!m_lock->tryLock(0) && m_lock->error() == QLockFile::LockFailedError)
         m_running = true;
+#ifdef Q_OS_UNIX
+    // A socket a crashed copy left would send later copies to no one while
+    // this copy serves on the bus; the lock says no live copy serves it.
+    if (!m_running)
+        QFile::remove(m_serverName);
+#endif
 }
 
 SingleApplication::~SingleApplication()
 {
-    // The channel's code lives in the module: it goes first.
+    // The channels' code lives in the modules: they go first.
     m_channel.reset();
+    m_busChannel.reset();
     delete m_lock;
 }
 
@@ -155,7 +165,7 @@ QString SingleApplication::keyFor(const QString &programPath, const QString &use
     return QStringLiteral("almarikzenhar-") + QString::fromLatin1(hash);
 }
 
-InstanceChannel *SingleApplication::channel()
+InstanceChannel *SingleApplication::socketChannel()
 {
     if (m_channelTried)
         return m_channel.get();
@@ -165,6 +175,30 @@ InstanceChannel *SingleApplication::channel()
     return m_channel.get();
 }
 
+InstanceChannel *SingleApplication::busChannel()
+{
+#ifdef Q_OS_WIN
+    // Windows has no session bus: the socket (a named pipe) only.
+    return nullptr;
+#else
+    if (m_busChannelTried)
+        return m_busChannel.get();
+    m_busChannelTried = true;
+    if (auto create = m_desktopModule.entry<CreateChannel>("almarikCreateBusInstanceChannel"))
+        m_busChannel.reset(create());
+    return m_busChannel.get();
+#endif
+}
+
+bool SingleApplication::socketIsServed() const
+{
+#ifdef Q_OS_UNIX
+    return QFileInfo::exists(m_serverName);
+#else
+    return true;
+#endif
+}
+
 bool SingleApplication::listenForMessages()
 {
     if (m_listenTried)
@@ -172,12 +206,25 @@ bool SingleApplication::listenForMessages()
     m_listenTried = true;
     if (m_running || m_serverName.isEmpty())
         return false;
-    InstanceChannel *served = channel();
+    auto handler = [this](const QString &message) { emit messageReceived(message); };
+    // On the session bus when there is one: Qt D-Bus is loaded on the
+    // desktop anyway, Qt Network is not.
+    if (InstanceChannel *bus = busChannel()) {
+        if (bus->listen(m_key, handler)) {
+            m_served = bus;
+            m_listening = true;
+            return true;
+        }
+        qCInfo(lcInstance).noquote() << "serving later starts on a local socket:" << bus->errorString();
+    }
+    InstanceChannel *served = socketChannel();
     if (!served) {
         qCWarning(lcInstance) << "later starts cannot reach this copy: no instance module";
         return false;
     }
-    m_listening = served->listen(m_serverName, [this](const QString &message) { emit messageReceived(message); });
+    m_listening = served->listen(m_serverName, handler);
+    if (m_listening)
+        m_served = served;
     return m_listening;
 }
 
@@ -185,12 +232,35 @@ bool SingleApplication::sendMessage(const QString &message, int timeout)
 {
     if (!m_running)
         return false;
-    InstanceChannel *sender = channel();
-    if (!sender) {
-        qCWarning(lcInstance) << "cannot reach the running copy: no instance module";
-        return false;
+    QElapsedTimer clock;
+    clock.start();
+    auto remaining = [&]() { return qMax(0, timeout - int(clock.elapsed())); };
+    // The running copy serves the bus or the socket once it is up, and
+    // neither while it starts: look for both until the time is up. Each
+    // channel hands the message over at most once.
+    InstanceChannel *bus = busChannel();
+    InstanceChannel *sender = nullptr;
+    for (;;) {
+        if (bus && bus->isServed(m_key)) {
+            sender = bus;
+            break;
+        }
+        if (socketIsServed()) {
+            sender = socketChannel();
+            if (!sender) {
+                qCWarning(lcInstance) << "cannot reach the running copy: no instance module";
+                return false;
+            }
+            break;
+        }
+        if (remaining() == 0) {
+            qCWarning(lcInstance) << "the running copy did not serve within" << timeout << "ms";
+            return false;
+        }
+        QThread::msleep(50);
     }
-    if (sender->send(m_serverName, message, timeout))
+    const QString name = sender == bus ? m_key : m_serverName;
+    if (sender->send(name, message, remaining()))
         return true;
     qCWarning(lcInstance).noquote() << "the running copy did not take the message:" << sender->errorString();
     return false;

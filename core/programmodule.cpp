@@ -35,6 +35,7 @@ QStringList ProgramModule::unusableModules()
         {"AlmarikPrint", "almarikPrintDocument"},
         {"AlmarikInstance", "almarikCreateInstanceChannel"},
         {"AlmarikDesktop", "almarikCreateDesktopNotifier"},
+        {"AlmarikDesktop", "almarikCreateBusInstanceChannel"},
     };
     QStringList unusable;
     for (const auto &module : modules) {

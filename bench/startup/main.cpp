@@ -98,6 +98,11 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
     return code;
 }
 
+// With --session-bus the children keep the driver's session bus (run the
+// driver under dbus-run-session), as on a desktop; by default they have
+// none, as in a headless run.
+bool keepSessionBus = false;
+
 struct Child
 {
     QTemporaryDir home;
@@ -142,7 +147,8 @@ void startChild(Child &child, const QString &mode, const QString &cache, int idl
     env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), child.home.filePath(QStringLiteral("runtime")));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
-    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    if (!keepSessionBus)
+        env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     if (!preload.isEmpty())
         env.insert(QStringLiteral("LD_PRELOAD"), preload);
     if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
@@ -214,8 +220,19 @@ bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QS
 int drive(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const int pairs = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 11;
-    const int idleSeconds = argc > 2 ? qMax(2, QByteArray(argv[2]).toInt()) : 20;
+    QList<QByteArray> numbers;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--session-bus") == 0)
+            keepSessionBus = true;
+        else
+            numbers << QByteArray(argv[i]);
+    }
+    if (keepSessionBus && qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        std::printf("--session-bus: no session bus to keep (run under dbus-run-session)\n");
+        return 1;
+    }
+    const int pairs = numbers.size() > 0 ? qMax(1, numbers.at(0).toInt()) : 11;
+    const int idleSeconds = numbers.size() > 1 ? qMax(2, numbers.at(1).toInt()) : 20;
     QTemporaryDir cache;
     if (!cache.isValid())
         return 1;
@@ -224,6 +241,7 @@ int drive(int argc, char **argv)
     std::printf("Start-up and idle cost, %d interleaved pairs, %s platform\n", pairs,
                 qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen"))));
     std::printf("(as on a desktop with a system tray: \"/minimized\" leaves only the tray icon, in both)\n");
+    std::printf("%s\n", keepSessionBus ? "children on the driver's session bus" : "children without a session bus");
     printHeader();
 
     // A first start writes the settings file the other starts begin with.

@@ -10,13 +10,16 @@
 #include "app/singleapplication.h"
 
 // Real processes of a small program on the single-instance base, in a
-// private runtime folder so that no other run of the suite interferes.
+// private runtime folder so that no other run of the suite interferes. A
+// private bus daemon stands in for the session bus where a case has one;
+// the other cases run without a session bus.
 class TestSingleInstance : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void cleanup();
     void keyDependsOnProgramAndUser();
     void laterCopyHandsItsMessageToTheFirst();
@@ -28,13 +31,17 @@ private slots:
     void lockWithoutLiveOwnerIsStale();
     void socketAndLockInPrivateFolder();
     void socketOfAnotherUserRefused();
+    void busOrSocketReachesTheRunningCopyOnce_data();
+    void busOrSocketReachesTheRunningCopyOnce();
 
 private:
-    QProcess *start(const QString &message = QString(), const QStringList &options = {});
+    QProcess *start(const QString &message = QString(), const QStringList &options = {}, bool bus = false);
     QString probeKey() const;
     bool waitForLine(QProcess *process, const QByteArray &line, int timeout = 10000);
 
     QTemporaryDir m_runtime;
+    QProcess m_busDaemon;
+    QByteArray m_busAddress;
     QString m_probe;
     QList<QProcess *> m_processes;
     // Each process's output read so far.
@@ -47,6 +54,22 @@ void TestSingleInstance::initTestCase()
     QFile::setPermissions(m_runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     m_probe = QCoreApplication::applicationDirPath() + QStringLiteral("/singleinstanceprobe");
     QVERIFY2(QFileInfo::exists(m_probe), qPrintable(m_probe));
+
+    m_busDaemon.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+    if (m_busDaemon.waitForStarted(5000)) {
+        while (!m_busAddress.contains('\n') && m_busDaemon.waitForReadyRead(5000))
+            m_busAddress += m_busDaemon.readAllStandardOutput();
+        m_busAddress = m_busAddress.trimmed();
+    }
+}
+
+void TestSingleInstance::cleanupTestCase()
+{
+    if (m_busDaemon.state() != QProcess::NotRunning) {
+        m_busDaemon.kill();
+        m_busDaemon.waitForFinished(5000);
+    }
 }
 
 void TestSingleInstance::cleanup()
@@ -64,11 +87,16 @@ void TestSingleInstance::cleanup()
         QFile::remove(QDir(m_runtime.path()).filePath(name));
 }
 
-QProcess *TestSingleInstance::start(const QString &message, const QStringList &options)
+QProcess *TestSingleInstance::start(const QString &message, const QStringList &options, bool bus)
 {
     auto *process = new QProcess;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
+    if (bus)
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(m_busAddress));
+    else  // an address where no bus listens: no fallback to a desktop's bus
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"),
+                   QStringLiteral("unix:path=") + m_runtime.filePath(QStringLiteral("no-bus")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process->setProcessEnvironment(env);
     process->setProcessChannelMode(QProcess::SeparateChannels);
@@ -290,6 +318,68 @@ void TestSingleInstance::socketOfAnotherUserRefused()
 #else
     QSKIP("named pipes on Windows");
 #endif
+}
+
+// The running copy serves on the session bus when it has one and on the
+// socket otherwise (no bus, or no desktop module); a later copy finds it
+// on either, also while it is still starting, and the message arrives
+// exactly once. Serving on the bus leaves Qt Network unloaded.
+void TestSingleInstance::busOrSocketReachesTheRunningCopyOnce_data()
+{
+    QTest::addColumn<bool>("firstHasBus");
+    QTest::addColumn<bool>("firstHasDesktopModule");
+    QTest::addColumn<bool>("laterHasBus");
+    QTest::addColumn<int>("late");
+    QTest::addColumn<QByteArray>("via");
+    QTest::newRow("both on the bus") << true << true << true << 0 << QByteArray("via bus");
+    QTest::newRow("both on the bus, running copy late") << true << true << true << 900 << QByteArray("via bus");
+    QTest::newRow("running copy without a bus") << false << true << true << 0 << QByteArray("via socket");
+    QTest::newRow("running copy without a bus, late") << false << true << true << 900 << QByteArray("via socket");
+    QTest::newRow("running copy without the desktop module")
+            << true << false << true << 0 << QByteArray("via socket");
+}
+
+void TestSingleInstance::busOrSocketReachesTheRunningCopyOnce()
+{
+    QFETCH(bool, firstHasBus);
+    QFETCH(bool, firstHasDesktopModule);
+    QFETCH(bool, laterHasBus);
+    QFETCH(int, late);
+    QFETCH(QByteArray, via);
+    if (m_busAddress.isEmpty())
+        QSKIP("no dbus-daemon to stand in for the session bus");
+    const QStringList noDesktopModule{QStringLiteral("--desktop-module"),
+                                      m_runtime.filePath(QStringLiteral("none/AlmarikDesktop"))};
+
+    QProcess *first = start(QString(), QStringList{QStringLiteral("--late"), QString::number(late)}
+                                               + (firstHasDesktopModule ? QStringList() : noDesktopModule),
+                            firstHasBus);
+    QVERIFY(waitForLine(first, "locked"));
+    // Sent while the first copy may still serve neither.
+    QProcess *later = start(QStringLiteral("ShowMe"), {}, laterHasBus);
+    QVERIFY(later->waitForFinished(10000));
+    QCOMPARE(later->readAllStandardOutput().trimmed(), QByteArray("sent"));
+    QVERIFY(waitForLine(first, "serving"));
+    QVERIFY(waitForLine(first, via));
+    QVERIFY(waitForLine(first, "received:ShowMe"));
+#ifdef Q_OS_LINUX
+    const QByteArray maps = [first] {
+        QFile file(QStringLiteral("/proc/%1/maps").arg(first->processId()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(!maps.isEmpty());
+    QCOMPARE(maps.contains("AlmarikInstance"), via == "via socket");
+    if (via == "via bus")
+        QVERIFY(!maps.contains("libQt5Network"));
+#endif
+    if (!firstHasDesktopModule)
+        QVERIFY(first->readAllStandardError().contains("AlmarikDesktop cannot be used"));
+
+    QProcess *quit = start(QStringLiteral("quit"), {}, laterHasBus);
+    QVERIFY(quit->waitForFinished(10000));
+    QVERIFY(first->waitForFinished(10000));
+    m_seen[first] += first->readAllStandardOutput();
+    QCOMPARE(m_seen[first].count("received:ShowMe"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
