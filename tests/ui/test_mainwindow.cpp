@@ -46,6 +46,7 @@
 #include "ui/pages/pagecalendar.h"
 #include "ui/pages/pagehelp.h"
 #include "ui/pages/pagehome.h"
+#include "ui/pages/nextprayerwatch.h"
 #include "ui/pages/pageqibla.h"
 #include "ui/pages/pageupdate.h"
 
@@ -1212,10 +1213,17 @@ void TestMainWindow::resumeTicksTheClock()
     ctx.resumeWatcher = &watcher;
     ctx.soundPlayer = &player;
     TrayWindow window(true, ctx);
+    NextPrayerWatch *watch = window.page<PageHome>()->nextPrayerWatch();
+    QSignalSpy refreshed(watch, &NextPrayerWatch::changed);
     QVERIFY(!window.timer()->isActive());
     emit watcher.resumed();
     QVERIFY(window.timer()->isActive());
     QVERIFY(window.timer()->interval() <= 60000 + MinuteClock::SlackMilliseconds);
+    // The tick also refreshes the countdown, which keeps no timer of its
+    // own that would wake the program a second time each minute.
+    QCOMPARE(refreshed.count(), 1);
+    for (const QTimer *timer : watch->findChildren<QTimer *>())
+        QVERIFY(!timer->isActive());
 }
 
 void TestMainWindow::startMinimizedWithAndWithoutTray()

@@ -85,6 +85,7 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     // The countdown runs for the tray from the start; the home page, built
     // when first shown, shows the same watch.
     m_watch = new NextPrayerWatch(m_ctx, this);
+    m_watch->refreshOnTicks();
     createPages();
     connect(m_watch, &NextPrayerWatch::changed, this, &DialogMain::updateTrayText);
     updateTrayText();
@@ -230,6 +231,8 @@ void DialogMain::createTrayIcon()
     connect(m_clock, &MinuteClock::ticked, this, [this](const QDateTime &now) {
         notifyDue(now);
         followDate(now.date());
+        if (m_watch)
+            m_watch->refresh();
     });
     m_clock->start();
     if (m_ctx.resumeWatcher)

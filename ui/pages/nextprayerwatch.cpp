@@ -37,6 +37,12 @@ void NextPrayerWatch::setClock(const std::function<QDateTime()> &clock)
     refresh();
 }
 
+void NextPrayerWatch::refreshOnTicks()
+{
+    m_onTicks = true;
+    m_timer->stop();
+}
+
 QString NextPrayerWatch::summary() const
 {
     if (m_current.isEmpty())
@@ -81,5 +87,6 @@ void NextPrayerWatch::schedule(const QDateTime &now, const QDateTime &change)
     qint64 wait = change.isValid() ? now.msecsTo(change) : LongestWaitMs;
     wait = qBound(ShortestWaitMs, wait, LongestWaitMs);
     m_nextRefresh = now.addMSecs(wait);
-    m_timer->start(static_cast<int>(wait));
+    if (!m_onTicks)
+        m_timer->start(static_cast<int>(wait));
 }

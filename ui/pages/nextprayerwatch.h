@@ -13,9 +13,10 @@ class QTimer;
 
 // The current period and the next prayer of the selected zone, kept up to
 // date for the home page and the tray: one single-shot timer at the moment
-// the countdown next changes (at most a minute away), so the program wakes
-// no more than once a minute for it, shown or hidden. Also the line about
-// the end of the timetable when it is near or past.
+// the countdown next changes (at most a minute away), or the owner's
+// minute ticks, so the program wakes no more than once a minute for it,
+// shown or hidden. Also the line about the end of the timetable when it
+// is near or past.
 class NextPrayerWatch : public QObject
 {
     Q_OBJECT
@@ -35,8 +36,14 @@ public:
     // The timetable's end, when it is within 60 days or past; else "".
     QString coverageLine() const { return m_coverage; }
     bool isRamadan() const { return m_ramadan; }
-    // When the timer fires next.
+    // When the countdown next changes: when the timer fires, or the tick
+    // after which the owner refreshes.
     QDateTime nextRefresh() const { return m_nextRefresh; }
+    // The owner calls refresh() at each minute boundary (its minute clock,
+    // which the notices already wake for): the watch then arms no timer of
+    // its own, and the program wakes once a minute for both. The times are
+    // whole minutes, so the countdown only changes at a boundary.
+    void refreshOnTicks();
 
 public slots:
     void refresh();
@@ -54,6 +61,7 @@ private:
     QString m_countdown;
     QString m_coverage;
     bool m_ramadan = false;
+    bool m_onTicks = false;
     QDateTime m_nextRefresh;
 };
 
