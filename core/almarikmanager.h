@@ -76,6 +76,8 @@ public:
     bool timesOfDay(int day, int month, int year, DailyTimes &out) const;
     // Copies of the month's records, in day order.
     bool timesOfMonth(int month, int year, QList<DailyTimes> &out) const;
+    // The zone's days as the table holds them, for a walk over all of them.
+    const QVector<DailyTimes> &days() const { return m_days; }
     bool dateRange(int &firstYear, int &firstMonth, int &lastYear, int &lastMonth) const;
     // The plug-in's tree of places; false (root untouched) without a
     // plug-in or when its text cannot be read.

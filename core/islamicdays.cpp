@@ -55,7 +55,8 @@ namespace {
 
 // Appends the kept days among days to found, unsorted. lastName and month
 // carry the last Hijri month looked up from one call to the next.
-void collectKeptDays(const QList<DailyTimes> &days, int adjustment, QString &lastName, int &month,
+template<typename Days>
+void collectKeptDays(const Days &days, int adjustment, QString &lastName, int &month,
                      QList<IslamicDays::Day> &found)
 {
     for (const DailyTimes &day : days) {
@@ -98,25 +99,12 @@ QList<IslamicDays::Day> IslamicDays::resolve(const QList<DailyTimes> &days, int 
 
 QList<IslamicDays::Day> IslamicDays::resolve(const AlmarikManager &manager, int adjustmentDays)
 {
-    int firstYear = 0, firstMonth = 0, lastYear = 0, lastMonth = 0;
-    if (!manager.dateRange(firstYear, firstMonth, lastYear, lastMonth))
-        return {};
-    // Month by month, without gathering the whole timetable first.
+    // The zone's whole table as it is held, without copying it by months.
     const int adjustment = std::max(-2, std::min(2, adjustmentDays));
     QList<Day> found;
     QString lastName;
     int hijriMonth = 0;
-    QList<DailyTimes> days;
-    for (int year = firstYear, month = firstMonth;
-         year < lastYear || (year == lastYear && month <= lastMonth);) {
-        days.clear();
-        if (manager.timesOfMonth(month, year, days))
-            collectKeptDays(days, adjustment, lastName, hijriMonth, found);
-        if (++month > 12) {
-            month = 1;
-            ++year;
-        }
-    }
+    collectKeptDays(manager.days(), adjustment, lastName, hijriMonth, found);
     sortByDate(found);
     return found;
 }
