@@ -103,9 +103,22 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 // none, as in a headless run.
 bool keepSessionBus = false;
 
+// A desktop session's runtime folder ($XDG_RUNTIME_DIR, /run/user/UID) is
+// in memory; the single-instance lock the program takes there at every
+// start would otherwise be a file created and synced on disk. A folder on
+// a memory file system when the machine has one, else in the temporary
+// folder.
+QString runtimeTemplate()
+{
+    const QFileInfo shm(QStringLiteral("/dev/shm"));
+    const QString parent = shm.isDir() && shm.isWritable() ? shm.filePath() : QDir::tempPath();
+    return parent + QStringLiteral("/almarik-bench-runtime-XXXXXX");
+}
+
 struct Child
 {
     QTemporaryDir home;
+    QTemporaryDir runtime{runtimeTemplate()};
     QProcess process;
     QElapsedTimer clock;
     QByteArray out;
@@ -132,20 +145,20 @@ void copyTree(const QString &from, const QString &to)
 void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
                 const QString &preload = QString(), const QString &settings = QString())
 {
-    for (const char *sub : {"config", "data", "runtime"})
+    for (const char *sub : {"config", "data"})
         QDir(child.home.path()).mkpath(QLatin1String(sub));
     if (!settings.isEmpty()) {
         for (const char *sub : {"config", "data"})
             copyTree(QDir(settings).filePath(QLatin1String(sub)), child.home.filePath(QLatin1String(sub)));
     }
-    QFile::setPermissions(child.home.filePath(QStringLiteral("runtime")),
+    QFile::setPermissions(child.runtime.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("HOME"), child.home.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), child.home.filePath(QStringLiteral("config")));
     env.insert(QStringLiteral("XDG_DATA_HOME"), child.home.filePath(QStringLiteral("data")));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), cache);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), child.home.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), child.runtime.path());
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
     if (!keepSessionBus)
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
