@@ -62,12 +62,15 @@ QImage contactSheet(const QStringList &names)
         painter.setPen(Qt::white);
         painter.drawText(box.adjusted(2, 0, -2, -2), Qt::AlignBottom | Qt::AlignHCenter, caption);
     }
-    // The icon at the sizes a desktop shows it.
-    const QImage icon = PictureBook::picture(QStringLiteral("AppIcon.png"));
+    // The icon at the sizes a desktop shows it, each drawn at its size as
+    // the icon theme's are.
     int x = 10;
     const int y = rows * cell + 10;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        painter.drawImage(x, y, icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        painter.save();
+        painter.translate(x, y);
+        PictureBook::paintAppMark(painter, size, true);
+        painter.restore();
         x += size + 12;
     }
     painter.drawImage(x, y, PictureBook::picture(QStringLiteral("TrayIconWin7.png")));

@@ -76,8 +76,11 @@ QImage PictureBook::picture(const QString &name)
         return background();
     if (name == QLatin1String("AppTitle.png"))
         return appTitle();
+    // The windows' icon. Desktops show the installed theme icon (its sizes
+    // are drawn by --icons); this one is held by every window for as long
+    // as it lives, and 128 pixels serve a task switcher at twice the scale.
     if (name == QLatin1String("AppIcon.png"))
-        return appMark(256, true);
+        return appMark(128, true);
     if (name == QLatin1String("TrayIcon.png"))
         return appMark(32, true);
     if (name == QLatin1String("TrayIconWin7.png"))
