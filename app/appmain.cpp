@@ -7,6 +7,7 @@
 #include "core/logcategories.h"
 #include "resources/resourceregistry.h"
 #include "ui/dialogs/splashscreen.h"
+#include "ui/fontconfiguration.h"
 #include "ui/main/dialogmain.h"
 #include "ui/picturestore.h"
 
@@ -54,7 +55,12 @@ void AppMain::preloadStart(PictureStore &pictures, bool minimized)
     QStringList paths;
     for (const QString &name : qAsConst(names))
         paths << QStringLiteral(":/images/") + name;
-    pictures.preload(paths, [] { ConfigCipher::warmUp(); });
+    // The fonts come last: on a desktop the window's first text is measured
+    // only once the window is shown, long after the pictures are wanted.
+    pictures.preload(paths, [] { ConfigCipher::warmUp(); }, [minimized] {
+        if (!minimized)
+            FontConfiguration::warmUp();
+    });
 }
 
 void AppMain::registerResources()

@@ -41,8 +41,10 @@ public:
     QWidget *splash() const { return m_splash; }
 
     // Starts readying, on a worker beside the start, the cipher of the
-    // settings file and the pictures the first screen shows (a start to the
-    // tray leaves out the window's background and page).
+    // settings file, the pictures the first screen shows and then the font
+    // configuration. A start to the tray leaves out the window's background
+    // and page, and the fonts: most desktops read none before the tray
+    // icon's menu or tooltip opens.
     static void preloadStart(PictureStore &pictures, bool minimized);
 
     // Registers the compiled-in pictures, sounds and catalogues.

@@ -26,7 +26,8 @@ PictureStore::~PictureStore()
     }
 }
 
-void PictureStore::preload(const QStringList &paths, const std::function<void()> &before)
+void PictureStore::preload(const QStringList &paths, const std::function<void()> &before,
+                           const std::function<void()> &after)
 {
     if (m_worker)
         return;
@@ -35,12 +36,13 @@ void PictureStore::preload(const QStringList &paths, const std::function<void()>
         for (const QString &path : paths)
             m_pending.insert(path);
     }
-    m_worker.reset(QThread::create([this, paths, before] { decodeAll(paths, before); }));
+    m_worker.reset(QThread::create([this, paths, before, after] { decodeAll(paths, before, after); }));
     m_worker->setObjectName(QStringLiteral("PictureStore"));
     m_worker->start(QThread::LowPriority);
 }
 
-void PictureStore::decodeAll(const QStringList &paths, const std::function<void()> &before)
+void PictureStore::decodeAll(const QStringList &paths, const std::function<void()> &before,
+                             const std::function<void()> &after)
 {
     if (before)
         before();
@@ -59,6 +61,8 @@ void PictureStore::decodeAll(const QStringList &paths, const std::function<void(
         m_pending.remove(path);
         m_decoded.wakeAll();
     }
+    if (after && !m_stop)
+        after();
 }
 
 void PictureStore::waitFor(const QString &path)

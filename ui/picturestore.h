@@ -31,8 +31,10 @@ public:
     PictureStore &operator=(const PictureStore &) = delete;
 
     // Starts the worker: first `before` (other warm-up work that may run
-    // beside the start), then each picture in order. Once only.
-    void preload(const QStringList &paths, const std::function<void()> &before = {});
+    // beside the start), then each picture in order, then `after` (work
+    // the start needs later than the pictures). Once only.
+    void preload(const QStringList &paths, const std::function<void()> &before = {},
+                 const std::function<void()> &after = {});
 
     // The picture, handed out once from the store (it leaves the store),
     // or read now.
@@ -51,7 +53,8 @@ public:
     static QSize readSize(const QString &path);
 
 private:
-    void decodeAll(const QStringList &paths, const std::function<void()> &before);
+    void decodeAll(const QStringList &paths, const std::function<void()> &before,
+                   const std::function<void()> &after);
     // Waits while path is still to be decoded; the mutex is held.
     void waitFor(const QString &path);
 

@@ -11,16 +11,22 @@
 #include "ui/controls/xpathlabel.h"
 #include "ui/controls/xpushbutton.h"
 #include "ui/controls/xurllabel.h"
+#include "ui/picturestore.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QMutex>
 #include <QPainter>
+#include <QSemaphore>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -123,6 +129,7 @@ class TestControls : public QObject
 private slots:
     void initTestCase();
     void picturesExistAtTheirSizes();
+    void pictureStoreWarmsUpAroundItsPictures();
 
     void pushButtonTakesPictureSizeAndShowsNormal();
     void pushButtonMissingPicturesGiveZeroSize();
@@ -192,6 +199,37 @@ void TestControls::picturesExistAtTheirSizes()
     // The hide picture is also the dialogs' close button, placed at
     // x = width - 15 - its width in a 250-pixel prompt beside the title.
     QVERIFY(QImage(QStringLiteral(":/images/BtnHideNormal.png")).width() <= 40);
+}
+
+// The start's worker: its warm-up before the pictures, each picture, then
+// the warm-up that comes after them (the fonts), all off the caller's thread.
+void TestControls::pictureStoreWarmsUpAroundItsPictures()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Picture.png"));
+    QImage image(12, 7, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::red);
+    QVERIFY(image.save(path));
+
+    QMutex mutex;
+    QStringList steps;
+    QSemaphore done;
+    const Qt::HANDLE caller = QThread::currentThreadId();
+    auto step = [&](const QString &name) {
+        QMutexLocker lock(&mutex);
+        steps << (QThread::currentThreadId() == caller ? name + QStringLiteral(" on the caller") : name);
+    };
+    PictureStore store;
+    store.preload({path}, [&] { step(QStringLiteral("before")); }, [&] {
+        step(QStringLiteral("after"));
+        // Gone once `after` runs: the picture must have been decoded.
+        QFile::remove(path);
+        done.release();
+    });
+    QVERIFY(done.tryAcquire(1, 10000));
+    QCOMPARE(store.pixmap(path).size(), QSize(12, 7));
+    QMutexLocker lock(&mutex);
+    QCOMPARE(steps, QStringList({QStringLiteral("before"), QStringLiteral("after")}));
 }
 
 void TestControls::pushButtonTakesPictureSizeAndShowsNormal()
