@@ -225,6 +225,7 @@ private slots:
     void soundFailureToldOnce();
     void missingSoundModuleIsASoundFailure();
     void startMinimizedWithAndWithoutTray();
+    void trayIconComesAfterTheWindow();
     void resumeTicksTheClock();
     void dragging();
     void notifierPlaysTheSlotSound();
@@ -1224,6 +1225,25 @@ void TestMainWindow::resumeTicksTheClock()
     QCOMPARE(refreshed.count(), 1);
     for (const QTimer *timer : watch->findChildren<QTimer *>())
         QVERIFY(!timer->isActive());
+}
+
+// A start that shows the window makes the tray icon once the window is
+// painted; a start to the tray makes it at once.
+void TestMainWindow::trayIconComesAfterTheWindow()
+{
+    TrayWindow toTray(true);
+    toTray.showAtStart(true);
+    QVERIFY(toTray.findChild<QSystemTrayIcon *>());
+
+    TrayWindow shown(true);
+    shown.showAtStart(false);
+    QVERIFY(!shown.findChild<QSystemTrayIcon *>());
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    QTRY_VERIFY(shown.findChild<QSystemTrayIcon *>());
+    const QSystemTrayIcon *icon = shown.findChild<QSystemTrayIcon *>();
+    QVERIFY(icon->isVisible());
+    QVERIFY(icon->toolTip().split(QLatin1Char('\n')).contains(appAlmarikManager()->zoneName()));
+    QCOMPARE(icon->contextMenu(), shown.trayMenu());
 }
 
 void TestMainWindow::startMinimizedWithAndWithoutTray()

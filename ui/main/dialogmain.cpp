@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QTimer>
+#include <QWindow>
 #include <QUrl>
 
 #include <functional>
@@ -79,7 +80,8 @@ DialogMain::DialogMain(const UiContext &ctx, QWidget *parent)
     selectStartPlace();
 
     createBackground();
-    createTrayIcon();
+    createTrayMenu();
+    createClock();
     createUrlLabel();
     createButtons();
     // The countdown runs for the tray from the start; the home page, built
@@ -108,7 +110,8 @@ DialogMain::~DialogMain()
 {
     // No notification may start while the window is taken apart.
     m_clock->stop();
-    m_trayIcon->hide();
+    if (m_trayIcon)
+        m_trayIcon->hide();
     if (m_ctx.soundPlayer)
         m_ctx.soundPlayer->clearFailureHandler(this);
     if (m_ctx.desktopNotifier)
@@ -186,7 +189,7 @@ void DialogMain::completeForShow()
     setPalette(windowPalette);
 }
 
-void DialogMain::createTrayIcon()
+void DialogMain::createTrayMenu()
 {
     // Their texts come from slotUpdateLanguage().
     m_actionRestore = new QAction(this);
@@ -210,20 +213,38 @@ void DialogMain::createTrayIcon()
     m_trayMenu->addSeparator();
     m_trayMenu->addAction(m_actionExit);
     m_trayMenu->setDefaultAction(m_actionRestore);
+    if (m_ctx.desktopNotifier)
+        m_ctx.desktopNotifier->activated = [this] { showHomeFromNotice(); };
+}
 
+QSystemTrayIcon *DialogMain::trayIcon()
+{
+    if (m_trayIcon)
+        return m_trayIcon;
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setContextMenu(m_trayMenu);
-    m_trayIcon->setToolTip(ApplicationInformation::shortName() + QLatin1Char('\n')
-                           + m_ctx.almarikManager->zoneName());
     m_trayIcon->setIcon(QIcon(PictureStore::pixmap(m_ctx.pictures, picture(SystemUtilities::isWindows7()
                                                                    ? QStringLiteral("TrayIconWin7.png")
                                                                    : QStringLiteral("TrayIcon.png")))));
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DialogMain::trayIconActivated);
     connect(m_trayIcon, &QSystemTrayIcon::messageClicked, this, &DialogMain::showHomeFromNotice);
-    if (m_ctx.desktopNotifier)
-        m_ctx.desktopNotifier->activated = [this] { showHomeFromNotice(); };
+    updateTrayText();
     m_trayIcon->show();
+    return m_trayIcon;
+}
 
+bool DialogMain::eventFilter(QObject *object, QEvent *event)
+{
+    // The window's first expose: the tray icon follows once it is painted.
+    if (object == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { trayIcon(); });
+    }
+    return QDialog::eventFilter(object, event);
+}
+
+void DialogMain::createClock()
+{
     // Due times change once a minute: the clock wakes the program at each
     // minute boundary and at a resume from suspend, nothing in between.
     m_notifier.start(QDateTime::currentDateTime());
@@ -427,10 +448,24 @@ void DialogMain::placeBackgroundPanel()
 
 void DialogMain::showAtStart(bool minimized)
 {
-    if (!minimized)
-        show();
-    else if (!hasSystemTray())
-        showMinimized();
+    if (minimized) {
+        // The tray icon is all there is: at once.
+        trayIcon();
+        if (!hasSystemTray())
+            showMinimized();
+        return;
+    }
+    show();
+    // The window comes first and the tray icon once it is painted: making
+    // the icon asks the desktop's bus whether it hosts tray icons, a few
+    // milliseconds on many desktops. Within a second in any case, should
+    // the window never be exposed.
+    QWindow *handle = windowHandle();
+    if (handle && !handle->isExposed())
+        handle->installEventFilter(this);
+    else
+        QTimer::singleShot(0, this, [this] { trayIcon(); });
+    QTimer::singleShot(1000, this, [this] { trayIcon(); });
 }
 
 bool DialogMain::hasSystemTray() const
@@ -521,8 +556,8 @@ void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
     // A zero time hint would keep the message up until dismissed on most
     // desktops, the opposite of "Turn off", so then no message is shown.
     if (notice.balloonMilliseconds > 0) {
-        if (hasSystemTray() && m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
-            m_trayIcon->showMessage(notice.title, notice.message, QSystemTrayIcon::Information,
+        if (hasSystemTray() && trayIcon()->isVisible() && QSystemTrayIcon::supportsMessages())
+            trayIcon()->showMessage(notice.title, notice.message, QSystemTrayIcon::Information,
                                     notice.balloonMilliseconds);
         else if (!m_ctx.desktopNotifier || !m_ctx.desktopNotifier->show(notice.title, notice.message, notice.balloonMilliseconds))
             qCWarning(lcNotifier).noquote() << "No tray and no notification service for" << notice.title;
@@ -534,8 +569,8 @@ void DialogMain::showNotice(const PrayerNotifier::Notice &notice)
 void DialogMain::showStatusNotice(const QString &title, const QString &text)
 {
     const int milliseconds = 30000;
-    if (hasSystemTray() && m_trayIcon->isVisible() && QSystemTrayIcon::supportsMessages())
-        m_trayIcon->showMessage(title, text, QSystemTrayIcon::Warning, milliseconds);
+    if (hasSystemTray() && trayIcon()->isVisible() && QSystemTrayIcon::supportsMessages())
+        trayIcon()->showMessage(title, text, QSystemTrayIcon::Warning, milliseconds);
     else if (!m_ctx.desktopNotifier || !m_ctx.desktopNotifier->show(title, text, milliseconds))
         qCWarning(lcUi).noquote() << "no tray and no notification service for:" << text;
 }
@@ -622,7 +657,8 @@ void DialogMain::updateTrayText()
         if (!line.isEmpty())
             lines << line;
     }
-    m_trayIcon->setToolTip(lines.join(QLatin1Char('\n')));
+    if (m_trayIcon)
+        m_trayIcon->setToolTip(lines.join(QLatin1Char('\n')));
     QString first = countdown.isEmpty() ? m_ctx.almarikManager->zoneName() : countdown;
     if (!coverage.isEmpty())
         first += QStringLiteral(" - ") + coverage;

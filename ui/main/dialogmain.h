@@ -85,7 +85,9 @@ public:
     void noteCoverage(const QDate &today);
 
     PrayerNotifier &notifier() { return m_notifier; }
-    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // The tray icon, made and shown on first use: at once for a start to
+    // the tray, once the window is painted for one that shows it.
+    QSystemTrayIcon *trayIcon();
     QMenu *trayMenu() const { return m_trayMenu; }
     // The minute clock and its single-shot timer.
     MinuteClock *clock() const { return m_clock; }
@@ -138,6 +140,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // The window's first expose, after a start that shows it.
+    bool eventFilter(QObject *object, QEvent *event) override;
     // Escape and the window manager's close act like the Hide button: the
     // window goes to the tray or, with no tray, the exit prompt asks
     // whether to quit.
@@ -161,7 +165,8 @@ private:
     // background picture and the web address's size (its font), which a
     // start to the tray does without.
     void completeForShow();
-    void createTrayIcon();
+    void createTrayMenu();
+    void createClock();
     // The tray's tooltip and its menu's first line: the zone, the period
     // now with the next prayer's countdown, and the timetable's end when near.
     void updateTrayText();
