@@ -1,6 +1,7 @@
 #include "app/processheap.h"
 
-void ProcessHeap::shareOneHeap()
+void ProcessHeap::releaseFreeMemory()
 {
-    // The Windows process heap is already one heap for all threads.
+    // The Windows process heap is one heap for all threads and decommits
+    // what is freed on its own.
 }

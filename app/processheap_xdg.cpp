@@ -5,15 +5,13 @@
 #include <malloc.h>
 #endif
 
-void ProcessHeap::shareOneHeap()
+void ProcessHeap::releaseFreeMemory()
 {
 #ifdef __GLIBC__
-    // glibc gives a thread that allocates an arena of its own (up to eight
-    // per core), and memory freed there stays resident for the life of the
-    // process. The program's threads allocate little (the start's picture
-    // worker, the desktop bus, the sound player) while the program runs
-    // all day: one arena keeps about 0.3 MiB less resident, and the lock
-    // it shares is never contended to speak of.
-    mallopt(M_ARENA_MAX, 1);
+    // glibc gives each thread that allocates a heap (arena) of its own, so
+    // that threads do not wait on one lock: the start's worker and the
+    // main thread both allocate busily at once. What the worker has freed
+    // by the time it ends stays resident in its arena unless trimmed.
+    malloc_trim(0);
 #endif
 }

@@ -47,7 +47,6 @@
 #include <vector>
 
 #include "app/appmain.h"
-#include "app/processheap.h"
 #include "bench/common/benchfigures.h"
 #include "ui/main/dialogmain.h"
 #include "ui/picturestore.h"
@@ -71,7 +70,6 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 {
     const bool shown = mode.endsWith("-shown");
     const bool idle = mode.endsWith("-idle");
-    ProcessHeap::shareOneHeap();
     AppMain::registerResources();
     // As the program's own start does.
     PictureStore pictures;
