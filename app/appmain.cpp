@@ -16,6 +16,10 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     : SingleApplication(argc, argv)
     , language(config)
 {
+    // The start's worker may read its pictures now that the application
+    // object exists.
+    if (pictures)
+        pictures->applicationCreated();
     // The window may be hidden in the tray; only the tray's exit ends the
     // program.
     setQuitOnLastWindowClosed(false);

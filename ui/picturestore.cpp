@@ -22,6 +22,10 @@ PictureStore::~PictureStore()
 {
     if (m_worker) {
         m_stop = true;
+        {
+            QMutexLocker lock(&m_mutex);
+            openGate();
+        }
         m_worker->wait();
     }
 }
@@ -46,6 +50,11 @@ void PictureStore::decodeAll(const QStringList &paths, const std::function<void(
 {
     if (before)
         before();
+    {
+        QMutexLocker lock(&m_mutex);
+        while (!m_gateOpen)
+            m_gateOpened.wait(&m_mutex);
+    }
     for (const QString &path : paths) {
         QImage image;
         if (!m_stop) {
@@ -65,8 +74,23 @@ void PictureStore::decodeAll(const QStringList &paths, const std::function<void(
         after();
 }
 
+void PictureStore::applicationCreated()
+{
+    QMutexLocker lock(&m_mutex);
+    openGate();
+}
+
+void PictureStore::openGate()
+{
+    m_gateOpen = true;
+    m_gateOpened.wakeAll();
+}
+
 void PictureStore::waitFor(const QString &path)
 {
+    // Whoever asks for a picture has its application object.
+    if (m_pending.contains(path))
+        openGate();
     while (m_pending.contains(path))
         m_decoded.wait(&m_mutex);
 }

@@ -32,9 +32,16 @@ public:
 
     // Starts the worker: first `before` (other warm-up work that may run
     // beside the start), then each picture in order, then `after` (work
-    // the start needs later than the pictures). Once only.
+    // the start needs later than the pictures). Once only, and typically
+    // before the application object exists: the pictures wait for
+    // applicationCreated() (or for the first picture asked for).
     void preload(const QStringList &paths, const std::function<void()> &before = {},
                  const std::function<void()> &after = {});
+    // Lets the worker read its pictures: Qt's image reader asks the
+    // application object for its plug-in folders, which a thread must not
+    // do while the object is being built (it reads the folders' list as the
+    // object replaces it). A picture asked for lets the worker go too.
+    void applicationCreated();
 
     // The picture, handed out once from the store (it leaves the store),
     // or read now.
@@ -58,8 +65,13 @@ private:
     // Waits while path is still to be decoded; the mutex is held.
     void waitFor(const QString &path);
 
+    // Lets the worker go; the mutex is held.
+    void openGate();
+
     QMutex m_mutex;
     QWaitCondition m_decoded;
+    QWaitCondition m_gateOpened;
+    bool m_gateOpen = false;
     QHash<QString, QImage> m_images;
     QSet<QString> m_pending;
     std::atomic<bool> m_stop{false};
