@@ -3,7 +3,6 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "app/processheap.h"
 #include "core/configcipher.h"
 #include "core/logcategories.h"
 #include "resources/resourceregistry.h"
@@ -62,12 +61,9 @@ void AppMain::preloadStart(PictureStore &pictures, bool minimized)
         paths << QStringLiteral(":/images/") + name;
     // The fonts come last: on a desktop the window's first text is measured
     // only once the window is shown, long after the pictures are wanted.
-    // The worker allocates in a heap of its own, not to contend with the
-    // main thread for one lock; what it freed goes back once it is done.
     pictures.preload(paths, [] { ConfigCipher::warmUp(); }, [minimized] {
         if (!minimized)
             FontConfiguration::warmUp();
-        ProcessHeap::releaseFreeMemory();
     });
 }
 

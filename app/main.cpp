@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/appmain.h"
+#include "app/processheap.h"
 #include "core/programmodule.h"
 #include "ui/picturestore.h"
 #include "ui/config/pageconfig.h"
@@ -98,6 +99,7 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
 
 int main(int argc, char *argv[])
 {
+    ProcessHeap::shareOneHeap();
     AppMain::registerResources();
     // The name places the settings (~/.local/share/AlmarikZenhar); fixed
     // here, because Qt would take it from argv[0], which is "almarikzenhar"

@@ -1,14 +1,14 @@
 #ifndef PROCESSHEAP_H
 #define PROCESSHEAP_H
 
-// The process's memory allocator, as the program's threads leave it.
+// How the process's memory allocator serves its threads. Called first
+// thing in main(), before any thread starts.
 class ProcessHeap
 {
 public:
-    // Hands memory that threads have freed back to the system. Called when
-    // a short-lived thread is done: what it freed would otherwise stay
-    // resident in its own heap for as long as the program runs.
-    static void releaseFreeMemory();
+    // One heap for all threads: what a short-lived thread frees stays
+    // usable by the others instead of resident in a heap of its own.
+    static void shareOneHeap();
 };
 
 #endif // PROCESSHEAP_H

@@ -1,7 +1,6 @@
 #include "app/processheap.h"
 
-void ProcessHeap::releaseFreeMemory()
+void ProcessHeap::shareOneHeap()
 {
-    // The Windows process heap is one heap for all threads and decommits
-    // what is freed on its own.
+    // The Windows process heap is already one heap for all threads.
 }

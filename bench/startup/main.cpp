@@ -47,6 +47,7 @@
 #include <vector>
 
 #include "app/appmain.h"
+#include "app/processheap.h"
 #include "bench/common/benchfigures.h"
 #include "ui/main/dialogmain.h"
 #include "ui/picturestore.h"
@@ -70,6 +71,7 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 {
     const bool shown = mode.endsWith("-shown");
     const bool idle = mode.endsWith("-idle");
+    ProcessHeap::shareOneHeap();
     AppMain::registerResources();
     // As the program's own start does.
     PictureStore pictures;
