@@ -1,4 +1,5 @@
 #include "app/appmain.h"
+#include "app/rasteronlydisplay.h"
 
 #include <QStringList>
 #include <QTimer>
@@ -19,6 +20,7 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     // object exists.
     if (pictures)
         pictures->applicationCreated();
+    RasterOnlyDisplay::releaseAtFirstWindow(this);
     // The window may be hidden in the tray; only the tray's exit ends the
     // program.
     setQuitOnLastWindowClosed(false);

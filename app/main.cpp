@@ -6,6 +6,7 @@
 
 #include "app/appmain.h"
 #include "app/processheap.h"
+#include "app/rasteronlydisplay.h"
 #include "core/programmodule.h"
 #include "ui/picturestore.h"
 #include "ui/config/pageconfig.h"
@@ -100,6 +101,7 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
 int main(int argc, char *argv[])
 {
     ProcessHeap::shareOneHeap();
+    RasterOnlyDisplay::request();
     AppMain::registerResources();
     // The name places the settings (~/.local/share/AlmarikZenhar); fixed
     // here, because Qt would take it from argv[0], which is "almarikzenhar"
