@@ -47,7 +47,7 @@ inline void printRow(const char *measure, const char *unit, const QList<double> 
         std::printf("%-40s %-6s %27s %27s %8s  (%d runs)\n", measure, unit, left, "-", "-", p.count);
     } else {
         std::snprintf(right, sizeof right, "%.*f/%.*f/%.*f", decimals, e.min, decimals, e.median, decimals, e.max);
-        std::printf("%-40s %-6s %27s %27s %7.2fx  (%d pairs, +%.*f %s)\n", measure, unit, left, right,
+        std::printf("%-40s %-6s %27s %27s %7.2fx  (%d pairs, %+.*f %s)\n", measure, unit, left, right,
                     e.median > 0 ? p.median / e.median : 0.0, p.count, decimals, p.median - e.median, unit);
     }
     std::fflush(stdout);

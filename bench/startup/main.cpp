@@ -11,7 +11,9 @@
 //     over a window after a settling second;
 //   - the size of the program file, as built and as installed (stripped);
 //   - the empty window with Qt Multimedia or OpenSSL loaded beside the
-//     empty window alone: what loading each lazily could save.
+//     empty window alone: what loading each lazily could save;
+//   - the program shown beside an empty window that, like the program,
+//     leaves out the OpenGL driver (it matters on X11 only).
 //
 //   almarik_bench_startup [pairs [idle-seconds]]   (default 11 pairs, 20 s)
 //
@@ -48,6 +50,7 @@
 
 #include "app/appmain.h"
 #include "app/processheap.h"
+#include "app/rasteronlydisplay.h"
 #include "bench/common/benchfigures.h"
 #include "ui/main/dialogmain.h"
 #include "ui/picturestore.h"
@@ -72,6 +75,7 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
     const bool shown = mode.endsWith("-shown");
     const bool idle = mode.endsWith("-idle");
     ProcessHeap::shareOneHeap();
+    RasterOnlyDisplay::request();
     AppMain::registerResources();
     // As the program's own start does.
     PictureStore pictures;
@@ -166,8 +170,11 @@ void copyTree(const QString &from, const QString &to)
 
 // settings: a home whose settings (config and data folders) the child
 // starts with; empty for a first start.
+// withoutGlDriver: the empty window started with QT_XCB_GL_INTEGRATION=none,
+// as the program starts itself (see app/rasteronlydisplay.h).
 void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
-                const QString &preload = QString(), const QString &settings = QString())
+                const QString &preload = QString(), const QString &settings = QString(),
+                bool withoutGlDriver = false)
 {
     for (const char *sub : {"config", "data"})
         QDir(child.home.path()).mkpath(QLatin1String(sub));
@@ -188,6 +195,8 @@ void startChild(Child &child, const QString &mode, const QString &cache, int idl
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
     if (!preload.isEmpty())
         env.insert(QStringLiteral("LD_PRELOAD"), preload);
+    if (withoutGlDriver)
+        env.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
     if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     child.process.setProcessEnvironment(env);
@@ -231,13 +240,13 @@ struct Sample
 };
 
 bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QString &preload = QString(),
-             const QString &settings = QString(), Child *keep = nullptr)
+             const QString &settings = QString(), Child *keep = nullptr, bool withoutGlDriver = false)
 {
     Child own;
     Child &child = keep ? *keep : own;
     if (!child.home.isValid())
         return false;
-    startChild(child, mode, cache, 0, preload, settings);
+    startChild(child, mode, cache, 0, preload, settings, withoutGlDriver);
     const bool program = mode.startsWith(QLatin1String("program"));
     const bool shown = mode.endsWith(QLatin1String("-shown"));
     const int wanted = program && shown ? 2 : 1;
@@ -300,7 +309,20 @@ int drive(int argc, char **argv)
         runOnce(QStringLiteral("empty") + suffix, cache.path(), warm);
         runOnce(QStringLiteral("program") + suffix, cache.path(), warm, QString(), startSettings);
         QList<double> time[2], opaque, rss[2], anon[2], heap[2];
+        // The program leaves out the OpenGL driver, which an empty window
+        // loads on X11: the shown starts also run a third child, the empty
+        // window without it.
+        QList<double> rasterTime, rasterRss;
         for (int pair = 0; pair < pairs; ++pair) {
+            if (kind == Shown) {
+                Sample sample;
+                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample, QString(), QString(), nullptr, true)) {
+                    std::printf("empty-shown without the OpenGL driver: the child did not report\n");
+                    return 1;
+                }
+                rasterTime.append(sample.ms);
+                rasterRss.append(sample.rssMiB);
+            }
             for (int k = 0; k < 2; ++k) {
                 // Alternate which of the two starts first.
                 const bool program = (k == 0) == (pair % 2 == 0);
@@ -327,6 +349,8 @@ int drive(int argc, char **argv)
             printRow("resident memory, shown", "MiB", rss[1], rss[0]);
             printRow("  of it private (RssAnon), shown", "MiB", anon[1], anon[0]);
             printRow("heap in use when exposed", "MiB", heap[1], heap[0], 2);
+            printRow("exposed, floor without OpenGL driver", "ms", time[1], rasterTime);
+            printRow("  resident memory, that floor", "MiB", rss[1], rasterRss);
         } else {
             printRow("start /minimized to tray icon set", "ms", time[1], time[0]);
             printRow("resident memory, minimized", "MiB", rss[1], rss[0]);
