@@ -24,6 +24,11 @@
 
 namespace {
 
+// Qt's PNG writer maps quality 0 to zlib's strongest compression: the
+// pictures are compiled into the program and the icons installed, so
+// every byte saved is carried by every copy.
+constexpr int PngQuality = 0;
+
 bool writeQrc(const QString &qrcPath, const QString &imageDir, const QStringList &names)
 {
     QFile file(qrcPath);
@@ -123,7 +128,7 @@ bool writeIconTheme(const QString &themeDir, const QString &appId)
             QPainter painter(&image);
             PictureBook::paintAppMark(painter, size, true);
         }
-        if (!image.save(hicolor.filePath(dir + QLatin1Char('/') + appId + QLatin1String(".png")), "PNG"))
+        if (!image.save(hicolor.filePath(dir + QLatin1Char('/') + appId + QLatin1String(".png")), "PNG", PngQuality))
             return false;
     }
     return true;
@@ -170,7 +175,7 @@ int main(int argc, char **argv)
     int failures = 0;
     for (const QString &name : names) {
         const QImage image = PictureBook::picture(name);
-        if (image.isNull() || !image.save(outDir + QLatin1Char('/') + name, "PNG")) {
+        if (image.isNull() || !image.save(outDir + QLatin1Char('/') + name, "PNG", PngQuality)) {
             QTextStream(stderr) << "cannot write " << name << '\n';
             ++failures;
         }
