@@ -12,9 +12,9 @@
 // platforms ignore it.
 //
 // Qt reads the variable once, when it makes the first window that could
-// draw with OpenGL. From then on the variable is taken out again, so that the browser, mail or file
-// program the user opens from here starts with the environment the
-// session gave. A value the user set is left as it is.
+// draw with OpenGL. From then on the variable is taken out again, so that
+// the browser, mail or file program the user opens from here starts with
+// the environment the session gave. A value the user set is left as it is.
 class RasterOnlyDisplay : public QObject
 {
 public:
