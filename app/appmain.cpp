@@ -40,6 +40,11 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     m_uiContext.desktopNotifier = &desktopNotifier;
     m_uiContext.resumeWatcher = &resumeWatcher;
     m_uiContext.pictures = pictures;
+    // The window's first widget would read the font configuration itself
+    // if the worker has not yet done so; fontconfig then builds it twice.
+    // Waiting costs less: the wait decodes pictures the window needs.
+    if (pictures && !isRunning())
+        pictures->waitForWarmUp();
     qCDebug(lcUi).noquote() << "Almarik Zenhar" << details.appVersion();
     qCDebug(lcUi).noquote() << "Build time:" << details.buildTime();
 }
@@ -51,21 +56,23 @@ AppMain::~AppMain()
 
 void AppMain::preloadStart(PictureStore &pictures, bool minimized)
 {
-    // In the order the start asks for them.
+    // In the order the start asks for them, but the largest last: it is
+    // the one the worker takes first.
     QStringList names{QStringLiteral("AppIcon.png"), QStringLiteral("AppTitle.png"), QStringLiteral("TrayIcon.png")};
     for (const char *button : {"Minimize", "Hide", "Home", "Calendar", "Zone", "Map", "Update", "Config",
                                "Facebook", "Help", "Email", "About"})
         names << QStringLiteral("Btn%1Normal.png").arg(QLatin1String(button));
     if (!minimized)
-        names << QStringLiteral("Background.png") << QStringLiteral("AyatQuran.png");
+        names << QStringLiteral("AyatQuran.png") << QStringLiteral("Background.png");
     QStringList paths;
     for (const QString &name : qAsConst(names))
         paths << QStringLiteral(":/images/") + name;
-    // The fonts come last: on a desktop the window's first text is measured
-    // only once the window is shown, long after the pictures are wanted.
-    pictures.preload(paths, [] { ConfigCipher::warmUp(); }, [minimized] {
-        if (!minimized)
-            FontConfiguration::warmUp();
+    // The cipher first: the settings want it as soon as the application
+    // object exists. The font configuration is wanted by the first widget,
+    // also in a start to the tray.
+    pictures.preload(paths, [] {
+        ConfigCipher::warmUp();
+        FontConfiguration::warmUp();
     });
 }
 

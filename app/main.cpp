@@ -109,8 +109,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("AlmarikZenhar"));
     const bool minimized = hasSwitch(argc, argv, "/minimized");
     // While the application object reads the settings and binds the
-    // plug-ins, a worker readies the cipher, inflates the pictures the
-    // first screen shows and reads the font configuration.
+    // plug-ins, a worker readies the cipher and reads the font
+    // configuration, then inflates the pictures the first screen shows.
     PictureStore pictures;
     AppMain::preloadStart(pictures, minimized);
     AppMain app(argc, argv, &pictures);

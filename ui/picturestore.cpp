@@ -30,48 +30,55 @@ PictureStore::~PictureStore()
     }
 }
 
-void PictureStore::preload(const QStringList &paths, const std::function<void()> &before,
-                           const std::function<void()> &after)
+void PictureStore::preload(const QStringList &paths, const std::function<void()> &warmUp)
 {
     if (m_worker)
         return;
     {
         QMutexLocker lock(&m_mutex);
-        for (const QString &path : paths)
-            m_pending.insert(path);
+        m_queue = paths;
     }
-    m_worker.reset(QThread::create([this, paths, before, after] { decodeAll(paths, before, after); }));
+    m_worker.reset(QThread::create([this, warmUp] { work(warmUp); }));
     m_worker->setObjectName(QStringLiteral("PictureStore"));
     m_worker->start(QThread::LowPriority);
 }
 
-void PictureStore::decodeAll(const QStringList &paths, const std::function<void()> &before,
-                             const std::function<void()> &after)
+void PictureStore::work(const std::function<void()> &warmUp)
 {
-    if (before)
-        before();
-    {
-        QMutexLocker lock(&m_mutex);
-        while (!m_gateOpen)
-            m_gateOpened.wait(&m_mutex);
+    if (warmUp)
+        warmUp();
+    QMutexLocker lock(&m_mutex);
+    m_warmedUp = true;
+    m_changed.wakeAll();
+    while (!m_gateOpen)
+        m_changed.wait(&m_mutex);
+    // From the back: the caller, who may help, needs the first ones first.
+    while (!m_stop && decodeNext(lock, true)) {
     }
-    for (const QString &path : paths) {
-        QImage image;
-        if (!m_stop) {
-            image = read(path);
-            // The form a pixmap keeps on a raster screen, so that taking
-            // the picture is only a copy.
-            if (image.hasAlphaChannel())
-                image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        }
-        QMutexLocker lock(&m_mutex);
-        if (!image.isNull())
-            m_images.insert(path, image);
-        m_pending.remove(path);
-        m_decoded.wakeAll();
-    }
-    if (after && !m_stop)
-        after();
+}
+
+bool PictureStore::decodeNext(QMutexLocker &lock, bool last)
+{
+    if (m_queue.isEmpty())
+        return false;
+    const QString path = last ? m_queue.takeLast() : m_queue.takeFirst();
+    m_decoding.insert(path);
+    lock.unlock();
+    QImage image = readForScreen(path);
+    lock.relock();
+    if (!image.isNull())
+        m_images.insert(path, image);
+    m_decoding.remove(path);
+    m_changed.wakeAll();
+    return true;
+}
+
+QImage PictureStore::readForScreen(const QString &path)
+{
+    QImage image = read(path);
+    if (image.hasAlphaChannel())
+        image = std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 void PictureStore::applicationCreated()
@@ -83,27 +90,47 @@ void PictureStore::applicationCreated()
 void PictureStore::openGate()
 {
     m_gateOpen = true;
-    m_gateOpened.wakeAll();
+    m_changed.wakeAll();
 }
 
-void PictureStore::waitFor(const QString &path)
+void PictureStore::waitForWarmUp()
 {
-    // Whoever asks for a picture has its application object.
-    if (m_pending.contains(path))
-        openGate();
-    while (m_pending.contains(path))
-        m_decoded.wait(&m_mutex);
+    QMutexLocker lock(&m_mutex);
+    if (!m_worker)
+        return;
+    openGate();
+    // The last picture is left for the worker, which takes it first once
+    // warm: the caller would otherwise be busy with it while the worker
+    // idles.
+    while (!m_warmedUp) {
+        if (m_queue.size() > 1)
+            decodeNext(lock, false);
+        else
+            m_changed.wait(&m_mutex);
+    }
 }
 
 QPixmap PictureStore::pixmap(const QString &path)
 {
     QImage image;
+    bool decoded = false;
     {
         QMutexLocker lock(&m_mutex);
-        waitFor(path);
-        image = m_images.take(path);
+        // Whoever asks for a picture has its application object.
+        if (m_worker)
+            openGate();
+        if (m_queue.removeOne(path)) {
+            // Not begun: decoding it here is sooner than waiting.
+            lock.unlock();
+            image = readForScreen(path);
+            decoded = true;
+        } else {
+            while (m_decoding.contains(path))
+                m_changed.wait(&m_mutex);
+            image = m_images.take(path);
+        }
     }
-    if (image.isNull())
+    if (image.isNull() && !decoded)
         image = read(path);
     return QPixmap::fromImage(std::move(image));
 }

@@ -15,19 +15,30 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMutex>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QUrl>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -129,8 +140,8 @@ class TestControls : public QObject
 private slots:
     void initTestCase();
     void picturesExistAtTheirSizes();
-    void pictureStoreWarmsUpAroundItsPictures_data();
-    void pictureStoreWarmsUpAroundItsPictures();
+    void pictureStoreSharesItsPicturesWithTheCaller_data();
+    void pictureStoreSharesItsPicturesWithTheCaller();
 
     void pushButtonTakesPictureSizeAndShowsNormal();
     void pushButtonMissingPicturesGiveZeroSize();
@@ -202,58 +213,113 @@ void TestControls::picturesExistAtTheirSizes()
     QVERIFY(QImage(QStringLiteral(":/images/BtnHideNormal.png")).width() <= 40);
 }
 
-// The start's worker: its warm-up before the pictures, each picture, then
-// the warm-up that comes after them (the fonts), all off the caller's thread.
-// The pictures wait until the application object exists (Qt's image reader
-// must not look up its plug-ins while that object is being built), or until
-// one is asked for.
-void TestControls::pictureStoreWarmsUpAroundItsPictures_data()
+#ifdef Q_OS_UNIX
+namespace {
+
+// Writes bytes into the named pipe at path once a reader has opened it;
+// false when none did within the time. A pipe lets the test see that a
+// picture is being read, and by whom: the reader blocks until written to.
+bool writeOnceRead(const QString &path, const QByteArray &bytes, int ms)
 {
-    QTest::addColumn<bool>("askForPicture");
-    QTest::newRow("let go by the application") << false;
-    QTest::newRow("let go by a picture asked for") << true;
+    QElapsedTimer timer;
+    timer.start();
+    const QByteArray name = QFile::encodeName(path);
+    int fd = -1;
+    while ((fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK)) < 0 && timer.elapsed() < ms)
+        QThread::msleep(5);
+    if (fd < 0)
+        return false;
+    ::fcntl(fd, F_SETFL, 0);
+    const bool written = ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    ::close(fd);
+    return written;
 }
 
-void TestControls::pictureStoreWarmsUpAroundItsPictures()
+// Lets a reader still blocked on the pipe go (it reads nothing), and
+// keeps later ones from blocking, so a failed test cannot hang.
+void releasePipe(const QString &path)
 {
-    QFETCH(bool, askForPicture);
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_RDWR | O_NONBLOCK);
+    ::unlink(name.constData());
+    if (fd >= 0)
+        ::close(fd);
+}
+
+} // namespace
+#endif
+
+// The start's worker warms up first, then decodes its pictures from the
+// last one back, and only once the application object exists. Meanwhile a
+// caller decodes what the worker has not begun: while it waits for the
+// warm-up (all but the last picture), or when it asks for a picture.
+void TestControls::pictureStoreSharesItsPicturesWithTheCaller_data()
+{
+    QTest::addColumn<QString>("caller");
+    QTest::newRow("waiting for the warm-up") << QStringLiteral("wait");
+    QTest::newRow("asking for the first picture") << QStringLiteral("ask");
+    QTest::newRow("none: the worker, once the application exists") << QString();
+}
+
+void TestControls::pictureStoreSharesItsPicturesWithTheCaller()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("needs named pipes");
+#else
+    QFETCH(QString, caller);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Picture.png"));
     QImage image(12, 7, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::red);
-    QVERIFY(image.save(path));
+    QByteArray png;
+    QBuffer buffer(&png);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+    const QString first = dir.filePath(QStringLiteral("First.png"));
+    const QString last = dir.filePath(QStringLiteral("Last.png"));
+    for (const QString &pipe : {first, last})
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
 
-    QMutex mutex;
-    QStringList steps;
-    QSemaphore warmed;
-    QSemaphore done;
-    const Qt::HANDLE caller = QThread::currentThreadId();
-    auto step = [&](const QString &name) {
-        QMutexLocker lock(&mutex);
-        steps << (QThread::currentThreadId() == caller ? name + QStringLiteral(" on the caller") : name);
-    };
+    QSemaphore warming;
+    QSemaphore warmUpMayEnd;
     PictureStore store;
-    store.preload({path}, [&] {
-        step(QStringLiteral("before"));
-        warmed.release();
-    }, [&] {
-        step(QStringLiteral("after"));
-        // Gone once `after` runs: the picture must have been decoded.
-        QFile::remove(path);
-        done.release();
+    store.preload({first, last}, [&] {
+        warming.release();
+        warmUpMayEnd.tryAcquire(1, 60000);
     });
-    QVERIFY(warmed.tryAcquire(1, 10000));
-    QVERIFY2(!done.tryAcquire(1, 200), "the pictures did not wait for the application object");
-    if (askForPicture) {
-        QCOMPARE(store.pixmap(path).size(), QSize(12, 7));
-        QVERIFY(done.tryAcquire(1, 10000));
+    QVERIFY(warming.tryAcquire(1, 10000));
+
+    QSize taken;
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        if (caller == QLatin1String("wait"))
+            store.waitForWarmUp();
+        taken = store.pixmap(first).size();
+    }));
+    // A failed check leaves no thread blocked on a pipe.
+    auto cleanup = qScopeGuard([&] {
+        warmUpMayEnd.release(10);
+        releasePipe(first);
+        releasePipe(last);
+        thread->wait();
+    });
+    if (!caller.isEmpty()) {
+        thread->start();
+        // Read while the worker is still warming up: by the caller.
+        QVERIFY2(writeOnceRead(first, png, 10000), "the caller did not decode the first picture");
+        QVERIFY2(!writeOnceRead(last, png, 300), "the caller took the worker's picture");
+        warmUpMayEnd.release();
+        QVERIFY2(writeOnceRead(last, png, 10000), "the worker did not decode the last picture");
+        QVERIFY2(!writeOnceRead(first, png, 300), "the worker decoded the caller's picture again");
     } else {
+        warmUpMayEnd.release();
+        QVERIFY2(!writeOnceRead(last, png, 300), "the pictures did not wait for the application object");
         store.applicationCreated();
-        QVERIFY(done.tryAcquire(1, 10000));
-        QCOMPARE(store.pixmap(path).size(), QSize(12, 7));
+        QVERIFY2(writeOnceRead(last, png, 10000), "the worker did not begin with the last picture");
+        QVERIFY2(writeOnceRead(first, png, 10000), "the worker did not decode the first picture");
+        thread->start();
     }
-    QMutexLocker lock(&mutex);
-    QCOMPARE(steps, QStringList({QStringLiteral("before"), QStringLiteral("after")}));
+    QVERIFY(thread->wait(10000));
+    QCOMPARE(taken, QSize(12, 7));
+    QCOMPARE(store.pixmap(last).size(), QSize(12, 7));
+#endif
 }
 
 void TestControls::pushButtonTakesPictureSizeAndShowsNormal()
