@@ -100,7 +100,7 @@ void tellSettingsProblems(AppMain &app, DialogMain &window)
 
 int main(int argc, char *argv[])
 {
-    ProcessHeap::shareOneHeap();
+    ProcessHeap::limitArenas();
     RasterOnlyDisplay::request();
     AppMain::registerResources();
     // The name places the settings (~/.local/share/AlmarikZenhar); fixed

@@ -6,9 +6,9 @@
 class ProcessHeap
 {
 public:
-    // One heap for all threads: what a short-lived thread frees stays
-    // usable by the others instead of resident in a heap of its own.
-    static void shareOneHeap();
+    // Two heaps: the main thread's, and one its few helper threads share,
+    // instead of one for every thread that ever allocates.
+    static void limitArenas();
 };
 
 #endif // PROCESSHEAP_H

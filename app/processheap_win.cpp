@@ -1,6 +1,6 @@
 #include "app/processheap.h"
 
-void ProcessHeap::shareOneHeap()
+void ProcessHeap::limitArenas()
 {
     // The Windows process heap is already one heap for all threads.
 }

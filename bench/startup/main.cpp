@@ -74,7 +74,7 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 {
     const bool shown = mode.endsWith("-shown");
     const bool idle = mode.endsWith("-idle");
-    ProcessHeap::shareOneHeap();
+    ProcessHeap::limitArenas();
     RasterOnlyDisplay::request();
     AppMain::registerResources();
     // As the program's own start does.
