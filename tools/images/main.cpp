@@ -13,6 +13,7 @@
 // AppIcon.png and the tray icon.
 
 #include "picturebook.h"
+#include "pngfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,11 +24,6 @@
 #include <QTextStream>
 
 namespace {
-
-// Qt's PNG writer maps quality 0 to zlib's strongest compression: the
-// pictures are compiled into the program and the icons installed, so
-// every byte saved is carried by every copy.
-constexpr int PngQuality = 0;
 
 bool writeQrc(const QString &qrcPath, const QString &imageDir, const QStringList &names)
 {
@@ -128,7 +124,7 @@ bool writeIconTheme(const QString &themeDir, const QString &appId)
             QPainter painter(&image);
             PictureBook::paintAppMark(painter, size, true);
         }
-        if (!image.save(hicolor.filePath(dir + QLatin1Char('/') + appId + QLatin1String(".png")), "PNG", PngQuality))
+        if (!PngFile::write(image, hicolor.filePath(dir + QLatin1Char('/') + appId + QLatin1String(".png"))))
             return false;
     }
     return true;
@@ -175,7 +171,7 @@ int main(int argc, char **argv)
     int failures = 0;
     for (const QString &name : names) {
         const QImage image = PictureBook::picture(name);
-        if (image.isNull() || !image.save(outDir + QLatin1Char('/') + name, "PNG", PngQuality)) {
+        if (!PngFile::write(image, outDir + QLatin1Char('/') + name)) {
             QTextStream(stderr) << "cannot write " << name << '\n';
             ++failures;
         }
