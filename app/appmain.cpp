@@ -2,6 +2,7 @@
 #include "app/rasteronlydisplay.h"
 
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 
 #include "core/configcipher.h"
@@ -67,13 +68,14 @@ void AppMain::preloadStart(PictureStore &pictures, bool minimized)
     QStringList paths;
     for (const QString &name : qAsConst(names))
         paths << QStringLiteral(":/images/") + name;
-    // The cipher first: the settings want it as soon as the application
-    // object exists. The font configuration is wanted by the first widget,
-    // also in a start to the tray.
-    pictures.preload(paths, [] {
-        ConfigCipher::warmUp();
-        FontConfiguration::warmUp();
-    });
+    // Two warm-ups beside the main thread, each on a thread of its own:
+    // the cipher's tables, wanted when the application object reads the
+    // settings, on a thread of Qt's pool (the application object waits for
+    // its jobs when it goes), and the font configuration, wanted by the
+    // first widget (also in a start to the tray), on the picture worker
+    // before its pictures.
+    QThreadPool::globalInstance()->start([] { ConfigCipher::warmUp(); });
+    pictures.preload(paths, [] { FontConfiguration::warmUp(); });
 }
 
 void AppMain::registerResources()

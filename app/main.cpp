@@ -109,8 +109,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("AlmarikZenhar"));
     const bool minimized = hasSwitch(argc, argv, "/minimized");
     // While the application object reads the settings and binds the
-    // plug-ins, a worker readies the cipher and reads the font
-    // configuration, then inflates the pictures the first screen shows.
+    // plug-ins, two helper threads ready the cipher and read the font
+    // configuration; the second then inflates the first screen's pictures.
     PictureStore pictures;
     AppMain::preloadStart(pictures, minimized);
     AppMain app(argc, argv, &pictures);

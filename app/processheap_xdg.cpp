@@ -13,10 +13,10 @@ void ProcessHeap::limitArenas()
     // of its own for the life of the process. The program's threads
     // allocate little (the start's picture worker, the desktop bus, the
     // sound player) while the program runs all day, so they share one
-    // arena. The main thread keeps its own: at the start the picture
-    // worker reads the font configuration and the cipher's tables, both
-    // made of many small blocks, while the main thread builds the window,
-    // and one lock for both would cost the start 3 to 5 ms.
+    // arena. The main thread keeps its own: at the start two of them read
+    // the font configuration and build the cipher's tables, both made of
+    // many small blocks, while the main thread builds the window, and one
+    // lock for all would cost the start 3 to 5 ms.
     mallopt(M_ARENA_MAX, 2);
 #endif
 }
