@@ -34,9 +34,9 @@ public:
     // Starts the worker: first `warmUp` (work that may run beside the
     // start, such as reading the font configuration), then the pictures
     // from the last one back, while a caller that helps takes them from
-    // the first one on: the largest belong at the end. Once only, and typically before the application object
-    // exists: the pictures wait for applicationCreated() (or for the
-    // caller to ask for one).
+    // the first one on: the largest belong at the end. Once only, and
+    // typically before the application object exists: the pictures wait
+    // for applicationCreated() (or for the caller to ask for one).
     void preload(const QStringList &paths, const std::function<void()> &warmUp = {});
     // Lets the worker read its pictures: Qt's image reader asks the
     // application object for its plug-in folders, which a thread must not
@@ -44,9 +44,9 @@ public:
     // object replaces it). A picture asked for lets the worker go too.
     void applicationCreated();
     // Returns once the worker's warm-up is done. Meanwhile the caller
-    // decodes the pictures the worker has not reached, in order, so the
-    // wait does work the start needs anyway. Call with the application
-    // object built.
+    // decodes the pictures the worker has not reached, in order and all
+    // but the last, so the wait does work the start needs anyway. Call
+    // with the application object built.
     void waitForWarmUp();
 
     // The picture, handed out once from the store (it leaves the store),
