@@ -12,20 +12,6 @@ AlmarikObject::AlmarikObject()
     for (int i = 0; i < zoneCount; ++i)
         m_zones.insert(QString::fromLatin1(zones[i].code),
                        ZoneTable{dayEntries + zones[i].first, zones[i].count, zones[i].firstJulianDay});
-
-    m_catalogue.reserve(placeCount);
-    for (int i = 0; i < placeCount; ++i) {
-        const PlaceRow &row = places[i];
-        AlmarikLocation place;
-        place.name = QString::fromUtf8(row.name);
-        place.zoneCode = QString::fromUtf8(row.zoneCode);
-        place.displayName = QString::fromUtf8(row.displayName);
-        place.latitude = row.latitude;
-        place.longitude = row.longitude;
-        place.source = QString::fromUtf8(row.source);
-        place.sourceUrl = QString::fromUtf8(row.sourceUrl);
-        m_catalogue.append(place);
-    }
 }
 
 AlmarikObject::~AlmarikObject() = default;
@@ -47,15 +33,24 @@ QString AlmarikObject::defaultLocation() const
 
 AlmarikLocation *AlmarikObject::location(const QString &name) const
 {
-    // The first record of that name wins ("Terusan" is in Sabah and in
-    // Sarawak; the Sabah one comes first).
-    for (const AlmarikLocation &place : m_catalogue) {
-        if (place.name == name) {
-            auto *copy = new AlmarikLocation(place);
-            if (copy->displayName.isEmpty())
-                copy->displayName = copy->name;
-            return copy;
-        }
+    // The rows are searched as they are compiled in: converting all of them
+    // up front cost every start a few hundred microseconds. The first
+    // record of that name wins ("Terusan" is in Sabah and in Sarawak; the
+    // Sabah one comes first).
+    const QByteArray wanted = name.toUtf8();
+    for (int i = 0; i < placeCount; ++i) {
+        const PlaceRow &row = places[i];
+        if (qstrcmp(row.name, wanted.constData()) != 0)
+            continue;
+        auto *place = new AlmarikLocation;
+        place->name = QString::fromUtf8(row.name);
+        place->zoneCode = QString::fromUtf8(row.zoneCode);
+        place->displayName = row.displayName && *row.displayName ? QString::fromUtf8(row.displayName) : place->name;
+        place->latitude = row.latitude;
+        place->longitude = row.longitude;
+        place->source = QString::fromUtf8(row.source);
+        place->sourceUrl = QString::fromUtf8(row.sourceUrl);
+        return place;
     }
     return nullptr;
 }

@@ -37,7 +37,6 @@ private:
     HijriTableLookup m_hijri;
     // The twelve month names, made once and shared by every day handed out.
     QString m_hijriMonthNames[13];
-    QList<AlmarikLocation> m_catalogue;
 };
 
 #endif // ALMARIKOBJECT_H
