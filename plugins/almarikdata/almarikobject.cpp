@@ -40,7 +40,7 @@ AlmarikLocation *AlmarikObject::location(const QString &name) const
     const QByteArray wanted = name.toUtf8();
     for (int i = 0; i < placeCount; ++i) {
         const PlaceRow &row = places[i];
-        if (qstrcmp(row.name, wanted.constData()) != 0)
+        if (wanted != row.name)
             continue;
         auto *place = new AlmarikLocation;
         place->name = QString::fromUtf8(row.name);

@@ -386,6 +386,7 @@ void TestAlmarikData::locationEdgeCases()
 
     QCOMPARE(m_api->location(QStringLiteral("kuala lumpur")), nullptr);
     QCOMPARE(m_api->location(QStringLiteral("Kuala Lumpur ")), nullptr);
+    QCOMPARE(m_api->location(QStringLiteral("Kuala Lumpur") + QChar(0) + QStringLiteral("x")), nullptr);
     QCOMPARE(m_api->location(QString()), nullptr);
     QCOMPARE(m_api->location(QStringLiteral("Tokyo")), nullptr);
     QCOMPARE(m_api->location(QStringLiteral("Search location...")), nullptr);
