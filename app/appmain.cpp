@@ -41,11 +41,19 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     m_uiContext.desktopNotifier = &desktopNotifier;
     m_uiContext.resumeWatcher = &resumeWatcher;
     m_uiContext.pictures = pictures;
-    // The window's first widget would read the font configuration itself
-    // if the worker has not yet done so; fontconfig then builds it twice.
-    // Waiting costs less: the wait decodes pictures the window needs.
-    if (pictures && !isRunning())
-        pictures->waitForWarmUp();
+    if (!isRunning()) {
+        // The window selects the stored place first thing; its days (for
+        // the user's own place, the default zone's, which give it its
+        // Hijri dates) are read now, while the worker may still be reading
+        // the font configuration.
+        almarikManager.readZoneAhead(config.useCustomPlace ? QString() : config.zone);
+        // The window's first widget would read the font configuration
+        // itself if the worker has not yet done so; fontconfig then builds
+        // it twice. Waiting costs less: the wait decodes pictures the
+        // window needs.
+        if (pictures)
+            pictures->waitForWarmUp();
+    }
     qCDebug(lcUi).noquote() << "Almarik Zenhar" << details.appVersion();
     qCDebug(lcUi).noquote() << "Build time:" << details.buildTime();
 }

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QHash>
 
+#include <utility>
+
 #include "core/calc/conventioncatalogue.h"
 #include "core/customplacetimes.h"
 #include "core/pluginbinder.h"
@@ -73,26 +75,56 @@ bool AlmarikManager::setZone(const QString &name, bool useDefaultIfEmpty)
     return true;
 }
 
-QVector<DailyTimes> AlmarikManager::tableDays(const QString &zoneCode) const
+void AlmarikManager::readZoneAhead(const QString &name)
+{
+    if (!m_api)
+        return;
+    AlmarikLocation *location = m_api->location(name.isEmpty() ? m_api->defaultLocation() : name);
+    if (!location)
+        return;
+    m_aheadZoneCode = location->zoneCode;
+    delete location;
+    m_aheadDays = readTableDays(m_aheadZoneCode);
+}
+
+QVector<DailyTimes> AlmarikManager::tableDays(const QString &zoneCode)
+{
+    if (!m_aheadDays.isEmpty() && zoneCode == m_aheadZoneCode) {
+        m_aheadZoneCode.clear();
+        return std::exchange(m_aheadDays, QVector<DailyTimes>());
+    }
+    return readTableDays(zoneCode);
+}
+
+QVector<DailyTimes> AlmarikManager::readTableDays(const QString &zoneCode) const
 {
     QList<AlmarikDay *> delivered;
     m_api->dayTimes(zoneCode, delivered);
-    QVector<DailyTimes> days;
-    days.reserve(delivered.size());
-    for (const AlmarikDay *source : qAsConst(delivered)) {
-        DailyTimes day;
-        day.day = source->day;
-        day.month = source->month;
-        day.year = source->year;
-        day.dayOfWeek = QDate(source->year, source->month, source->day).dayOfWeek() % 7;
-        day.hijriDay = source->hijriDay;
-        day.hijriMonthName = source->hijriMonthName;
-        day.hijriYear = source->hijriYear;
+    QVector<DailyTimes> days(delivered.size());
+    DailyTimes *day = days.data();
+    int dayOfWeek = -1;
+    const AlmarikDay *previous = nullptr;
+    for (AlmarikDay *source : qAsConst(delivered)) {
+        day->day = source->day;
+        day->month = source->month;
+        day->year = source->year;
+        // Counted on from the day before when it is the next date; a date
+        // of its own otherwise.
+        if (previous && source->year == previous->year && source->month == previous->month
+                && source->day == previous->day + 1)
+            dayOfWeek = (dayOfWeek + 1) % 7;
+        else
+            dayOfWeek = QDate(source->year, source->month, source->day).dayOfWeek() % 7;
+        day->dayOfWeek = dayOfWeek;
+        day->hijriDay = source->hijriDay;
+        day->hijriMonthName = std::move(source->hijriMonthName);
+        day->hijriYear = source->hijriYear;
         for (int slot = 0; slot < PrayerSlotCount; ++slot) {
-            day.times[slot][0] = source->times[slot][0];
-            day.times[slot][1] = source->times[slot][1];
+            day->times[slot][0] = source->times[slot][0];
+            day->times[slot][1] = source->times[slot][1];
         }
-        days.append(day);
+        previous = source;
+        ++day;
     }
     qDeleteAll(delivered);
     return days;

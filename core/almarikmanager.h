@@ -38,6 +38,11 @@ public:
     // instead so that the times are not blank, and says so. The stored
     // setting is left for the user to change.
     ZoneChoice selectStoredZone(const QString &name);
+    // Reads ahead the days of the zone that setZone(name, true) would
+    // select (the default zone for an empty name), so that the read can
+    // be done while the caller would otherwise wait; the next selection
+    // that needs that zone's days takes them instead of reading them.
+    void readZoneAhead(const QString &name);
 
     // Selects the user's own place: its days over the tables' date range
     // are computed here (CustomPlaceTimes), with the Hijri dates of the
@@ -97,8 +102,10 @@ signals:
     void updated();
 
 private:
-    // The zone's days as the plug-in delivers them.
-    QVector<DailyTimes> tableDays(const QString &zoneCode) const;
+    // The zone's days as the plug-in delivers them, or as they were read
+    // ahead.
+    QVector<DailyTimes> tableDays(const QString &zoneCode);
+    QVector<DailyTimes> readTableDays(const QString &zoneCode) const;
     // Moves the days of the selected place abroad by `adjustments`; false
     // (days untouched) when a day cannot be computed.
     bool adjustAbroadDays(QVector<DailyTimes> &days, const PlaceAdjustments &adjustments) const;
@@ -111,6 +118,9 @@ private:
     DataProvenance m_provenance;
     QString m_customConvention;   // empty while a zone is selected
     PlaceAdjustments m_abroadAdjustments;
+    // The days read ahead, until a selection takes them.
+    QString m_aheadZoneCode;
+    QVector<DailyTimes> m_aheadDays;
 };
 
 #endif // ALMARIKMANAGER_H

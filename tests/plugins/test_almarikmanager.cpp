@@ -1,6 +1,8 @@
 // AlmarikManager with the real timetable plug-in, with stand-ins for the
 // cases the shipped data does not have, and without any plug-in.
 
+#include <algorithm>
+
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -41,6 +43,8 @@ private slots:
     void emptyNameWithoutDefaultKeepsZone();
     void unknownNameKeepsZone();
     void zoneChangeReloadsDays();
+    void zoneReadAhead_data();
+    void zoneReadAhead();
     void timesOfDay();
     void timesOfDayOutsideTheTable();
     void timesOfMonth();
@@ -153,6 +157,41 @@ void TestAlmarikManager::zoneChangeReloadsDays()
     QCOMPARE(again.timeText(Subuh), kl.timeText(Subuh));
 }
 
+void TestAlmarikManager::zoneReadAhead_data()
+{
+    QTest::addColumn<QString>("ahead");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("the zone selected") << "Kota Kinabalu" << "Kota Kinabalu";
+    QTest::newRow("another zone") << "Kota Kinabalu" << "Kuala Lumpur";
+    QTest::newRow("the default zone") << "" << "";
+    QTest::newRow("an unknown place") << "Atlantis" << "Kuching";
+}
+
+// Days read ahead serve only the zone they were read for, once.
+void TestAlmarikManager::zoneReadAhead()
+{
+    QFETCH(QString, ahead);
+    QFETCH(QString, selected);
+    AlmarikManager plain;
+    QVERIFY(plain.setZone(selected, true));
+    AlmarikManager manager;
+    manager.readZoneAhead(ahead);
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(manager.setZone(selected, true));
+        QCOMPARE(manager.zoneName(), plain.zoneName());
+        const QVector<DailyTimes> &days = manager.days();
+        QCOMPARE(days.size(), plain.days().size());
+        for (int i = 0; i < days.size(); ++i) {
+            const DailyTimes &want = plain.days().at(i);
+            QCOMPARE(QDate(days[i].year, days[i].month, days[i].day), QDate(want.year, want.month, want.day));
+            QCOMPARE(days[i].hijriMonthName, want.hijriMonthName);
+            QVERIFY(std::equal(&days[i].times[0][0], &days[i].times[0][0] + 2 * PrayerSlotCount, &want.times[0][0]));
+        }
+        // A later selection reads its days itself.
+        QVERIFY(manager.setZone(QStringLiteral("Ipoh"), false));
+    }
+}
+
 void TestAlmarikManager::timesOfDay()
 {
     AlmarikManager manager;
@@ -255,12 +294,9 @@ void TestAlmarikManager::dayOfWeek()
     QVERIFY(manager.timesOfDay(5, 1, 2026, out));
     QCOMPARE(out.dayOfWeek, 1);
     // Every stored day agrees with the calendar.
-    for (int month = 1; month <= 12; ++month) {
-        QList<DailyTimes> days;
-        QVERIFY(manager.timesOfMonth(month, 2027, days));
-        for (const DailyTimes &day : qAsConst(days))
-            QCOMPARE(day.dayOfWeek, QDate(day.year, day.month, day.day).dayOfWeek() % 7);
-    }
+    QVERIFY(manager.days().size() > 365);
+    for (const DailyTimes &day : manager.days())
+        QCOMPARE(day.dayOfWeek, QDate(day.year, day.month, day.day).dayOfWeek() % 7);
 }
 
 void TestAlmarikManager::zoneDetails()
@@ -404,6 +440,7 @@ void TestAlmarikManager::daysInAnyOrder()
         for (const DailyTimes &day : found) {
             days << day.day;
             QCOMPARE(day.month, expected.month);
+            QCOMPARE(day.dayOfWeek, QDate(day.year, day.month, day.day).dayOfWeek() % 7);
             const int index = int(QDate(2026, 2, 28).daysTo(QDate(2026, day.month, day.day)));
             QCOMPARE(day.times[Isyak][1], 10 * index + Isyak);
         }
