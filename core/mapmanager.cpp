@@ -6,10 +6,19 @@
 MapManager::MapManager(QObject *parent)
     : QObject(parent)
 {
-    m_api = PluginBinder::bind<IMapObject>(QStringLiteral("Geolvin"), "Map data version:");
+}
+
+IMapObject *MapManager::api() const
+{
+    if (!m_bindTried) {
+        m_bindTried = true;
+        m_api = PluginBinder::bind<IMapObject>(QStringLiteral("Geolvin"), "Map data version:");
+    }
+    return m_api;
 }
 
 QString MapManager::version() const
 {
-    return m_api ? m_api->version() : QString();
+    IMapObject *const bound = api();
+    return bound ? bound->version() : QString();
 }

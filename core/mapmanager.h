@@ -7,6 +7,7 @@
 class IMapObject;
 
 // Client of the location data plug-in; the program shows its version.
+// The plug-in is bound when first asked for, not at start.
 class MapManager : public QObject
 {
     Q_OBJECT
@@ -14,10 +15,13 @@ public:
     explicit MapManager(QObject *parent = nullptr);
 
     QString version() const;
-    bool isBound() const { return m_api != nullptr; }
+    bool isBound() const { return api() != nullptr; }
 
 private:
-    IMapObject *m_api = nullptr;
+    IMapObject *api() const;
+
+    mutable IMapObject *m_api = nullptr;
+    mutable bool m_bindTried = false;
 };
 
 #endif // MAPMANAGER_H
