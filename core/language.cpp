@@ -118,9 +118,14 @@ bool Language::load(bool notify)
     m_fellBack = fallBack;
     m_requested = m_config.language;
     // The table is deliberately not cleared: a catalogue that lacks a key
-    // leaves the text of the previously loaded catalogue in force.
-    for (auto it = entries.cbegin(); it != entries.cend(); ++it)
-        m_table.insert(it.key(), it.value());
+    // leaves the text of the previously loaded catalogue in force. The
+    // first catalogue is the table.
+    if (m_table.isEmpty()) {
+        m_table.swap(entries);
+    } else {
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it)
+            m_table.insert(it.key(), it.value());
+    }
 
     if (notify)
         emit updated();
