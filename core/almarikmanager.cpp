@@ -89,10 +89,12 @@ void AlmarikManager::readZoneAhead(const QString &name)
 
 QVector<DailyTimes> AlmarikManager::tableDays(const QString &zoneCode)
 {
-    if (!m_aheadDays.isEmpty() && zoneCode == m_aheadZoneCode) {
-        m_aheadZoneCode.clear();
-        return std::exchange(m_aheadDays, QVector<DailyTimes>());
-    }
+    // Days read ahead serve the next read only, and only for their zone:
+    // a start that selects another place does not keep them.
+    const QString aheadZoneCode = std::exchange(m_aheadZoneCode, QString());
+    QVector<DailyTimes> ahead = std::exchange(m_aheadDays, QVector<DailyTimes>());
+    if (!ahead.isEmpty() && zoneCode == aheadZoneCode)
+        return ahead;
     return readTableDays(zoneCode);
 }
 

@@ -40,8 +40,8 @@ public:
     ZoneChoice selectStoredZone(const QString &name);
     // Reads ahead the days of the zone that setZone(name, true) would
     // select (the default zone for an empty name), so that the read can
-    // be done while the caller would otherwise wait; the next selection
-    // that needs that zone's days takes them instead of reading them.
+    // be done while the caller would otherwise wait. The next selection
+    // takes them if it is of that zone, and drops them otherwise.
     void readZoneAhead(const QString &name);
 
     // Selects the user's own place: its days over the tables' date range
@@ -118,7 +118,7 @@ private:
     DataProvenance m_provenance;
     QString m_customConvention;   // empty while a zone is selected
     PlaceAdjustments m_abroadAdjustments;
-    // The days read ahead, until a selection takes them.
+    // The days read ahead, until the next selection.
     QString m_aheadZoneCode;
     QVector<DailyTimes> m_aheadDays;
 };

@@ -167,7 +167,7 @@ void TestAlmarikManager::zoneReadAhead_data()
     QTest::newRow("an unknown place") << "Atlantis" << "Kuching";
 }
 
-// Days read ahead serve only the zone they were read for, once.
+// Days read ahead serve only the zone they were read for.
 void TestAlmarikManager::zoneReadAhead()
 {
     QFETCH(QString, ahead);
