@@ -40,6 +40,7 @@ AppMain::AppMain(int &argc, char **argv, PictureStore *pictures)
     m_uiContext.soundPlayer = &soundPlayer;
     m_uiContext.desktopNotifier = &desktopNotifier;
     m_uiContext.resumeWatcher = &resumeWatcher;
+    m_uiContext.clockSetWatcher = &clockSetWatcher;
     m_uiContext.pictures = pictures;
     if (!isRunning()) {
         // The window selects the stored place first thing; its days (for
@@ -142,9 +143,10 @@ void AppMain::startServices()
     if (m_servicesStarted)
         return;
     m_servicesStarted = true;
-    qCDebug(lcInstance) << "up: serving later starts and watching for resume";
+    qCDebug(lcInstance) << "up: serving later starts and watching for resume and clock changes";
     listenForMessages();
     resumeWatcher.start();
+    clockSetWatcher.start();
 }
 
 void AppMain::showSplash(QWidget *parent)

@@ -10,6 +10,7 @@
 #include "app/systemresumewatcher.h"
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
+#include "core/clocksetwatcher.h"
 #include "core/configsaver.h"
 #include "core/applicationinformation.h"
 #include "core/language.h"
@@ -71,6 +72,7 @@ public:
     DesktopNotifier desktopNotifier;
     // Watches from startServicesWhenUp() on.
     SystemResumeWatcher resumeWatcher;
+    ClockSetWatcher clockSetWatcher;
     ApplicationInformation details;
 
 protected:

@@ -18,7 +18,8 @@
 // a monotonic timer moved and notes the system time zone: a clock set by
 // hand or by the network, a resume from suspend (the monotonic timer stands
 // still meanwhile) and a time-zone change are reported by clockChanged().
-// fire() ticks at once and re-arms; it is what a resume notice calls.
+// fire() ticks at once and re-arms; it is what the notices of a resume and
+// of the clock being set call.
 class MinuteClock : public QObject
 {
     Q_OBJECT

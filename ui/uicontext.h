@@ -6,6 +6,7 @@ class AbstractSoundPlayer;
 class AlmarikManager;
 class AppConfig;
 class ApplicationInformation;
+class ClockSetWatcher;
 class Language;
 class MapManager;
 class PictureStore;
@@ -13,11 +14,11 @@ class ResumeWatcher;
 
 // What the windows work with: the settings, the catalogue, the timetable
 // and map clients, the program's details, the sound player, the desktop's
-// notification service and the watch for resume from suspend. The
-// application object owns them for the whole run and hands this to the
-// main window, which hands it on to its pages, panels and dialogs; a test
-// fills it with its own parts (fakes for the sound device, the
-// notification service and the resume watch).
+// notification service and the watches for resume from suspend and for
+// the clock being set. The application object owns them for the whole run
+// and hands this to the main window, which hands it on to its pages,
+// panels and dialogs; a test fills it with its own parts (fakes for the
+// sound device, the notification service and the watches).
 struct UiContext {
     AppConfig *config = nullptr;
     Language *language = nullptr;
@@ -29,6 +30,9 @@ struct UiContext {
     // Null: nothing tells of a resume; the minute clock's next tick
     // catches up.
     ResumeWatcher *resumeWatcher = nullptr;
+    // Null: nothing tells of a clock set by hand or by a time server; the
+    // minute clock's next tick notices it.
+    ClockSetWatcher *clockSetWatcher = nullptr;
     // Pictures decoded ahead at start; null reads each when asked for.
     PictureStore *pictures = nullptr;
 };

@@ -41,6 +41,7 @@
 #include "ui/main/abstractsoundplayer.h"
 #include "ui/main/dialogmain.h"
 #include "ui/main/resumewatcher.h"
+#include "core/clocksetwatcher.h"
 #include "core/minuteclock.h"
 #include "ui/pages/pageabout.h"
 #include "ui/pages/pagecalendar.h"
@@ -226,7 +227,8 @@ private slots:
     void missingSoundModuleIsASoundFailure();
     void startMinimizedWithAndWithoutTray();
     void trayIconComesAfterTheWindow();
-    void resumeTicksTheClock();
+    void resumeAndClockSetTickTheClock_data();
+    void resumeAndClockSetTickTheClock();
     void dragging();
     void notifierPlaysTheSlotSound();
     void showNoticeWithFakes_data();
@@ -1204,20 +1206,34 @@ void TestMainWindow::missingSoundModuleIsASoundFailure()
     QCOMPARE(desktop.shown.at(1).body, appLanguage()->text(QStringLiteral("Sound.Failed")).arg(player.loadError()));
 }
 
-// A wake-up from suspend ticks the minute clock at once and re-arms it
-// from the wall clock (its armed wait stood still during the sleep).
-void TestMainWindow::resumeTicksTheClock()
+void TestMainWindow::resumeAndClockSetTickTheClock_data()
 {
-    ResumeWatcher watcher;
+    QTest::addColumn<bool>("resume");
+    QTest::newRow("resume from suspend") << true;
+    QTest::newRow("clock set") << false;
+}
+
+// A wake-up from suspend, or the system clock being set, ticks the minute
+// clock at once and re-arms it from the wall clock (its armed wait stood
+// still during the sleep, or now ends at the wrong moment).
+void TestMainWindow::resumeAndClockSetTickTheClock()
+{
+    QFETCH(bool, resume);
+    ResumeWatcher resumeWatcher;
+    ClockSetWatcher clockSetWatcher;
     FakeSoundPlayer player;
     UiContext ctx = appMain()->uiContext();
-    ctx.resumeWatcher = &watcher;
+    ctx.resumeWatcher = &resumeWatcher;
+    ctx.clockSetWatcher = &clockSetWatcher;
     ctx.soundPlayer = &player;
     TrayWindow window(true, ctx);
     NextPrayerWatch *watch = window.page<PageHome>()->nextPrayerWatch();
     QSignalSpy refreshed(watch, &NextPrayerWatch::changed);
     QVERIFY(!window.timer()->isActive());
-    emit watcher.resumed();
+    if (resume)
+        emit resumeWatcher.resumed();
+    else
+        emit clockSetWatcher.clockSet();
     QVERIFY(window.timer()->isActive());
     QVERIFY(window.timer()->interval() <= 60000 + MinuteClock::SlackMilliseconds);
     // The tick also refreshes the countdown, which keeps no timer of its

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "core/appconfig.h"
+#include "core/clocksetwatcher.h"
 #include "core/dailytimes.h"
 #include "core/language.h"
 #include "core/minuteclock.h"
@@ -70,6 +71,7 @@ private slots:
     void clockDrivesTheNotifier();
     void clockNoticesJumpsAndZoneChanges_data();
     void clockNoticesJumpsAndZoneChanges();
+    void clockSetIsWatched();
 
 private:
     PrayerNotifier makeNotifier();
@@ -981,6 +983,21 @@ void TestNotifier::clockNoticesJumpsAndZoneChanges()
     clock.fire();
     QCOMPARE(changes.size(), changed ? 1 : 0);
     QCOMPARE(clock.timer()->interval(), 60000);
+}
+
+// The system's notice of a clock set is had without any service; the
+// watch wakes nothing until the clock is set (no clock is set here: that
+// would move the machine's).
+void TestNotifier::clockSetIsWatched()
+{
+    ClockSetWatcher watcher;
+    QSignalSpy sets(&watcher, &ClockSetWatcher::clockSet);
+    QVERIFY(!watcher.isWatching());
+    QVERIFY(watcher.start());
+    QVERIFY(watcher.isWatching());
+    QVERIFY(watcher.start());
+    QCoreApplication::processEvents();
+    QCOMPARE(sets.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestNotifier)

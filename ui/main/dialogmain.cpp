@@ -21,6 +21,7 @@
 #include "core/almarikmanager.h"
 #include "core/appconfig.h"
 #include "core/applicationinformation.h"
+#include "core/clocksetwatcher.h"
 #include "core/coveragenotice.h"
 #include "core/language.h"
 #include "core/minuteclock.h"
@@ -246,7 +247,9 @@ bool DialogMain::eventFilter(QObject *object, QEvent *event)
 void DialogMain::createClock()
 {
     // Due times change once a minute: the clock wakes the program at each
-    // minute boundary and at a resume from suspend, nothing in between.
+    // minute boundary, at a resume from suspend and when the system clock
+    // is set (its armed wait then ends at the wrong moment), nothing in
+    // between.
     m_notifier.start(QDateTime::currentDateTime());
     m_clock = new MinuteClock(MinuteClock::systemSource(), this);
     connect(m_clock, &MinuteClock::ticked, this, [this](const QDateTime &now) {
@@ -258,6 +261,8 @@ void DialogMain::createClock()
     m_clock->start();
     if (m_ctx.resumeWatcher)
         connect(m_ctx.resumeWatcher, &ResumeWatcher::resumed, m_clock, &MinuteClock::fire);
+    if (m_ctx.clockSetWatcher)
+        connect(m_ctx.clockSetWatcher, &ClockSetWatcher::clockSet, m_clock, &MinuteClock::fire);
 }
 
 QTimer *DialogMain::timer() const

@@ -1,0 +1,74 @@
+#include "core/clocksetwatcher.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <ctime>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include "core/logcategories.h"
+
+namespace {
+
+// Armed for a moment the clock does not reach (the kernel caps it at its
+// own largest time): the timer never expires, it is only ever cancelled.
+bool armForCancel(int fd)
+{
+    itimerspec spec {};
+    spec.it_value.tv_sec = static_cast<time_t>(INT32_MAX) * 4;
+    return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+}
+
+} // namespace
+
+struct ClockSetWatcher::Private {
+    int fd = -1;
+    std::unique_ptr<QSocketNotifier> notifier;
+
+    ~Private()
+    {
+        notifier.reset();
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+ClockSetWatcher::ClockSetWatcher(QObject *parent)
+    : QObject(parent)
+    , d(new Private)
+{
+}
+
+ClockSetWatcher::~ClockSetWatcher() = default;
+
+bool ClockSetWatcher::start()
+{
+    if (m_started)
+        return m_watching;
+    m_started = true;
+    d->fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (d->fd < 0 || !armForCancel(d->fd)) {
+        qCWarning(lcNotifier) << "a clock set by hand or by a time server is only seen at the next minute:"
+                              << std::strerror(errno);
+        return false;
+    }
+    d->notifier.reset(new QSocketNotifier(d->fd, QSocketNotifier::Read));
+    connect(d->notifier.get(), &QSocketNotifier::activated, this, [this] {
+        std::uint64_t expirations = 0;
+        const bool cancelled = ::read(d->fd, &expirations, sizeof expirations) < 0 && errno == ECANCELED;
+        // A cancelled timer stays cancelled (and readable) until armed
+        // again.
+        if (!armForCancel(d->fd)) {
+            qCWarning(lcNotifier) << "the clock is no longer watched:" << std::strerror(errno);
+            d->notifier->setEnabled(false);
+            m_watching = false;
+        }
+        if (cancelled)
+            emit clockSet();
+    });
+    m_watching = true;
+    return true;
+}
