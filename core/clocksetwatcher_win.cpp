@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-// Windows sends WM_TIMECHANGE to every top-level window when the time or
-// the time zone is set; the filter sees it on its way to any of the
-// program's windows (the main window is one even while hidden).
+// Windows sends WM_TIMECHANGE to every top-level window when the system
+// time is set; the filter sees it on its way to any of the program's
+// windows (the main window is one even while hidden).
 struct ClockSetWatcher::Private : QAbstractNativeEventFilter {
     ClockSetWatcher *owner = nullptr;
     bool installed = false;
