@@ -51,8 +51,9 @@ bool ClockSetWatcher::start()
     m_started = true;
     d->fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (d->fd < 0 || !armForCancel(d->fd)) {
+        const int error = errno;
         qCWarning(lcNotifier) << "a clock set by hand or by a time server is only seen at the next minute:"
-                              << std::strerror(errno);
+                              << std::strerror(error);
         return false;
     }
     d->notifier.reset(new QSocketNotifier(d->fd, QSocketNotifier::Read));
@@ -62,7 +63,8 @@ bool ClockSetWatcher::start()
         // A cancelled timer stays cancelled (and readable) until armed
         // again.
         if (!armForCancel(d->fd)) {
-            qCWarning(lcNotifier) << "the clock is no longer watched:" << std::strerror(errno);
+            const int error = errno;
+            qCWarning(lcNotifier) << "the clock is no longer watched:" << std::strerror(error);
             d->notifier->setEnabled(false);
             m_watching = false;
         }
