@@ -22,7 +22,7 @@ struct ClockSetWatcher::Private : QAbstractNativeEventFilter {
     }
 };
 
-ClockSetWatcher::ClockSetWatcher(QObject *parent)
+ClockSetWatcher::ClockSetWatcher(const QString &, QObject *parent)
     : QObject(parent)
     , d(new Private)
 {

@@ -1,6 +1,8 @@
 #include "core/clocksetwatcher.h"
 
+#include <QFileSystemWatcher>
 #include <QSocketNotifier>
+#include <QTimeZone>
 
 #include <cerrno>
 #include <cstdint>
@@ -27,6 +29,29 @@ bool armForCancel(int fd)
 struct ClockSetWatcher::Private {
     int fd = -1;
     std::unique_ptr<QSocketNotifier> notifier;
+    QString zoneFolder;
+    QByteArray zoneId;
+    std::unique_ptr<QFileSystemWatcher> zoneWatcher;
+
+    // Notes the zone, and tells the owner when a change in the folder
+    // brings another one.
+    void watchZone(ClockSetWatcher *owner)
+    {
+        zoneId = QTimeZone::systemTimeZoneId();
+        zoneWatcher.reset(new QFileSystemWatcher);
+        if (!zoneWatcher->addPath(zoneFolder)) {
+            qCWarning(lcNotifier).noquote() << "a time-zone change is only seen at the next minute: cannot watch"
+                                            << zoneFolder;
+            return;
+        }
+        QObject::connect(zoneWatcher.get(), &QFileSystemWatcher::directoryChanged, owner, [this, owner] {
+            const QByteArray id = QTimeZone::systemTimeZoneId();
+            if (id == zoneId)
+                return;
+            zoneId = id;
+            emit owner->clockSet();
+        });
+    }
 
     ~Private()
     {
@@ -36,10 +61,11 @@ struct ClockSetWatcher::Private {
     }
 };
 
-ClockSetWatcher::ClockSetWatcher(QObject *parent)
+ClockSetWatcher::ClockSetWatcher(const QString &zoneFolder, QObject *parent)
     : QObject(parent)
     , d(new Private)
 {
+    d->zoneFolder = zoneFolder.isEmpty() ? QStringLiteral("/etc") : zoneFolder;
 }
 
 ClockSetWatcher::~ClockSetWatcher() = default;
@@ -49,6 +75,7 @@ bool ClockSetWatcher::start()
     if (m_started)
         return m_watching;
     m_started = true;
+    d->watchZone(this);
     d->fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (d->fd < 0 || !armForCancel(d->fd)) {
         const int error = errno;
@@ -74,3 +101,4 @@ bool ClockSetWatcher::start()
     m_watching = true;
     return true;
 }
+

@@ -72,6 +72,10 @@ private slots:
     void clockNoticesJumpsAndZoneChanges_data();
     void clockNoticesJumpsAndZoneChanges();
     void clockSetIsWatched();
+#ifndef Q_OS_WIN
+    void zoneChangeIsTold_data();
+    void zoneChangeIsTold();
+#endif
 
 private:
     PrayerNotifier makeNotifier();
@@ -999,6 +1003,51 @@ void TestNotifier::clockSetIsWatched()
     QCoreApplication::processEvents();
     QCOMPARE(sets.size(), 0);
 }
+
+#ifndef Q_OS_WIN
+void TestNotifier::zoneChangeIsTold_data()
+{
+    QTest::addColumn<QByteArray>("zoneAfter");
+    QTest::addColumn<int>("told");
+    QTest::newRow("setting rewritten, same zone") << QByteArray("Asia/Kuala_Lumpur") << 0;
+    QTest::newRow("another zone") << QByteArray("Asia/Jakarta") << 1;
+}
+
+// A change in the folder of the system's time-zone setting is told when
+// the zone it gives is another (the zone is read as the program reads it;
+// here from TZ, which Qt reads first).
+void TestNotifier::zoneChangeIsTold()
+{
+    QFETCH(QByteArray, zoneAfter);
+    QFETCH(int, told);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    const QByteArray savedZone = qgetenv("TZ");
+    auto restoreZone = qScopeGuard([&] {
+        if (hadZone)
+            qputenv("TZ", savedZone);
+        else
+            qunsetenv("TZ");
+    });
+    qputenv("TZ", "Asia/Kuala_Lumpur");
+    ClockSetWatcher watcher(folder.path());
+    QSignalSpy sets(&watcher, &ClockSetWatcher::clockSet);
+    QVERIFY(watcher.start());
+
+    qputenv("TZ", zoneAfter);
+    // Replaced as a whole, as the system's setting is.
+    QFile written(folder.filePath(QStringLiteral("localtime.new")));
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.close();
+    QVERIFY(QFile::rename(written.fileName(), folder.filePath(QStringLiteral("localtime"))));
+    if (told)
+        QTRY_COMPARE_WITH_TIMEOUT(sets.size(), told, 5000);
+    else
+        QTest::qWait(300);
+    QCOMPARE(sets.size(), told);
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestNotifier)
 #include "test_notifier.moc"
