@@ -8,8 +8,8 @@
 // Tells when the local clock is set: the system's wall clock by hand, by a
 // time server that steps it or on a resume from suspend, or the system's
 // time zone changed. A wait armed from the wall clock (the minute clock's)
-// then ends at the wrong moment, up to a minute off, and the times shown
-// are an hour off until the next tick; told at once, the minute clock
+// then ends at the wrong moment, up to a minute off, or what is shown goes
+// by the old zone until the next tick; told at once, the minute clock
 // ticks and re-arms.
 //
 // On Linux the kernel cancels a realtime timer armed to be cancelled when
