@@ -19,9 +19,9 @@ namespace {
 // own largest time): the timer never expires, it is only ever cancelled.
 bool armForCancel(int fd)
 {
-    itimerspec spec {};
-    spec.it_value.tv_sec = static_cast<time_t>(INT32_MAX) * 4;
-    return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr) == 0;
+    itimerspec expiry {};
+    expiry.it_value.tv_sec = static_cast<time_t>(INT32_MAX) * 4;
+    return timerfd_settime(fd, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &expiry, nullptr) == 0;
 }
 
 } // namespace
