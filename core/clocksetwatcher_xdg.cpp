@@ -15,8 +15,8 @@
 
 namespace {
 
-// Armed for a moment the clock does not reach (the kernel caps it at its
-// own largest time): the timer never expires, it is only ever cancelled.
+// Armed for a moment in the twenty-third century (the year 2242): the
+// timer never expires, it is only ever cancelled.
 bool armForCancel(int fd)
 {
     itimerspec expiry {};
@@ -101,4 +101,3 @@ bool ClockSetWatcher::start()
     m_watching = true;
     return true;
 }
-

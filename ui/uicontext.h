@@ -30,8 +30,8 @@ struct UiContext {
     // Null: nothing tells of a resume; the minute clock's next tick
     // catches up.
     ResumeWatcher *resumeWatcher = nullptr;
-    // Null: nothing tells of a clock set by hand or by a time server; the
-    // minute clock's next tick notices it.
+    // Null: nothing tells of the clock being set or of a new time zone;
+    // the minute clock's next tick notices either.
     ClockSetWatcher *clockSetWatcher = nullptr;
     // Pictures decoded ahead at start; null reads each when asked for.
     PictureStore *pictures = nullptr;
