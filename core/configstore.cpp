@@ -384,7 +384,10 @@ ConfigStore::LoadStatus ConfigStore::loadFile(AppConfig &config)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileSize)
         return LoadStatus::Unreadable;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // What the file holds (within the cap, checked above) and one byte
+    // more, so that a file grown past the cap since is still refused; not
+    // a buffer of the cap's size at every start.
+    const QByteArray bytes = file.read(file.size() + 1);
     file.close();
     if (bytes.size() > MaxFileSize)
         return LoadStatus::Unreadable;

@@ -104,7 +104,10 @@ bool Language::load(bool notify)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.read(MaxCatalogueBytes + 1);
+    // Only what the file holds, and one byte past the cap to tell it was
+    // too long: reading the cap itself would allocate its two megabytes at
+    // every start for a catalogue of thirty kilobytes.
+    const QByteArray bytes = file.read(qBound<qint64>(0, file.size(), MaxCatalogueBytes) + 1);
     file.close();
 
     // The whole document is parsed before anything is touched, so a broken
