@@ -127,7 +127,7 @@ private:
 // past the start has run) and exits.
 inline void countIdle(int seconds)
 {
-    QTimer::singleShot(1000, [seconds] {
+    QTimer::singleShot(2000, [seconds] {
         const QMap<QString, long> before = contextSwitchesByThread();
         QTimer::singleShot(seconds * 1000, [before, seconds] {
             const double perMinute = contextSwitchesBetween(before, contextSwitchesByThread()) * 60.0 / seconds;
