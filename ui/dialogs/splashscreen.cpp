@@ -38,6 +38,7 @@ SplashScreen::SplashScreen(const UiContext &ctx, QWidget *mainWindow)
 {
     setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint | Qt::Tool);
+    setAttribute(Qt::WA_DeleteOnClose);
 
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(56, 133, 161));

@@ -12,7 +12,8 @@ class QLabel;
 // over about 0.4 s (six ticks of 70 ms) and closes as soon as it is fully
 // opaque; meanwhile the main window is kept fully transparent, and it gets
 // its opacity back when the splash closes, even if it is hidden in the
-// tray.
+// tray. Closed, it deletes itself: its window and labels would otherwise
+// stay in memory for the rest of the run.
 //
 // The constructor builds, centres and starts the fade; the owner shows it.
 class SplashScreen : public QWidget
