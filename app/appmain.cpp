@@ -92,13 +92,12 @@ void AppMain::registerResources()
     registerAlmarikResources();
 }
 
-DialogMain *AppMain::createMainWindow()
+void AppMain::showMainWindow(DialogMain &window, bool minimized)
 {
-    auto *window = new DialogMain(m_uiContext);
     // The splash fades in while the window is still hidden.
     if (config.showSplashScreen)
-        showSplash(window);
-    return window;
+        showSplash(&window);
+    window.showAtStart(minimized);
 }
 
 void AppMain::startServicesWhenUp(QWidget *window)

@@ -33,9 +33,11 @@ public:
     AppMain(int &argc, char **argv, PictureStore *pictures = nullptr);
     ~AppMain() override;
 
-    // The main window, with the splash fading in over it when the settings
-    // ask for one. The caller owns the window.
-    DialogMain *createMainWindow();
+    // Brings the main window up as every start does: the splash fading in
+    // over it when the settings ask for one (at a start to the tray too),
+    // then the window shown, or with minimized only its tray icon. The
+    // program and the start-up benchmark both start through here.
+    void showMainWindow(DialogMain &window, bool minimized);
 
     // Replaces any splash screen shown before with a new one.
     void showSplash(QWidget *parent);

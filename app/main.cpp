@@ -127,11 +127,11 @@ int main(int argc, char *argv[])
     const bool exitWhenShown = hasSwitch(argc, argv, "--exit-when-shown");
     int exitCode = 0;
     {
-        QScopedPointer<DialogMain> window(app.createMainWindow());
+        QScopedPointer<DialogMain> window(new DialogMain(app.uiContext()));
         QObject::connect(&app, &SingleApplication::messageReceived, window.data(), &DialogMain::slotSingleApp);
         // Without a system tray "/minimized" starts minimized instead of
         // hidden, so the window can be found again.
-        window->showAtStart(minimized);
+        app.showMainWindow(*window, minimized);
         app.startServicesWhenUp(window.data());
         tellSettingsProblems(app, *window);
         if (exitWhenShown) {

@@ -72,8 +72,11 @@ protected:
 
 int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
 {
-    const bool shown = mode.endsWith("-shown");
-    const bool idle = mode.endsWith("-idle");
+    // "-nosplash": the settings' splash turned off for this start.
+    const bool splashOff = mode.endsWith("-nosplash");
+    const QByteArray kind = splashOff ? mode.chopped(int(qstrlen("-nosplash"))) : mode;
+    const bool shown = kind.endsWith("-shown");
+    const bool idle = kind.endsWith("-idle");
     ProcessHeap::limitArenas();
     RasterOnlyDisplay::request();
     AppMain::registerResources();
@@ -89,7 +92,10 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
         std::unique_ptr<ExposeWatcher> watcher;
         if (shown)
             watcher.reset(new ExposeWatcher(&window, true));
-        window.showAtStart(!shown);
+        // The program's own start: the splash too, as the settings ask.
+        if (splashOff)
+            app.config.showSplashScreen = false;
+        app.showMainWindow(window, !shown);
         if (idle)
             countIdle(idleSeconds);
         else if (!shown)
@@ -248,7 +254,7 @@ bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QS
         return false;
     startChild(child, mode, cache, 0, preload, settings, withoutGlDriver);
     const bool program = mode.startsWith(QLatin1String("program"));
-    const bool shown = mode.endsWith(QLatin1String("-shown"));
+    const bool shown = mode.contains(QLatin1String("-shown"));
     const int wanted = program && shown ? 2 : 1;
     if (!finishChild(child, wanted, 30000))
         return false;
@@ -301,15 +307,18 @@ int drive(int argc, char **argv)
     }
     const QString settings = first.home.path();
 
-    // Shown, then minimized, then shown at a first start: one unmeasured
-    // start of each fills the caches.
-    enum Kind { Shown, Minimized, FirstStart };
-    for (const Kind kind : {Shown, Minimized, FirstStart}) {
-        const bool shown = kind != Minimized;
+    // Shown, then minimized, each with the splash the settings show by
+    // default and with it turned off, then shown at a first start: one
+    // unmeasured start of each fills the caches.
+    enum Kind { Shown, ShownSplashOff, Minimized, MinimizedSplashOff, FirstStart };
+    for (const Kind kind : {Shown, ShownSplashOff, Minimized, MinimizedSplashOff, FirstStart}) {
+        const bool shown = kind != Minimized && kind != MinimizedSplashOff;
         const QString suffix = shown ? QStringLiteral("-shown") : QStringLiteral("-tray");
+        const QString programSuffix = kind == ShownSplashOff || kind == MinimizedSplashOff
+                ? suffix + QStringLiteral("-nosplash") : suffix;
         const QString startSettings = kind == FirstStart ? QString() : settings;
         runOnce(QStringLiteral("empty") + suffix, cache.path(), warm);
-        runOnce(QStringLiteral("program") + suffix, cache.path(), warm, QString(), startSettings);
+        runOnce(QStringLiteral("program") + programSuffix, cache.path(), warm, QString(), startSettings);
         QList<double> time[2], opaque, rss[2], anon[2], heap[2];
         // The program leaves out the OpenGL driver, which an empty window
         // loads on X11: the shown starts also run a third child, the empty
@@ -329,7 +338,7 @@ int drive(int argc, char **argv)
                 // Alternate which of the two starts first.
                 const bool program = (k == 0) == (pair % 2 == 0);
                 Sample sample;
-                const QString mode = (program ? QStringLiteral("program") : QStringLiteral("empty")) + suffix;
+                const QString mode = program ? QStringLiteral("program") + programSuffix : QStringLiteral("empty") + suffix;
                 if (!runOnce(mode, cache.path(), sample, QString(), program ? startSettings : QString())) {
                     std::printf("%s: the child did not report\n", qPrintable(mode));
                     return 1;
@@ -345,6 +354,12 @@ int drive(int argc, char **argv)
         if (kind == FirstStart) {
             printRow("first start (no settings) to exposed", "ms", time[1], time[0]);
             printRow("  resident memory, first start", "MiB", rss[1], rss[0]);
+        } else if (kind == ShownSplashOff) {
+            printRow("exposed, splash turned off", "ms", time[1], time[0]);
+            printRow("  resident memory, shown, splash off", "MiB", rss[1], rss[0]);
+        } else if (kind == MinimizedSplashOff) {
+            printRow("tray icon set, splash turned off", "ms", time[1], time[0]);
+            printRow("  resident memory, minimized, splash off", "MiB", rss[1], rss[0]);
         } else if (shown) {
             printRow("start to main window exposed", "ms", time[1], time[0]);
             printRow("start to main window opaque (splash)", "ms", opaque, time[0]);
