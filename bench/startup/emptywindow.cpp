@@ -3,10 +3,15 @@
 // the benchmark's driver in the same modes as the program.
 //
 //   almarik_bench_empty --child empty-shown|empty-tray|empty-idle SECONDS
+//
+// "empty-texts-shown" and "empty-texts-tray" start the same way with the
+// program's texts added (see textfloor.h), read from the file named by
+// ALMARIK_BENCH_TEXTS.
 
 #include <memory>
 
 #include "childprobe.h"
+#include "textfloor.h"
 
 int main(int argc, char **argv)
 {
@@ -18,6 +23,10 @@ int main(int argc, char **argv)
     QApplication app(childArgc, argv);
     QWidget window;
     makeEmptyWindow(window);
+    std::vector<std::unique_ptr<QWidget>> others;
+    if (mode.startsWith("empty-texts-")
+            && !buildTextWindows(qEnvironmentVariable("ALMARIK_BENCH_TEXTS"), window, others))
+        return 3;
     std::unique_ptr<ExposeWatcher> watcher;
     std::unique_ptr<QSystemTrayIcon> tray;
     if (mode.endsWith("-shown")) {

@@ -15,6 +15,11 @@
 //     empty window alone: what loading each lazily could save;
 //   - the program shown beside an empty window that, like the program,
 //     leaves out the OpenGL driver (it matters on X11 only).
+//   - both default starts (with the splash) beside a floor with the
+//     program's texts: the empty window showing the same texts in the same
+//     fonts and places, and nothing else (textfloor.h), and that floor
+//     beside the empty window (shown: the one without the OpenGL driver),
+//     which is what the texts cost by themselves.
 //
 //   almarik_bench_startup [pairs [idle-seconds]]   (default 11 pairs, 120 s)
 //
@@ -56,6 +61,7 @@
 #include "ui/main/dialogmain.h"
 #include "ui/picturestore.h"
 #include "childprobe.h"
+#include "textfloor.h"
 
 namespace {
 
@@ -97,6 +103,10 @@ int runChild(int argc, char **argv, const QByteArray &mode, int idleSeconds)
         if (splashOff)
             app.config.showSplashScreen = false;
         app.showMainWindow(window, !shown);
+        // For the floor with the program's texts: what this start shows.
+        const QString textsOut = qEnvironmentVariable("ALMARIK_BENCH_TEXTS_OUT");
+        if (!textsOut.isEmpty() && !writeVisibleTexts(textsOut, &window))
+            return 3;
         if (idle)
             countIdle(idleSeconds);
         else if (!shown)
@@ -175,14 +185,26 @@ void copyTree(const QString &from, const QString &to)
     }
 }
 
-// settings: a home whose settings (config and data folders) the child
-// starts with; empty for a first start.
-// withoutGlDriver: the empty window started with QT_XCB_GL_INTEGRATION=none,
-// as the program starts itself (see app/rasteronlydisplay.h).
-void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
-                const QString &preload = QString(), const QString &settings = QString(),
-                bool withoutGlDriver = false)
+// How a child starts, beyond its mode.
+struct StartOptions
 {
+    // A library loaded ahead of the child's own (LD_PRELOAD).
+    QString preload;
+    // A home whose settings (config and data folders) the child starts
+    // with; empty for a first start.
+    QString settings;
+    // The empty window started with QT_XCB_GL_INTEGRATION=none, as the
+    // program starts itself (see app/rasteronlydisplay.h).
+    bool withoutGlDriver = false;
+    // The file of the program's texts (textfloor.h): the program writes
+    // it, the empty window's floor with texts reads it.
+    QString texts;
+};
+
+void startChild(Child &child, const QString &mode, const QString &cache, int idleSeconds,
+                const StartOptions &options = StartOptions())
+{
+    const QString &settings = options.settings;
     for (const char *sub : {"config", "data"})
         QDir(child.home.path()).mkpath(QLatin1String(sub));
     if (!settings.isEmpty()) {
@@ -200,9 +222,13 @@ void startChild(Child &child, const QString &mode, const QString &cache, int idl
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("*.debug=false"));
     if (!keepSessionBus)
         env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
-    if (!preload.isEmpty())
-        env.insert(QStringLiteral("LD_PRELOAD"), preload);
-    if (withoutGlDriver)
+    if (!options.preload.isEmpty())
+        env.insert(QStringLiteral("LD_PRELOAD"), options.preload);
+    if (!options.texts.isEmpty())
+        env.insert(mode.startsWith(QLatin1String("empty")) ? QStringLiteral("ALMARIK_BENCH_TEXTS")
+                                                           : QStringLiteral("ALMARIK_BENCH_TEXTS_OUT"),
+                   options.texts);
+    if (options.withoutGlDriver)
         env.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
     if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -246,14 +272,14 @@ struct Sample
     double heapMiB = 0;
 };
 
-bool runOnce(const QString &mode, const QString &cache, Sample &sample, const QString &preload = QString(),
-             const QString &settings = QString(), Child *keep = nullptr, bool withoutGlDriver = false)
+bool runOnce(const QString &mode, const QString &cache, Sample &sample, const StartOptions &options = StartOptions(),
+             Child *keep = nullptr)
 {
     Child own;
     Child &child = keep ? *keep : own;
     if (!child.home.isValid())
         return false;
-    startChild(child, mode, cache, 0, preload, settings, withoutGlDriver);
+    startChild(child, mode, cache, 0, options);
     const bool program = mode.startsWith(QLatin1String("program"));
     const bool shown = mode.contains(QLatin1String("-shown"));
     const int wanted = program && shown ? 2 : 1;
@@ -302,7 +328,7 @@ int drive(int argc, char **argv)
     // A first start writes the settings file the other starts begin with.
     Child first;
     Sample warm;
-    if (!runOnce(QStringLiteral("program-shown"), cache.path(), warm, QString(), QString(), &first)) {
+    if (!runOnce(QStringLiteral("program-shown"), cache.path(), warm, StartOptions(), &first)) {
         std::printf("first start: the child did not report\n");
         return 1;
     }
@@ -317,30 +343,54 @@ int drive(int argc, char **argv)
         const QString suffix = shown ? QStringLiteral("-shown") : QStringLiteral("-tray");
         const QString programSuffix = kind == ShownSplashOff || kind == MinimizedSplashOff
                 ? suffix + QStringLiteral("-nosplash") : suffix;
-        const QString startSettings = kind == FirstStart ? QString() : settings;
+        StartOptions programStart;
+        programStart.settings = kind == FirstStart ? QString() : settings;
+        // The default starts (with the splash) also run the floor with the
+        // program's texts, which the unmeasured start writes; like the
+        // program, without the OpenGL driver.
+        const bool withTexts = kind == Shown || kind == Minimized;
+        StartOptions textsStart;
+        textsStart.withoutGlDriver = true;
+        if (withTexts)
+            programStart.texts = textsStart.texts = QDir(cache.path()).filePath(QStringLiteral("texts") + suffix);
         runOnce(QStringLiteral("empty") + suffix, cache.path(), warm);
-        runOnce(QStringLiteral("program") + programSuffix, cache.path(), warm, QString(), startSettings);
+        if (!runOnce(QStringLiteral("program") + programSuffix, cache.path(), warm, programStart)) {
+            std::printf("program%s: the child did not report\n", qPrintable(programSuffix));
+            return 1;
+        }
+        programStart.texts.clear();
         QList<double> time[2], opaque, rss[2], anon[2], heap[2];
         // The program leaves out the OpenGL driver, which an empty window
         // loads on X11: the shown starts also run a third child, the empty
         // window without it.
-        QList<double> rasterTime, rasterRss;
+        QList<double> rasterTime, rasterRss, textsTime, textsRss;
         for (int pair = 0; pair < pairs; ++pair) {
             if (kind == Shown) {
                 Sample sample;
-                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample, QString(), QString(), nullptr, true)) {
+                StartOptions raster;
+                raster.withoutGlDriver = true;
+                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample, raster)) {
                     std::printf("empty-shown without the OpenGL driver: the child did not report\n");
                     return 1;
                 }
                 rasterTime.append(sample.ms);
                 rasterRss.append(sample.rssMiB);
             }
+            if (withTexts) {
+                Sample sample;
+                if (!runOnce(QStringLiteral("empty-texts") + suffix, cache.path(), sample, textsStart)) {
+                    std::printf("empty-texts%s: the child did not report\n", qPrintable(suffix));
+                    return 1;
+                }
+                textsTime.append(sample.ms);
+                textsRss.append(sample.rssMiB);
+            }
             for (int k = 0; k < 2; ++k) {
                 // Alternate which of the two starts first.
                 const bool program = (k == 0) == (pair % 2 == 0);
                 Sample sample;
                 const QString mode = program ? QStringLiteral("program") + programSuffix : QStringLiteral("empty") + suffix;
-                if (!runOnce(mode, cache.path(), sample, QString(), program ? startSettings : QString())) {
+                if (!runOnce(mode, cache.path(), sample, program ? programStart : StartOptions())) {
                     std::printf("%s: the child did not report\n", qPrintable(mode));
                     return 1;
                 }
@@ -369,11 +419,17 @@ int drive(int argc, char **argv)
             printRow("heap in use when exposed", "MiB", heap[1], heap[0], 2);
             printRow("exposed, floor without OpenGL driver", "ms", time[1], rasterTime);
             printRow("  resident memory, that floor", "MiB", rss[1], rasterRss);
+            printRow("exposed, floor with the program's texts", "ms", time[1], textsTime);
+            printRow("  that floor beside the floor without GL", "ms", textsTime, rasterTime);
+            printRow("  its resident memory beside that floor", "MiB", textsRss, rasterRss);
         } else {
             printRow("start /minimized to tray icon set", "ms", time[1], time[0]);
             printRow("resident memory, minimized", "MiB", rss[1], rss[0]);
             printRow("  of it private (RssAnon), minimized", "MiB", anon[1], anon[0]);
             printRow("heap in use, minimized", "MiB", heap[1], heap[0], 2);
+            printRow("tray icon set, floor with splash texts", "ms", time[1], textsTime);
+            printRow("  that floor beside the empty window", "ms", textsTime, time[0]);
+            printRow("  its resident memory beside the empty", "MiB", textsRss, rss[0]);
         }
     }
 
@@ -390,8 +446,10 @@ int drive(int argc, char **argv)
             for (int k = 0; k < 2; ++k) {
                 const bool loaded = (k == 0) == (pair % 2 == 0);
                 Sample sample;
-                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample,
-                             loaded ? QLatin1String(library) : QString())) {
+                StartOptions start;
+                if (loaded)
+                    start.preload = QLatin1String(library);
+                if (!runOnce(QStringLiteral("empty-shown"), cache.path(), sample, start)) {
                     std::printf("empty window with %s: the child did not report\n", library);
                     return 1;
                 }
@@ -410,11 +468,13 @@ int drive(int argc, char **argv)
     // length once. They sleep; their starts are over before the window.
     QList<double> idle[2], idleRss[2], idleAnon[2];
     std::vector<std::unique_ptr<Child>> children;
+    StartOptions idleStart;
+    idleStart.settings = settings;
     for (int pair = 0; pair < pairs; ++pair) {
         for (const bool program : {false, true}) {
             children.emplace_back(new Child);
             startChild(*children.back(), program ? QStringLiteral("program-idle") : QStringLiteral("empty-idle"),
-                       cache.path(), idleSeconds, QString(), program ? settings : QString());
+                       cache.path(), idleSeconds, program ? idleStart : StartOptions());
         }
     }
     for (std::size_t i = 0; i < children.size(); ++i) {
