@@ -12,6 +12,7 @@
 // (writeVisibleTexts); the empty window's executable builds the floor's
 // windows from that file (buildTextWindows).
 
+#include <QApplication>
 #include <QFile>
 #include <QFont>
 #include <QJsonArray>
